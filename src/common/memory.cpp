@@ -1,0 +1,112 @@
+#include "common/memory.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "common/message.h"
+#include "common/switches.h"
+
+namespace {
+// A free block keeps the link to the next free block in its last pointer-sized
+// bytes (unaligned, hence memcpy).
+struct Pool {
+  size_t size;
+  size_t refill;
+  char* head;
+  long refills;
+};
+Pool pools[] = {{8, 20000, nullptr, 0}, {20, 20000, nullptr, 0}, {24, 20000, nullptr, 0},
+                {40, 2000, nullptr, 0}, {44, 40000, nullptr, 0}};
+long size_account[GC_ACCOUNT_SLOTS];
+
+Pool* poolFor(size_t size) {
+  for (Pool& p : pools)
+    if (p.size == size) return &p;
+  return nullptr;
+}
+char* linkOf(char* block, size_t size) { return block + size - sizeof(char*); }
+char* readLink(char* block, size_t size) {
+  char* next;
+  memcpy(&next, linkOf(block, size), sizeof next);
+  return next;
+}
+void writeLink(char* block, size_t size, char* next) { memcpy(linkOf(block, size), &next, sizeof next); }
+size_t slotOf(size_t size) { return size < GC_ACCOUNT_SLOTS - 1 ? size : GC_ACCOUNT_SLOTS - 1; }
+}  // namespace
+
+void GCmemInit() {
+  for (Pool& p : pools) {
+    p.head = nullptr;
+    p.refills = 0;
+  }
+  memset(size_account, 0, sizeof size_account);
+}
+
+void* GCballoc(size_t count, size_t size) {
+  char* area = static_cast<char*>(calloc(count, size));
+  if (!area) GCfatal(GC_MOD_COMMON, 1, "Malloc failed");
+  for (size_t i = 0; i + 1 < count; ++i) writeLink(area + i * size, size, area + (i + 1) * size);
+  if (Statistic) fprintf(stderr, "***** Alloc %d x %d memory from OS *****\n", (int)count, (int)size);
+  return area;
+}
+
+void* GCmalloc(size_t size) {
+  if (Statistic) size_account[slotOf(size)]++;
+  if (OwnMemory) {
+    if (Pool* p = poolFor(size)) {
+      if (!p->head) {
+        p->head = static_cast<char*>(GCballoc(p->refill, size));
+        p->refills++;
+      }
+      char* block = p->head;
+      p->head = readLink(block, size);
+      writeLink(block, size, nullptr);
+      return block;
+    }
+  }
+  void* block = calloc(1, size ? size : 1);
+  if (!block) GCfatal(GC_MOD_COMMON, 1, "Memory allocation failed");
+  return block;
+}
+
+void GCfree(void* pointer, size_t size) {
+  if (!pointer) return;
+  if (Statistic) size_account[slotOf(size)]--;
+  memset(pointer, 0, size);
+  if (OwnMemory) {
+    if (Pool* p = poolFor(size)) {
+      char* block = static_cast<char*>(pointer);
+      writeLink(block, size, p->head);
+      p->head = block;
+      return;
+    }
+  }
+  free(pointer);
+}
+
+void* GCmemcpy(const void* source, size_t size) {
+  void* copy = GCmalloc(size);
+  if (source && size) memcpy(copy, source, size);
+  return copy;
+}
+
+size_t GCstrlen(const char* s) { return s ? strlen(s) + 1 : 0; }
+
+char* GCstrcpy(const char* s) {
+  if (!s) return nullptr;
+  return static_cast<char*>(GCmemcpy(s, GCstrlen(s)));
+}
+
+void GCstrfree(char* s) { GCfree(s, GCstrlen(s)); }
+
+int GCstrcmp(const char* a, const char* b) {
+  if (!a || !b) GCfatal(GC_MOD_COMMON, 1, "Can't compare null strings");
+  return strcmp(a, b);
+}
+
+long GCsizeAccount(size_t size) { return size_account[slotOf(size)]; }
+long GCpoolRefills(size_t size) {
+  Pool* p = poolFor(size);
+  return p ? p->refills : 0;
+}

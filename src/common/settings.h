@@ -1,0 +1,9 @@
+// Site settings from the system source file named by $SYSRC.
+#pragma once
+
+extern char StringBuffer[1024];  // last GCgetName result
+extern char CommandLine[1024];   // last string typed in the command area
+
+// Each lookup opens the file anew; a missing $SYSRC, file or key is fatal (exit 1).
+long GCgetValue(const char* key);
+const char* GCgetName(const char* key);
