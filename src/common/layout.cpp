@@ -1,0 +1,216 @@
+#include "common/layout.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "common/memory.h"
+#include "common/message.h"
+
+_layout* Gsymbols = nullptr;
+_layout* Gactive = nullptr;
+_layout* Glayout = nullptr;
+_layout* Gflatten = nullptr;
+_pin* Gpin = nullptr;
+int DworkingMode = 0;
+
+void GClayoutReset() {
+  GCfreeLayout(Gsymbols);
+  GCfreePin(Gpin);
+  Gsymbols = Gactive = Glayout = Gflatten = nullptr;
+  Gpin = nullptr;
+  DworkingMode = 0;
+}
+
+void GCactivateH() {
+  if (Gactive) {
+    Glayout = Gactive;
+    DworkingMode = 0;
+    GCmessage(GC_MOD_COMMON, 'M', "Hierarchy layout is activated");
+  } else {
+    GCmessage(GC_MOD_COMMON, 'M', "No hierarchy layout is available");
+  }
+}
+
+void GCactivateS() {
+  if (Gflatten) {
+    Glayout = Gflatten;
+    DworkingMode = 0;
+    GCmessage(GC_MOD_COMMON, 'M', "Flattened layout is activated");
+  } else {
+    GCmessage(GC_MOD_COMMON, 'M', "No falttened layout is available");
+  }
+}
+
+void GCfreeH() {
+  if (!Gsymbols) {
+    GCmessage(GC_MOD_COMMON, 'W', "No hierarchy to free");
+    return;
+  }
+  GCfreeLayout(Gsymbols);
+  Gsymbols = Gactive = Glayout = Gflatten = nullptr;
+  GCmessage(GC_MOD_COMMON, 'M', "The hierarchy is freed");
+}
+
+void GCfreeS() {
+  if (!Gflatten) {
+    GCmessage(GC_MOD_COMMON, 'W', "No smashed layout to free");
+    return;
+  }
+  for (_layout** link = &Gsymbols; *link; link = &(*link)->next) {
+    if (*link == Gflatten) {
+      *link = Gflatten->next;
+      break;
+    }
+  }
+  Gflatten->next = nullptr;
+  if (Glayout == Gflatten) Glayout = Gactive = nullptr;
+  if (Gactive == Gflatten) Gactive = nullptr;  // never left dangling
+  GCfreeLayout(Gflatten);
+  Gflatten = nullptr;
+  GCmessage(GC_MOD_COMMON, 'M', "The samshed layout is freed");
+}
+
+void GCfreePoints(_points* p) {
+  while (p) {
+    _points* next = p->next;
+    GCdelete(p);
+    p = next;
+  }
+}
+
+void GCfreeRect(_rects* r) {
+  while (r) {
+    _rects* next = r->next;
+    GCdelete(r);
+    r = next;
+  }
+}
+
+void GCfreePath(_paths* p) {
+  while (p) {
+    _paths* next = p->next;
+    GCfreePoints(p->points);
+    GCdelete(p);
+    p = next;
+  }
+}
+
+void GCfreePoly(_polys* p) {
+  while (p) {
+    _polys* next = p->next;
+    GCfreePoints(p->points);
+    GCdelete(p);
+    p = next;
+  }
+}
+
+void GCfreeCircle(_circles* c) {
+  while (c) {
+    _circles* next = c->next;
+    GCdelete(c);
+    c = next;
+  }
+}
+
+void GCfreeLabel(_labels* l) {
+  while (l) {
+    _labels* next = l->next;
+    GCstrfree(l->label);
+    GCdelete(l);
+    l = next;
+  }
+}
+
+void GCfreeSymbol(_symbol* s) {
+  if (!s) return;
+  GCfreeRect(s->rect);
+  GCfreePath(s->path);
+  GCfreePoly(s->poly);
+  GCfreeCircle(s->circle);
+  GCfreeLabel(s->label);
+  GCdelete(s);
+}
+
+void GCfreeInst(_instance* i) {
+  while (i) {
+    _instance* next = i->next;
+    GCdelete(i);
+    i = next;
+  }
+}
+
+void GCfreeLayout(_layout* l) {
+  while (l) {
+    _layout* next = l->next;
+    for (_symbol*& s : l->symbol) GCfreeSymbol(s);
+    GCfreeInst(l->instance);
+    GCdelete(l);
+    l = next;
+  }
+}
+
+void GCfreePin(_pin* p) {
+  while (p) {
+    _pin* next = p->next;
+    GCstrfree(p->label);
+    GCstrfree(p->layername);
+    GCdelete(p);
+    p = next;
+  }
+}
+
+void GCfreeNameList(_DnameTable* n) {
+  while (n) {
+    _DnameTable* next = n->next;
+    GCdelete(n);
+    n = next;
+  }
+}
+
+_layout* GfindLayout(const char* name, _layout* list) {
+  for (; list; list = list->next)
+    if (strcmp(list->name, name) == 0) return list;
+  return nullptr;
+}
+
+_layout* GCgetTopLayout(_layout* layout) {
+  _layout* top = GfindLayout("CIRCUIT", layout);
+  if (!top) {
+    printf("DID NOT FIND TOP LAYOUT!!!!.. exiting\n");
+    fflush(stdout);
+    exit(1);
+  }
+  return top;
+}
+
+void GCemptyFrame(_box* frame) {
+  frame->x1 = frame->y1 = GC_EMPTY_LOW;
+  frame->x2 = frame->y2 = GC_EMPTY_HIGH;
+}
+
+bool GCframeEmpty(const _box& f) { return f.x1 > f.x2 || f.y1 > f.y2; }
+
+_layout* GCnewLayout(const char* name) {
+  _layout* l = GCnew<_layout>();
+  snprintf(l->name, sizeof l->name, "%s", name);
+  GCemptyFrame(&l->frame);
+  return l;
+}
+
+void ACframe(long x, long y, _layout* layout) {
+  _box& f = layout->frame;
+  if (x < f.x1) f.x1 = x;
+  if (x > f.x2) f.x2 = x;
+  if (y < f.y1) f.y1 = y;
+  if (y > f.y2) f.y2 = y;
+}
+
+_symbol* GCslot(_layout* cell, int layer, const char* layername) {
+  _symbol*& s = cell->symbol[layer];
+  if (!s) {
+    s = GCnew<_symbol>();
+    snprintf(s->layername, sizeof s->layername, "%s", layername ? layername : "");
+  }
+  return s;
+}
