@@ -48,3 +48,18 @@ const char* GCgetName(const char* key) {
   fclose(f);
   return StringBuffer;
 }
+
+const char* GCgetPath(const char* key) {
+  GCgetName(key);
+  if (StringBuffer[0] == '/') return StringBuffer;
+  const char* sysrc = getenv("SYSRC");  // set: GCgetName has checked it
+  const char* slash = strrchr(sysrc, '/');
+  if (!slash) return StringBuffer;
+  size_t dirLength = static_cast<size_t>(slash - sysrc) + 1;
+  size_t valueLength = strlen(StringBuffer);
+  if (dirLength + valueLength >= sizeof StringBuffer)
+    GCfatal(GC_MOD_INTERFACE, 1, "System source file error");
+  memmove(StringBuffer + dirLength, StringBuffer, valueLength + 1);
+  memcpy(StringBuffer, sysrc, dirLength);
+  return StringBuffer;
+}

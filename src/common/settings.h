@@ -7,3 +7,8 @@ extern char CommandLine[1024];   // last string typed in the command area
 // Each lookup opens the file anew; a missing $SYSRC, file or key is fatal (exit 1).
 long GCgetValue(const char* key);
 const char* GCgetName(const char* key);
+
+// A path setting (ColorFile, MenuFile, TechFile, IconPath). A relative value
+// is taken relative to the directory of the settings file itself, so one
+// settings file serves every working directory. Returned in StringBuffer.
+const char* GCgetPath(const char* key);

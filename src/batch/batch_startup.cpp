@@ -1,0 +1,15 @@
+#include "batch/batch_startup.h"
+
+#include "batch/batch_frontend.h"
+#include "common/colors.h"
+#include "common/memory.h"
+#include "interface/switch_commands.h"
+#include "interface/tech_init.h"
+
+void BAstartup() {
+  BAinstallFrontEnd();
+  GCmemInit();
+  GCcolorInit();
+  DItechInit();
+  DIsetInit();
+}

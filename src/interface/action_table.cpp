@@ -1,0 +1,165 @@
+#include "interface/action_table.h"
+
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "common/message.h"
+#include "interface/file_commands.h"
+#include "interface/forms.h"
+#include "interface/switch_commands.h"
+
+extern char** environ;
+
+// One row per action name; the order matters (the first row of a name wins). A row whose
+// command is not written yet is bound to NullAction; the comment names the
+// handler and kind it takes when it is.
+const _Actionindex DactionIndex[DI_ACTION_COUNT] = {
+    {"f.new", nullptr, nullptr, NullAction},
+    {"f.open", nullptr, nullptr, NullAction},
+    {"f.hello", nullptr, nullptr, NullAction},
+    {"f.exit", nullptr, nullptr, DIexit},
+    {"f.editor", nullptr, nullptr, DIeditor},
+    {"f.new", nullptr, nullptr, NullAction},
+    {"f.DIrdLayout", DIrdLayout, nullptr, nullptr},
+    {"f.DIldLayout", DIldLayout, nullptr, nullptr},
+    {"f.DIplayback", nullptr, nullptr, NullAction},  // DIplayback (action2)
+    {"f.DVredraw", nullptr, nullptr, NullAction},  // DVredraw (action)
+    {"f.DVfit", nullptr, nullptr, NullAction},  // DVfit (action2)
+    {"f.DVzoomin", nullptr, nullptr, NullAction},  // DVzoomin (action2)
+    {"f.DVzoomout", nullptr, nullptr, NullAction},  // DVzoomout (action2)
+    {"f.DVpan", nullptr, nullptr, NullAction},  // DVpan (action2)
+    {"f.GCsmash", nullptr, nullptr, NullAction},  // GCsmash (action2)
+    {"f.DCcrtCS", nullptr, nullptr, NullAction},  // DCcrtCS (action2)
+    {"f.GCflatten", nullptr, nullptr, NullAction},  // GCflatten (action2)
+    {"f.GCunflatten", nullptr, nullptr, NullAction},  // GCunflatten (action2)
+    {"f.DIcloseMess", nullptr, nullptr, NullAction},  // DIcloseMess (action)
+    {"f.DIcloseComm", nullptr, nullptr, NullAction},  // DIcloseComm (action)
+    {"f.DIclosePane", nullptr, nullptr, NullAction},  // DIclosePane (action)
+    {"f.DIopenMess", nullptr, nullptr, NullAction},  // DIopenMess (action)
+    {"f.DIopenComm", nullptr, nullptr, NullAction},  // DIopenComm (action)
+    {"f.DIopenPane", nullptr, nullptr, NullAction},  // DIopenPane (action)
+    {"f.DIldTech", DIldTech, nullptr, nullptr},
+    {"f.DVsuper", nullptr, nullptr, NullAction},  // DVsuper (action2)
+    {"f.BoundBox", nullptr, nullptr, NullAction},  // BoundBox (action2)
+    {"f.DIldSym", DIldSym, nullptr, nullptr},
+    {"f.DirectSymDetection", nullptr, nullptr, NullAction},  // DirectSymDetection (action2)
+    {"f.HierarchicalSymDetection", nullptr, nullptr, NullAction},  // HierarchicalSymDetection (action2)
+    {"f.DIldDesRule", DIldDesRule, nullptr, nullptr},
+    {"f.new_resize", nullptr, nullptr, NullAction},  // new_resize (action2)
+    {"f.new_resize60", nullptr, nullptr, NullAction},  // new_resize60 (action2)
+    {"f.USupdateparameter", nullptr, nullptr, NullAction},  // USupdateparameter (action2)
+    {"f.DRload", DRload, nullptr, nullptr},
+    {"f.DRloadCadenceDesRule1", DRloadCadenceDesRule1, nullptr, nullptr},
+    {"f.DRloadCadenceDesRule2", DRloadCadenceDesRule2, nullptr, nullptr},
+    {"f.UStransSizeFile", UStransSizeFile, nullptr, nullptr},
+    {"f.SBmain", nullptr, nullptr, NullAction},  // SBmain (action2)
+    {"f.GCfreeH", nullptr, nullptr, NullAction},  // GCfreeH (action2)
+    {"f.GCfreeS", nullptr, nullptr, NullAction},  // GCfreeS (action2)
+    {"f.GCfreeCS", nullptr, nullptr, NullAction},  // GCfreeCS (action2)
+    {"f.GCactivateH", nullptr, nullptr, NullAction},  // GCactivateH (action2)
+    {"f.GCactivateS", nullptr, nullptr, NullAction},  // GCactivateS (action2)
+    {"f.GCactivateCS", nullptr, nullptr, NullAction},  // GCactivateCS (action2)
+    {"f.DExDefIO", nullptr, nullptr, NullAction},  // DExDefIO (action1)
+    {"f.DExCir", nullptr, nullptr, NullAction},  // DExCir (action2)
+    {"f.DExOutput", nullptr, nullptr, NullAction},  // DExOutput (action2)
+    {"f.DCtile", nullptr, nullptr, NullAction},  // DCtile (action2)
+    {"f.DCupper", nullptr, nullptr, NullAction},  // DCupper (action2)
+    {"f.DClower", nullptr, nullptr, NullAction},  // DClower (action2)
+    {"f.DCright", nullptr, nullptr, NullAction},  // DCright (action2)
+    {"f.DCleft", nullptr, nullptr, NullAction},  // DCleft (action2)
+    {"f.DCneighbors", nullptr, nullptr, NullAction},  // DCneighbors (action2)
+    {"f.CheckAll", nullptr, nullptr, NullAction},  // CheckAll (action2)
+    {"f.CheckAllNode", nullptr, nullptr, NullAction},  // CheckAllNode (action2)
+    {"f.DExShowObj", nullptr, nullptr, NullAction},  // DExShowObj (action2)
+    {"f.SelTrans1", nullptr, nullptr, NullAction},  // SelTrans1 (action2)
+    {"f.SelTrans2", nullptr, nullptr, NullAction},  // SelTrans2 (action2)
+    {"f.TransSym", nullptr, nullptr, NullAction},  // TransSym (action2)
+    {"f.DExShowATran", nullptr, nullptr, NullAction},  // DExShowATran (action2)
+    {"f.DExShowANet", nullptr, nullptr, NullAction},  // DExShowANet (action2)
+    {"f.DExSelectNetTileObj", nullptr, nullptr, NullAction},  // DExSelectNetTileObj (action2)
+    {"f.DExSelectNetGraphObj", nullptr, nullptr, NullAction},  // DExSelectNetGraphObj (action2)
+    {"f.DFex1LayerS", nullptr, nullptr, NullAction},  // DFex1LayerS (action2)
+    {"f.DFex1NetS", nullptr, nullptr, NullAction},  // DFex1NetS (action2)
+    {"f.DFex1NetO", nullptr, nullptr, NullAction},  // DFex1NetO (action2)
+    {"f.DFshowShort", nullptr, nullptr, NullAction},  // DFshowShort (action2)
+    {"f.DFex1LayerO", nullptr, nullptr, NullAction},  // DFex1LayerO (action2)
+    {"f.DFshowOpen", nullptr, nullptr, NullAction},  // DFshowOpen (action2)
+    {"f.DExNameNet", nullptr, nullptr, NullAction},  // DExNameNet (action1)
+    {"f.GCdump", nullptr, nullptr, NullAction},  // GCdump (action2)
+    {"f.DYcritCompS", nullptr, nullptr, NullAction},  // DYcritCompS (action2)
+    {"f.DYcritCompO", nullptr, nullptr, NullAction},  // DYcritCompO (action2)
+    {"f.DFexLayersS", nullptr, nullptr, NullAction},  // DFexLayersS (action2)
+    {"f.DFexLayersP", nullptr, nullptr, NullAction},  // DFexLayersP (action2)
+    {"f.DFexLayersO", nullptr, nullptr, NullAction},  // DFexLayersO (action2)
+    {"f.DYdx", nullptr, nullptr, NullAction},  // DYdx (action2)
+    {"f.DYCarea", nullptr, nullptr, NullAction},  // DYCarea (action2)
+    {"f.DYpof", nullptr, nullptr, NullAction},  // DYpof (action2)
+    {"f.DYanaShort", nullptr, nullptr, NullAction},  // DYanaShort (action2)
+    {"f.DYanaOpen", nullptr, nullptr, NullAction},  // DYanaOpen (action2)
+    {"f.DIsetForm", DIsetForm, nullptr, nullptr},
+    {"f.DIstartPB", nullptr, nullptr, NullAction},  // DIstartPB (action2)
+    {"f.DIendPB", nullptr, nullptr, NullAction},  // DIendPB (action2)
+    {"f.DIhswitch", DIhswitch, nullptr, nullptr},
+    {"f.DIsswitch", DIsswitch, nullptr, nullptr},
+    {"f.DIlswitch", DIlswitch, nullptr, nullptr},
+    {"f.DYyx", nullptr, nullptr, NullAction},  // DYyx (action2)
+};
+
+int DIcallback::invoke(void* widget, char* label, void* call) const {
+  if (action) return action(widget, label, call);
+  if (action1) return action1(label);
+  if (action2) return action2();
+  return NullAction();
+}
+
+DIcallback DIfindCallback(const char* name) {
+  DIcallback cb;
+  for (const _Actionindex& row : DactionIndex) {
+    if (strcmp(row.name, name) != 0) continue;
+    if (row.action) cb.action = row.action;
+    else if (row.action1) cb.action1 = row.action1;
+    else if (row.action2) cb.action2 = row.action2;
+    else continue;
+    return cb;
+  }
+  cb.action2 = NullAction;
+  return cb;
+}
+
+const _Actionindex* DIfindAction(const char* name) {
+  for (const _Actionindex& row : DactionIndex)
+    if (strcmp(row.name, name) == 0) return &row;
+  return nullptr;
+}
+
+int NullAction() {
+  printf("Hello!: Set the button in both lib/Dmenu.txt and inc/Dmenu\n");
+  fflush(stdout);
+  return 1;
+}
+
+int DIexit() {
+  fflush(stdout);
+  exit(0);
+}
+
+int DIeditor() {
+  // The editor is started directly, never through a shell.
+  char program[] = "veditor";
+  char* argv[] = {program, nullptr};
+  fflush(stdout);
+  pid_t pid;
+  if (posix_spawnp(&pid, program, nullptr, nullptr, argv, environ) != 0) {
+    GCmessage(GC_MOD_INTERFACE, 'W', "Can't run the editor %s", program);
+    return 1;
+  }
+  int status;
+  while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+  }
+  return 1;
+}

@@ -1,0 +1,159 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "interface/action_table.h"
+#include "support/run_program.h"
+
+namespace {
+// The action names in table order, written out independently of the table.
+const char* const expectedNames[] = {
+    "f.new", "f.open", "f.hello", "f.exit", "f.editor", "f.new", "f.DIrdLayout", "f.DIldLayout",
+    "f.DIplayback", "f.DVredraw", "f.DVfit", "f.DVzoomin", "f.DVzoomout", "f.DVpan", "f.GCsmash",
+    "f.DCcrtCS", "f.GCflatten", "f.GCunflatten", "f.DIcloseMess", "f.DIcloseComm", "f.DIclosePane",
+    "f.DIopenMess", "f.DIopenComm", "f.DIopenPane", "f.DIldTech", "f.DVsuper", "f.BoundBox", "f.DIldSym",
+    "f.DirectSymDetection", "f.HierarchicalSymDetection", "f.DIldDesRule", "f.new_resize",
+    "f.new_resize60", "f.USupdateparameter", "f.DRload", "f.DRloadCadenceDesRule1",
+    "f.DRloadCadenceDesRule2", "f.UStransSizeFile", "f.SBmain", "f.GCfreeH", "f.GCfreeS", "f.GCfreeCS",
+    "f.GCactivateH", "f.GCactivateS", "f.GCactivateCS", "f.DExDefIO", "f.DExCir", "f.DExOutput",
+    "f.DCtile", "f.DCupper", "f.DClower", "f.DCright", "f.DCleft", "f.DCneighbors", "f.CheckAll",
+    "f.CheckAllNode", "f.DExShowObj", "f.SelTrans1", "f.SelTrans2", "f.TransSym", "f.DExShowATran",
+    "f.DExShowANet", "f.DExSelectNetTileObj", "f.DExSelectNetGraphObj", "f.DFex1LayerS", "f.DFex1NetS",
+    "f.DFex1NetO", "f.DFshowShort", "f.DFex1LayerO", "f.DFshowOpen", "f.DExNameNet", "f.GCdump",
+    "f.DYcritCompS", "f.DYcritCompO", "f.DFexLayersS", "f.DFexLayersP", "f.DFexLayersO", "f.DYdx",
+    "f.DYCarea", "f.DYpof", "f.DYanaShort", "f.DYanaOpen", "f.DIsetForm", "f.DIstartPB", "f.DIendPB",
+    "f.DIhswitch", "f.DIsswitch", "f.DIlswitch", "f.DYyx"};
+// Rows whose handler takes the callback arguments or a string.
+const std::set<std::string> actionKind = {
+    "f.DIrdLayout", "f.DIldLayout", "f.DVredraw", "f.DIcloseMess", "f.DIcloseComm", "f.DIclosePane",
+    "f.DIopenMess", "f.DIopenComm", "f.DIopenPane", "f.DIldTech", "f.DIldSym", "f.DIldDesRule",
+    "f.DRload", "f.DRloadCadenceDesRule1", "f.DRloadCadenceDesRule2", "f.UStransSizeFile",
+    "f.DIsetForm", "f.DIhswitch", "f.DIsswitch", "f.DIlswitch"};
+const std::set<std::string> action1Kind = {"f.DExDefIO", "f.DExNameNet"};
+}  // namespace
+
+TEST(ActionTable, HasTheEightyNineRowsInOrderWithOneHandlerEach) {
+  static_assert(sizeof expectedNames / sizeof expectedNames[0] == DI_ACTION_COUNT);
+  for (int i = 0; i < DI_ACTION_COUNT; ++i) {
+    const _Actionindex& row = DactionIndex[i];
+    EXPECT_STREQ(row.name, expectedNames[i]) << "row " << i + 1;
+    int set = (row.action != nullptr) + (row.action1 != nullptr) + (row.action2 != nullptr);
+    EXPECT_EQ(set, 1) << row.name;
+    // A row of the action or action1 kind may still be bound to NullAction while its command is missing.
+    if (row.action2 && row.action2 != NullAction) {
+      EXPECT_FALSE(actionKind.count(row.name) || action1Kind.count(row.name)) << row.name;
+    }
+    if (row.action) {
+      EXPECT_TRUE(actionKind.count(row.name)) << row.name;
+    }
+    if (row.action1) {
+      EXPECT_TRUE(action1Kind.count(row.name)) << row.name;
+    }
+  }
+}
+
+TEST(ActionTable, DuplicateNameFindsTheFirstRow) {
+  EXPECT_EQ(DIfindAction("f.new"), &DactionIndex[0]);
+  EXPECT_STREQ(DactionIndex[5].name, "f.new");
+  DIcallback cb = DIfindCallback("f.new");
+  EXPECT_EQ(cb.action2, DactionIndex[0].action2);
+}
+
+TEST(ActionTable, KnownNamesGiveTheirHandlerAndUnknownOnesNullAction) {
+  DIcallback exitCb = DIfindCallback("f.exit");
+  EXPECT_EQ(exitCb.action2, DIexit);
+  EXPECT_EQ(exitCb.action, nullptr);
+  DIcallback unknown = DIfindCallback("f.nothing");
+  EXPECT_EQ(unknown.action2, NullAction);
+  EXPECT_EQ(DIfindAction("f.nothing"), nullptr);
+  EXPECT_EQ(DIfindAction("new"), nullptr) << "names are matched whole";
+  DIcallback form = DIfindCallback("f.DIsetForm");
+  EXPECT_NE(form.action, nullptr);
+}
+
+TEST(ActionTable, NullActionPrintsHelloAndReturnsOne) {
+  testing::internal::CaptureStdout();
+  int r = DIfindCallback("f.hello").invoke(nullptr, nullptr, nullptr);
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "Hello!: Set the button in both lib/Dmenu.txt and inc/Dmenu\n");
+  EXPECT_EQ(r, 1);
+}
+
+TEST(ActionTable, ExitEndsWithStatusZero) {
+  EXPECT_EXIT(DIfindCallback("f.exit").invoke(nullptr, nullptr, nullptr), testing::ExitedWithCode(0), "");
+}
+
+TEST(ActionTable, EditorWithoutEditorProgramReturnsOne) {
+  std::string saved = getenv("PATH") ? getenv("PATH") : "";
+  setenv("PATH", "/nonexistent", 1);
+  EXPECT_EQ(DIeditor(), 1);
+  setenv("PATH", saved.c_str(), 1);
+}
+
+// The bundled menu description, read here by a small independent reader:
+// every action of the table must be reachable from the menu bar.
+TEST(MenuFile, EveryActionIsReachableFromTheMenuBar) {
+  std::ifstream f(CVlibDir() + "/Dmenu.txt");
+  ASSERT_TRUE(f);
+  std::vector<std::string> words;
+  std::string w;
+  bool started = false;
+  while (f >> w) {
+    if (w == "MENUBAR") started = true;
+    if (started) words.push_back(w);
+  }
+  struct Entry {
+    std::string type, label, third;
+  };
+  std::map<std::string, std::vector<Entry>> blocks;
+  size_t i = 0;
+  while (i < words.size()) {
+    std::string name = words[i++];
+    ASSERT_LT(i, words.size());
+    ASSERT_EQ(words[i], "{") << "block " << name;
+    ++i;
+    std::vector<Entry>& entries = blocks[name];
+    while (i < words.size() && words[i] != "}") {
+      ASSERT_LE(i + 3, words.size());
+      entries.push_back({words[i], words[i + 1], words[i + 2]});
+      i += 3;
+    }
+    ASSERT_LT(i, words.size()) << "block " << name << " not closed";
+    ++i;
+    EXPECT_LE(entries.size(), 32u) << name;
+  }
+  std::set<std::string> reached;
+  std::set<std::string> menuBar;
+  std::vector<std::string> todo;
+  for (const Entry& e : blocks["MENUBAR"]) {
+    menuBar.insert(e.label);
+    ASSERT_TRUE(blocks.count(e.third)) << e.third;
+    todo.push_back(e.third);
+  }
+  std::set<std::string> seen;
+  while (!todo.empty()) {
+    std::string b = todo.back();
+    todo.pop_back();
+    if (!seen.insert(b).second) continue;
+    for (const Entry& e : blocks[b]) {
+      if (e.type == "BUTTON") {
+        EXPECT_NE(DIfindAction(e.third.c_str()), nullptr) << e.third;
+        reached.insert(e.third);
+      } else if (e.type == "PULLDOWN") {
+        ASSERT_TRUE(blocks.count(e.third)) << e.third;
+        todo.push_back(e.third);
+      } else {
+        EXPECT_TRUE(e.type == "SEPARATOR" || e.type == "LAYERS") << e.type;
+      }
+      EXPECT_LT(e.label.size(), 32u);
+    }
+  }
+  for (const char* m : {"File", "View", "Layout", "Extract", "Faults", "Yield", "Symmetry", "Resize", "Options", "Layers"})
+    EXPECT_TRUE(menuBar.count(m)) << m;
+  for (const _Actionindex& row : DactionIndex) EXPECT_TRUE(reached.count(row.name)) << row.name;
+}

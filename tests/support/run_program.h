@@ -1,0 +1,32 @@
+// Runs a program of the build as a child process and collects what it wrote,
+// for tests of whole programs (batch scripts, start-up, exit statuses).
+#pragma once
+#include <map>
+#include <string>
+#include <vector>
+
+struct CVrunResult {
+  std::string out;  // standard output
+  std::string err;  // standard error
+  int status = -1;  // exit status, or 128 + signal number
+};
+
+struct CVrunOptions {
+  std::string stdinText;                    // written to the child's standard input
+  std::string cwd;                          // working directory ("" = inherit)
+  std::map<std::string, std::string> env;   // set (or, with value "\x01unset", removed) on top of ours
+};
+
+CVrunResult CVrunProgram(const std::string& program, const std::vector<std::string>& args,
+                         const CVrunOptions& options = {});
+
+// Path of a program in the build directory (e.g. "corvid-batch").
+std::string CVbuildProgram(const std::string& name);
+// A fresh empty directory under the build directory, named after the running test.
+std::string CVscratchDir();
+// Writes text to a file (creating or truncating it).
+void CVwriteFile(const std::string& path, const std::string& text);
+std::string CVreadFile(const std::string& path);
+// Absolute path of the repository's lib/ directory and of tests/data.
+std::string CVlibDir();
+std::string CVdataDir();
