@@ -1,0 +1,147 @@
+// Corner-stitched tile planes in the maximal vertical-strip convention: space
+// is cut into vertical strips as tall as the surrounding material allows.
+// A point (x, y) lies in the tile with x1 < x <= right and y1 <= y < top.
+#pragma once
+
+#include "common/layout.h"
+#include "common/scale.h"
+
+struct _Dtile;
+struct _DlayerTile;
+struct SQCELL_item;
+
+struct _Dtilelist {
+  _Dtile* tile;
+  _Dtilelist* next;
+};
+
+inline constexpr unsigned short CS_SPACE = 31;
+inline constexpr unsigned short CS_FRAME = 30;    // also the tile being created
+inline constexpr unsigned short CS_ELEMENT = 0xFF00;
+inline constexpr int CS_MAX_PLANES = 32;
+
+// One tile. The upper-right corner is not stored: right = tr->x1, top = rt->y1.
+// Fields are grouped by size (pointers and longs first, then the shorts) so
+// that a tile takes 144 bytes; a million-rectangle layout makes millions.
+struct _Dtile {
+  long x1, y1;
+  long node;              // net: 0 none, > 0 net number, -1 new half of a split
+  _Dtile* rt;             // above: rightmost of those touching the top edge
+  _Dtile* tr;             // right: topmost of those touching the right edge
+  _Dtile* lb;             // below: leftmost of those touching the bottom edge
+  _Dtile* bl;             // left: bottommost of those touching the left edge
+  _Dtilelist* lower;      // contact links to the plane below
+  _Dtilelist* upper;      // contact links to the plane above (fault record in critical planes)
+  _Dtile* next;           // chain link for the extractors
+  _DlayerTile* layer;     // plane the tile belongs to
+  SQCELL_item* resize_cell;
+  SQCELL_item* resize_cell_LR;
+  SQCELL_item* resize_cell_TB;
+  unsigned short type;    // 31 space, 30 frame, else solid; >= 256 element (0xFF00 | layer)
+  short processed;        // visit mark
+  unsigned short tran_sharing;
+  short drainsourcegate;
+  short activeDev;        // 1 gate, 2 source/drain, 3 gate-layer over gate, 4 beside it
+  short substrate_flag;
+  bool passiveDev;
+  char nodename[16];
+};
+
+struct _DlayerTile {
+  _box frame;             // bounding box of the layout the planes were built from
+  char name[32];
+  short layer;
+  _Dtile* layertile;      // entry tile of the plane
+  long stilenum;          // tiles created
+  long btilenum;
+  _Dtile* crittile;       // entry tile of the critical-area plane
+  _Dtile* bordertile;     // top frame tile of the critical-area plane
+  _Dtilelist* highlight;
+  _Dtilelist* selected;
+};
+
+extern _DlayerTile DlayerTile[CS_MAX_PLANES];
+extern int DlayerNum;
+extern _Dtile* Stitch;         // search hint: every plane operation starts and ends here
+extern _Dtile* CurrentStitch;  // plane chosen for the navigation commands
+extern _DlayerTile* CLayer;    // plane being built (progress counter)
+
+// ---- corners ------------------------------------------------------------
+// Frame tiles on the outer rim have no stitch outwards; their far edge is one
+// unit beyond infinity.
+inline long TileRight(const _Dtile* t) { return t->tr ? t->tr->x1 : GC_INFINITY + 1; }
+inline long TileTop(const _Dtile* t) { return t->rt ? t->rt->y1 : GC_INFINITY + 1; }
+
+// ---- records and lifecycle ------------------------------------------------
+void InitStitch();
+void CSreset();                 // frees every plane and clears the globals
+_Dtile* NewTile();              // zeroed tile from the plane pool
+void FreeTile(_Dtile* tile);
+_Dtilelist* TileToList(_Dtilelist* list, _Dtile* tile);
+void FreeList(_Dtilelist* list);
+void FreeList2(_Dtilelist* list);  // frees cells, tiles and the short records on `upper`
+void FreeList3(_Dtilelist* list);  // frees cells, tiles and the open records on `upper`
+// Sizes of the fault records hung on `upper` in critical planes (set by the
+// fault module; FreeList2/3 release them with these sizes).
+extern unsigned CSshortRecordSize;
+extern unsigned CSopenRecordSize;
+long CSliveTiles();             // tiles allocated and not freed
+long CSpoolBytes();             // bytes taken from the system for tiles and list cells
+long CSliveCells();
+
+_Dtile* Init1LayerCS();
+void FrameMake(long x1, long y1, long x2, long y2, _Dtile* tile);
+
+// ---- search -----------------------------------------------------------------
+enum { CS_LEFT = 1, CS_RIGHT = 2, CS_UP = 3, CS_DOWN = 4, CS_INSIDE = 5 };
+enum { CS_SIDE_LEFT = 1, CS_SIDE_RIGHT = 2, CS_SIDE_TOP = 6, CS_SIDE_BOTTOM = 7 };
+int location(long x, long y, _Dtile* tile);
+_Dtile* PointFind(long x, long y);
+void Neighbor(_Dtile* tile, _Dtilelist** list, int side, unsigned char strict);
+void UpdateNeighbor(_Dtile* tile, int side);
+
+// ---- enumeration --------------------------------------------------------------
+void AreaEnum(long x1, long y1, long x2, long y2, _Dtilelist** list, short clear);
+void ExAreaEnum(long x1, long y1, long x2, long y2, _Dtilelist** list, short clear);
+void cleanUp(_Dtilelist** list, _box* box);
+
+// ---- editing --------------------------------------------------------------------
+_Dtile* TileCreation(long x1, long y1, long x2, long y2, _Dtile** tile);
+_Dtile* Put1BoxCS(_rects* rect, short type, int plane);
+enum { CS_CUT_VERTICAL = 8, CS_CUT_HORIZONTAL = 9 };
+void TileSplit(_Dtile* tile, _points point, int dir, _Dtile** newTile, int keepnode);
+_rects* BoxMinus(long ax1, long ay1, long ax2, long ay2, long bx1, long by1, long bx2, long by2,
+                 _box** overlap);
+void CSfreeRects(_rects* list);
+bool CScheckOverlap(_Dtile* a, _Dtile* b);
+void CSupdateCon(_Dtile* tile);
+
+// ---- predicates -------------------------------------------------------------------
+bool TisSolid(const _Dtile* t);
+bool TisElement(const _Dtile* t);
+bool TisNoted(const _Dtile* t);
+bool TsameType(const _Dtile* a, const _Dtile* b);
+bool TisType(const _Dtile* t, int k);
+bool TisTaged(const _Dtile* t, long n);
+bool TisInfinit(const _Dtile* t);
+bool LeftToArea(const _Dtile* t, const _box* box);
+bool BelowToArea(const _Dtile* t, const _box* box);
+bool RightEdgeInArea(const _Dtile* t, const _box* box);
+bool Horizon(const _points* a, const _points* b);
+bool Vertical(const _points* a, const _points* b);
+bool Left(const _points* a, const _points* b);
+bool Right(const _points* a, const _points* b);
+bool Upper(const _points* a, const _points* b);
+bool Lower(const _points* a, const _points* b);
+
+// ---- plane lookup -------------------------------------------------------------------
+int DnoLayerCS(const char* name);
+_Dtile* NamedLayerTile(const char* name);
+_Dtile* LayerTile(int number);
+int DfindNumber(const char* name);
+
+// ---- consistency checks (return the number of violations found) ----------------------
+int CheckAll();
+int Check1Layer(_Dtile* entry);
+int CheckCurrent(_Dtile* tile);
+int CheckAllNode();

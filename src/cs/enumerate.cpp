@@ -1,0 +1,87 @@
+// Area enumeration in its fixed order: the bottom row right to left, then for
+// each bottom-row tile the tiles above it that it owns, depth first, left to
+// right. Other modules rely on this order.
+#include <vector>
+
+#include "cs/cs.h"
+
+namespace {
+struct Appender {
+  _Dtilelist* head = nullptr;
+  _Dtilelist* tail = nullptr;
+  short clear;
+  void add(_Dtile* t) {
+    _Dtilelist* cell = TileToList(nullptr, t);
+    if (tail) tail->next = cell; else head = cell;
+    tail = cell;
+    if (clear) t->processed = 0;
+  }
+};
+
+bool whollyInside(const _Dtile* t, long x1, long y1, long x2, long y2) {
+  return t->x1 >= x1 && TileRight(t) <= x2 && t->y1 >= y1 && TileTop(t) <= y2;
+}
+
+// A tile above `t` belongs to t's batch when it starts over t, or when it
+// starts left of the box and t is the tile on the box's left edge.
+bool owns(const _Dtile* t, const _Dtile* n, long bx1) {
+  return (n->x1 >= t->x1 && n->x1 < TileRight(t)) || (t->x1 <= bx1 && n->x1 < bx1);
+}
+
+void enumerate(long x1, long y1, long x2, long y2, _Dtilelist** list, short clear, bool insideOnly) {
+  Appender out;
+  out.clear = clear;
+  std::vector<_Dtile*> row;
+  _Dtile* t = PointFind(x2, y1);
+  for (;;) {
+    row.push_back(t);
+    _Dtile* n = t->bl;
+    if (!n || TileRight(n) <= x1) break;
+    while (TileTop(n) <= y1) n = n->rt;
+    t = n;
+  }
+  for (_Dtile* r : row) out.add(r);
+  // Depth-first walk with an explicit stack (columns may be very tall): the
+  // top neighbours are met right to left, so pushing them in that order pops
+  // the leftmost first.
+  std::vector<_Dtile*> stack;
+  for (_Dtile* r : row) {
+    if (TileTop(r) >= y2) continue;
+    stack.push_back(r);
+    bool first = true;
+    while (!stack.empty()) {
+      _Dtile* cur = stack.back();
+      stack.pop_back();
+      if (!first && (!insideOnly || whollyInside(cur, x1, y1, x2, y2))) out.add(cur);
+      first = false;
+      for (_Dtile* n = cur->rt; n && TileRight(n) > cur->x1; n = n->bl) {
+        if (TileRight(n) <= x1 || n->y1 >= y2 || n->x1 >= x2) continue;
+        if (owns(cur, n, x1)) stack.push_back(n);
+      }
+    }
+  }
+  *list = out.head;
+}
+}  // namespace
+
+void AreaEnum(long x1, long y1, long x2, long y2, _Dtilelist** list, short clear) {
+  enumerate(x1, y1, x2, y2, list, clear, false);
+}
+
+void ExAreaEnum(long x1, long y1, long x2, long y2, _Dtilelist** list, short clear) {
+  enumerate(x1, y1, x2, y2, list, clear, true);
+}
+
+void cleanUp(_Dtilelist** list, _box* box) {
+  _Dtilelist** link = list;
+  while (*link) {
+    _Dtilelist* cell = *link;
+    if (whollyInside(cell->tile, box->x1, box->y1, box->x2, box->y2)) {
+      link = &cell->next;
+    } else {
+      *link = cell->next;
+      cell->next = nullptr;
+      FreeList(cell);
+    }
+  }
+}

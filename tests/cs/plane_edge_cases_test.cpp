@@ -1,0 +1,161 @@
+// The exact tile sets of the small cases every later module relies on.
+#include "plane_fixture.h"
+
+namespace {
+constexpr long I = GC_INFINITY;
+constexpr unsigned short SP = CS_SPACE;
+}  // namespace
+
+TEST_F(PlaneTest, EmptyPlaneIsOneSpaceTileInsideEightFrameTiles) {
+  _Dtile* c = DlayerTile[0].layertile;
+  EXPECT_EQ(rectOf(c), (TileRect{-I, -I, I, I, SP}));
+  EXPECT_EQ(rectOf(c->bl), (TileRect{-I - 1, -I, -I, I, CS_FRAME}));
+  EXPECT_EQ(rectOf(c->tr), (TileRect{I, -I, I + 1, I, CS_FRAME}));
+  EXPECT_EQ(rectOf(c->rt), (TileRect{-I, I, I, I + 1, CS_FRAME}));
+  EXPECT_EQ(rectOf(c->lb), (TileRect{-I, -I - 1, I, -I, CS_FRAME}));
+  EXPECT_EQ(c->rt->bl->x1, -I - 1);
+  EXPECT_EQ(c->rt->tr->x1, I);
+  EXPECT_EQ(c->lb->bl->y1, -I - 1);
+  EXPECT_EQ(c->lb->tr->x1, I);
+  EXPECT_EQ(CheckAll(), 0);
+}
+
+TEST_F(PlaneTest, OneRectangleGivesFiveInnerTiles) {
+  _Dtile* t = put(10, 20, 30, 50);
+  EXPECT_EQ(rectOf(t), (TileRect{10, 20, 30, 50, 1}));
+  EXPECT_EQ(t->layer, &DlayerTile[0]);
+  std::set<TileRect> want = {{-I, -I, 10, I, SP}, {30, -I, I, I, SP}, {10, 50, 30, I, SP},
+                             {10, -I, 30, 20, SP}, {10, 20, 30, 50, 1}};
+  EXPECT_EQ(innerRects(), want);
+  EXPECT_EQ(CheckAll(), 0);
+}
+
+TEST_F(PlaneTest, PointsOnEdgesBelongLeftAndAbove) {
+  put(10, 20, 30, 50);
+  Stitch = DlayerTile[0].layertile;
+  EXPECT_EQ(PointFind(10, 30)->type, SP);     // left edge: the strip on the left
+  EXPECT_EQ(PointFind(30, 30)->type, 1);      // right edge: the rectangle
+  EXPECT_EQ(PointFind(20, 20)->type, 1);      // bottom edge: the rectangle
+  EXPECT_EQ(PointFind(20, 50)->type, SP);     // top edge: the space above
+  EXPECT_EQ(PointFind(20, 50)->y1, 50);
+  EXPECT_EQ(Stitch->y1, 50);                   // the search leaves the hint on its result
+}
+
+TEST_F(PlaneTest, CoincidentEdgesMakeNoExtraSplits) {
+  put(10, 20, 30, 50);
+  put(10, 50, 30, 60);  // fills the space tile above over its full width
+  std::set<TileRect> want = {{-I, -I, 10, I, SP},  {30, -I, I, I, SP},    {10, 60, 30, I, SP},
+                             {10, -I, 30, 20, SP}, {10, 20, 30, 50, 1}, {10, 50, 30, 60, 1}};
+  EXPECT_EQ(innerRects(), want);
+  // Abutting on the right: the strip there is cut at 40 only; the space
+  // pieces above and below stay apart from those of the first column.
+  put(30, 20, 40, 50);
+  want.erase({30, -I, I, I, SP});
+  want.insert({{30, -I, 40, 20, SP}, {30, 20, 40, 50, 1}, {30, 50, 40, I, SP}, {40, -I, I, I, SP}});
+  EXPECT_EQ(innerRects(), want);
+  EXPECT_EQ(CheckAll(), 0);
+}
+
+TEST_F(PlaneTest, SameTypeOverlapOnlyAddsTheUncoveredPart) {
+  put(10, 20, 30, 50);
+  size_t before = innerRects().size();
+  put(12, 22, 28, 48);  // inside: nothing changes
+  EXPECT_EQ(innerRects().size(), before);
+  put(20, 30, 40, 40);  // sticks out to the right
+  std::set<TileRect> got = innerRects();
+  EXPECT_TRUE(got.count({10, 20, 30, 50, 1}));
+  EXPECT_TRUE(got.count({30, 30, 40, 40, 1}));
+  EXPECT_EQ(CheckAll(), 0);
+}
+
+TEST_F(PlaneTest, OtherTypeOverlapBecomesAnElementTile) {
+  put(10, 20, 30, 50, 1);
+  put(20, 0, 25, 60, 2);
+  Stitch = DlayerTile[0].layertile;
+  _Dtile* e = PointFind(22, 30);
+  EXPECT_EQ(rectOf(e), (TileRect{20, 20, 25, 50, 0xFF02}));
+  EXPECT_TRUE(TisElement(e));
+  EXPECT_TRUE(TisType(e, 2));
+  EXPECT_EQ(PointFind(22, 10)->type, 2);
+  EXPECT_EQ(PointFind(22, 55)->type, 2);
+  EXPECT_EQ(PointFind(15, 30)->type, 1);
+  EXPECT_EQ(PointFind(28, 30)->type, 1);
+  EXPECT_EQ(CheckAll(), 0);
+}
+
+TEST_F(PlaneTest, WholePlaneEnumerationListsInnerTilesOnce) {
+  put(10, 20, 30, 50);
+  put(40, 0, 50, 10, 2);
+  _Dtilelist* all = nullptr;
+  Stitch = DlayerTile[0].layertile;
+  AreaEnum(-I, -I, I, I, &all, 0);
+  std::vector<_Dtile*> v = listed(all);
+  std::set<_Dtile*> unique(v.begin(), v.end());
+  EXPECT_EQ(unique.size(), v.size());
+  std::vector<_Dtile*> f = flood(DlayerTile[0].layertile);
+  EXPECT_EQ(unique, std::set<_Dtile*>(f.begin(), f.end()));
+  FreeList(all);
+}
+
+TEST_F(PlaneTest, SplitOnOwnEdgeIsReportedAndChangesNothing) {
+  _Dtile* t = put(10, 20, 30, 50);
+  std::set<TileRect> before = innerRects();
+  _Dtile* fresh = nullptr;
+  TileSplit(t, _points{10, 30, nullptr}, CS_CUT_VERTICAL, &fresh, 1);
+  EXPECT_STREQ(GClastMessage(), "Fatal: cutline x-coordiate is not inside the target tile.");
+  TileSplit(t, _points{15, 50, nullptr}, CS_CUT_HORIZONTAL, &fresh, 1);
+  EXPECT_STREQ(GClastMessage(), "Fatal: cutline y-coordinate is not inside the target tile.");
+  TileSplit(nullptr, _points{15, 30, nullptr}, CS_CUT_HORIZONTAL, &fresh, 1);
+  EXPECT_STREQ(GClastMessage(), "Fatal: target tile does not exist.");
+  EXPECT_EQ(fresh, nullptr);
+  EXPECT_EQ(innerRects(), before);
+}
+
+TEST_F(PlaneTest, SplitHalvesKeepOrDropTheNet) {
+  _Dtile* t = put(10, 20, 30, 50);
+  t->node = 7;
+  _Dtile* right = nullptr;
+  TileSplit(t, _points{18, 0, nullptr}, CS_CUT_VERTICAL, &right, 1);
+  EXPECT_EQ(rectOf(t), (TileRect{10, 20, 18, 50, 1}));
+  EXPECT_EQ(rectOf(right), (TileRect{18, 20, 30, 50, 1}));
+  EXPECT_EQ(right->node, 7);
+  _Dtile* up = nullptr;
+  TileSplit(right, _points{0, 33, nullptr}, CS_CUT_HORIZONTAL, &up, 0);
+  EXPECT_EQ(rectOf(up), (TileRect{18, 33, 30, 50, 1}));
+  EXPECT_EQ(up->node, -1);
+  EXPECT_EQ(CheckAll(), 0);
+}
+
+TEST_F(PlaneTest, NeighbourListsComeOutInTheirFixedOrder) {
+  // Three rectangles stacked on the right of a tall one.
+  _Dtile* tall = put(0, 0, 10, 30);
+  put(10, 0, 20, 10, 2);
+  put(10, 20, 20, 30, 2);
+  _Dtilelist* right = nullptr;
+  Neighbor(tall, &right, CS_SIDE_RIGHT, 0);
+  std::vector<long> ys;
+  for (_Dtile* t : listed(right)) ys.push_back(t->y1);
+  EXPECT_EQ(ys, (std::vector<long>{0, 10, 20}));  // bottom to top
+  FreeList(right);
+  _Dtile* space = tall->tr->lb;                      // the gap between the two small ones
+  EXPECT_EQ(rectOf(space), (TileRect{10, 10, 20, 20, SP}));
+  _Dtilelist* left = nullptr;
+  Neighbor(space, &left, CS_SIDE_LEFT, 0);
+  ASSERT_EQ(listed(left).size(), 1u);
+  EXPECT_EQ(listed(left)[0], tall);
+  FreeList(left);
+  Neighbor(space, &left, CS_SIDE_LEFT, 1);  // the tall one sticks out: strict drops it
+  EXPECT_EQ(left, nullptr);
+}
+
+TEST(PlaneFatal, BrokenStitchEndsTheProgram) {
+  CSreset();
+  _Dtile* c = Init1LayerCS();
+  c->bl = nullptr;  // the centre loses its left stitch
+  Stitch = c;
+  EXPECT_EXIT(PointFind(-I, 0), ::testing::ExitedWithCode(1), "Fatal: CS error Tile: 31 -1073741823");
+}
+
+TEST(PlaneFatal, UnknownLayerNameEndsTheProgram) {
+  EXPECT_EXIT(DfindNumber("NOPE"), ::testing::ExitedWithCode(1), "Layer NOPE not found");
+}
