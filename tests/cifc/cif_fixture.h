@@ -1,0 +1,73 @@
+// Shared set-up for the CIF tests: the default technology layer names filled in
+// directly, and helpers to read CIF text and inspect the flattened result.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "cifc/cif.h"
+#include "common/flatten.h"
+#include "common/layout.h"
+#include "common/message.h"
+#include "common/scale.h"
+#include "techc/tech.h"
+
+inline const char* const kDefaultLayers[] = {"CAA", "CPG", "CMF", "CMS", "CCA",
+                                             "CCP", "CVA", "CWN", "CSN", "CSP"};
+
+inline void CTloadLayers() {
+  memset(Glayers, 0, sizeof Glayers);
+  GlayerNum = 0;
+  for (const char* name : kDefaultLayers) {
+    snprintf(Glayers[GlayerNum].name, sizeof Glayers[GlayerNum].name, "%s", name);
+    Glayers[GlayerNum].layer = GlayerNum;
+    ++GlayerNum;
+  }
+}
+
+inline int CTlayer(const char* name) { return DTlayerIndex(name); }
+
+class CifTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    GCresetScale();
+    CTloadLayers();
+    ACreset();
+    GCresetMessages();
+  }
+  void TearDown() override { ACreset(); }
+
+  // Reads `text` from scratch; returns CIFparse's status.
+  int read(const std::string& text) {
+    ACinit();
+    return ACparseBuffer(text.data(), text.size());
+  }
+  // Same through a real file and CIFparse.
+  int readFile(const std::string& text) {
+    FILE* f = tmpfile();
+    fwrite(text.data(), 1, text.size(), f);
+    rewind(f);
+    ACinit();
+    cifin = f;
+    return CIFparse();
+  }
+  static _layout* cell(const char* name) { return GfindLayout(name, Gsymbols); }
+  static std::vector<_rects> rects(const _layout* l, const char* layer) {
+    std::vector<_rects> out;
+    int n = CTlayer(layer);
+    if (!l || n < 0 || !l->symbol[n]) return out;
+    for (const _rects* r = l->symbol[n]->rect; r; r = r->next) out.push_back(*r);
+    return out;
+  }
+};
+
+inline bool operator==(const _rects& a, const _rects& b) {
+  return a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 && a.y2 == b.y2;
+}
+inline std::ostream& operator<<(std::ostream& o, const _rects& r) {
+  return o << "(" << r.x1 << "," << r.y1 << "," << r.x2 << "," << r.y2 << ")";
+}
+inline _rects R(long x1, long y1, long x2, long y2) { return _rects{x1, y1, x2, y2, nullptr}; }
