@@ -1,5 +1,6 @@
 // Fuzzes the Cadence technology file reader (second file: clear, parse,
 // dummy rules, conversion) over a layer map with a few Cadence layers.
+// Run with -close_fd_mask=2 to keep the reader's error lines quiet.
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -23,7 +24,6 @@ void MapLayers() {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static bool once = [] {
     MapLayers();
-    freopen("/dev/null", "w", stderr);
     return true;
   }();
   (void)once;
