@@ -82,6 +82,7 @@ void DRrdEnhanceDev(const char* gate, const char* diffusion, double width, doubl
 void druleerror(const char* message);
 
 // Simple design-rule file; 1 when read (the load always succeeds once open).
+// Closes the file.
 int ReadDesignRules(FILE* file);
 
 // The acceptance of the file dialog for codes 4, 18, 19 and 20: open the
@@ -89,6 +90,8 @@ int ReadDesignRules(FILE* file);
 bool DRacceptDesignRuleFile(const char* name);  // code 4
 bool DRacceptBridgeFile(const char* name);      // code 18
 bool DRacceptCadenceFile(const char* name, int which);  // codes 19 (which 1), 20 (which 2)
-
-// f.DRload: fills the layer map from the technology, then asks for the bridge file (code 18).
-int DRload(void* widget, char* label, void* call);
+// The same as handlers of the acceptance table.
+void DRacceptDesignRule(const char* name);
+void DRacceptBridge(const char* name);
+void DRacceptCadence1(const char* name);
+void DRacceptCadence2(const char* name);

@@ -50,3 +50,8 @@ bool DRacceptCadenceFile(const char* name, int which) {
   if (ok) DRcheckDesRule();
   return ok != 0;
 }
+
+void DRacceptDesignRule(const char* name) { DRacceptDesignRuleFile(name); }
+void DRacceptBridge(const char* name) { DRacceptBridgeFile(name); }
+void DRacceptCadence1(const char* name) { DRacceptCadenceFile(name, 1); }
+void DRacceptCadence2(const char* name) { DRacceptCadenceFile(name, 2); }

@@ -7,6 +7,7 @@
 #include "common/message.h"
 #include "common/scale.h"
 #include "compact/process_options.h"
+#include "designrule/designrule.h"
 #include "interface/file_commands.h"
 #include "interface/frontend.h"
 #include "interface/tech_init.h"
@@ -43,7 +44,7 @@ AcceptRow acceptTable[] = {
     {DI_ACCEPT_TECH, cannt, acceptTechnology},
     {DI_ACCEPT_X0, nullptr, acceptX0},
     {DI_ACCEPT_D0, nullptr, acceptD0},
-    {DI_ACCEPT_DESIGN_RULE, cant, nullptr},
+    {DI_ACCEPT_DESIGN_RULE, cant, DRacceptDesignRule},
     {DI_ACCEPT_ALFA, nullptr, acceptAlfa},
     {DI_ACCEPT_MAX_SIZE, nullptr, acceptMaxSize},
     {DI_ACCEPT_MIN_SIZE, nullptr, acceptMinSize},
@@ -57,9 +58,9 @@ AcceptRow acceptTable[] = {
     {DI_ACCEPT_FIND_NET, nullptr, nullptr},
     {DI_ACCEPT_SYMMETRY, cannt, nullptr},
     {DI_ACCEPT_Y0, nullptr, acceptY0},
-    {DI_ACCEPT_BRIDGE, cantFile, nullptr},
-    {DI_ACCEPT_CADENCE1, cantFile, nullptr},
-    {DI_ACCEPT_CADENCE2, cantFile, nullptr},
+    {DI_ACCEPT_BRIDGE, cantFile, DRacceptBridge},
+    {DI_ACCEPT_CADENCE1, cantFile, DRacceptCadence1},
+    {DI_ACCEPT_CADENCE2, cantFile, DRacceptCadence2},
     {DI_ACCEPT_SIZES, cantFile, nullptr},
 };
 

@@ -235,7 +235,7 @@ TEST(ShippedFiles, BridgeAndTargetReproduceTheDefaultRules) {
   SetDefaultLayerNames();
   std::string lib = std::string(CORVID_SOURCE_DIR) + "/lib/";
   testing::internal::CaptureStdout();
-  DRload(nullptr, nullptr, nullptr);
+  DRgetCifLayers(CifToCadence, Glayers);
   EXPECT_TRUE(DRacceptBridgeFile((lib + "corvid.bridge").c_str()));
   EXPECT_TRUE(DRacceptCadenceFile((lib + "corvid_input.tf").c_str(), 1));
   EXPECT_TRUE(DRacceptCadenceFile((lib + "corvid_target.tf").c_str(), 2));
