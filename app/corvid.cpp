@@ -1,7 +1,8 @@
 // corvid: the Motif layout tool.
 #include "common/switches.h"
+#include "interface/x11/dinterface.h"
 
 int main(int argc, char** argv) {
   GCparseSwitches(argc, argv);
-  return 0;
+  DInterface(argc, argv);
 }

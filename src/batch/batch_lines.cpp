@@ -6,48 +6,16 @@
 #include <cstring>
 
 #include "common/message.h"
+#include "view/batch_lines.h"
 
 namespace {
-bool notAvailable(const char* keyword, int lineno) {
-  BAlineError(lineno, "this build has no handler for", keyword);
-  return false;
-}
-bool point1(const char* args, int lineno) {
-  long xy[2];
-  if (!BAparseLongs(args, 2, xy, lineno, "point")) return false;
-  return notAvailable("point", lineno);
-}
-bool point3(const char* args, int lineno) {
-  if (!BAparseLongs(args, 0, nullptr, lineno, "point3")) return false;
-  return notAvailable("point3", lineno);
-}
-bool view(const char* args, int lineno) {
-  if (!*args) {
-    BAlineError(lineno, "needs an image file name:", "view");
-    return false;
-  }
-  return notAvailable("view", lineno);
-}
-bool scale(const char* args, int lineno) {
-  long value;
-  if (!BAparseLongs(args, 1, &value, lineno, "scale")) return false;
-  return notAvailable("scale", lineno);
-}
-bool layer(const char* args, int lineno) {
-  if (!*args) {
-    BAlineError(lineno, "needs a layer name:", "layer");
-    return false;
-  }
-  return notAvailable("layer", lineno);
-}
-
 // One row per keyword.
 const BAlineRow lineTable[] = {
-    {"point", point1},
-    {"point3", point3},
-    {"view", view},
-    {"scale", scale},
-    {"layer", layer},
+    {"point", DVbatchPoint},
+    {"point3", DVbatchPoint3},
+    {"view", DVbatchView},
+    {"scale", DVbatchScale},
+    {"layer", DVbatchLayer},
 };
 }  // namespace
 

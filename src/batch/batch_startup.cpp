@@ -3,13 +3,17 @@
 #include "batch/batch_frontend.h"
 #include "common/colors.h"
 #include "common/memory.h"
+#include "event/event.h"
 #include "interface/switch_commands.h"
 #include "interface/tech_init.h"
+#include "view/batch_view.h"
 
 void BAstartup() {
   BAinstallFrontEnd();
   GCmemInit();
   GCcolorInit();
   DItechInit();
+  DEinit();
   DIsetInit();
+  DVbatchInit();
 }

@@ -12,6 +12,9 @@
 #include "interface/file_commands.h"
 #include "interface/forms.h"
 #include "interface/switch_commands.h"
+#include "callback/pane_commands.h"
+#include "event/recording.h"
+#include "view/view.h"
 
 extern char** environ;
 
@@ -27,24 +30,24 @@ const _Actionindex DactionIndex[DI_ACTION_COUNT] = {
     {"f.new", nullptr, nullptr, NullAction},
     {"f.DIrdLayout", DIrdLayout, nullptr, nullptr},
     {"f.DIldLayout", DIldLayout, nullptr, nullptr},
-    {"f.DIplayback", nullptr, nullptr, NullAction},  // DIplayback (action2)
-    {"f.DVredraw", nullptr, nullptr, NullAction},  // DVredraw (action)
-    {"f.DVfit", nullptr, nullptr, NullAction},  // DVfit (action2)
-    {"f.DVzoomin", nullptr, nullptr, NullAction},  // DVzoomin (action2)
-    {"f.DVzoomout", nullptr, nullptr, NullAction},  // DVzoomout (action2)
-    {"f.DVpan", nullptr, nullptr, NullAction},  // DVpan (action2)
+    {"f.DIplayback", nullptr, nullptr, DIplayback},
+    {"f.DVredraw", DVredraw, nullptr, nullptr},
+    {"f.DVfit", nullptr, nullptr, DVfit},
+    {"f.DVzoomin", nullptr, nullptr, DVzoomin},
+    {"f.DVzoomout", nullptr, nullptr, DVzoomout},
+    {"f.DVpan", nullptr, nullptr, DVpan},
     {"f.GCsmash", nullptr, nullptr, NullAction},  // GCsmash (action2)
     {"f.DCcrtCS", nullptr, nullptr, NullAction},  // DCcrtCS (action2)
     {"f.GCflatten", nullptr, nullptr, NullAction},  // GCflatten (action2)
     {"f.GCunflatten", nullptr, nullptr, NullAction},  // GCunflatten (action2)
-    {"f.DIcloseMess", nullptr, nullptr, NullAction},  // DIcloseMess (action)
-    {"f.DIcloseComm", nullptr, nullptr, NullAction},  // DIcloseComm (action)
-    {"f.DIclosePane", nullptr, nullptr, NullAction},  // DIclosePane (action)
-    {"f.DIopenMess", nullptr, nullptr, NullAction},  // DIopenMess (action)
-    {"f.DIopenComm", nullptr, nullptr, NullAction},  // DIopenComm (action)
-    {"f.DIopenPane", nullptr, nullptr, NullAction},  // DIopenPane (action)
+    {"f.DIcloseMess", DIcloseMess, nullptr, nullptr},
+    {"f.DIcloseComm", DIcloseComm, nullptr, nullptr},
+    {"f.DIclosePane", DIclosePane, nullptr, nullptr},
+    {"f.DIopenMess", DIopenMess, nullptr, nullptr},
+    {"f.DIopenComm", DIopenComm, nullptr, nullptr},
+    {"f.DIopenPane", DIopenPane, nullptr, nullptr},
     {"f.DIldTech", DIldTech, nullptr, nullptr},
-    {"f.DVsuper", nullptr, nullptr, NullAction},  // DVsuper (action2)
+    {"f.DVsuper", nullptr, nullptr, DVsuper},
     {"f.BoundBox", nullptr, nullptr, NullAction},  // BoundBox (action2)
     {"f.DIldSym", DIldSym, nullptr, nullptr},
     {"f.DirectSymDetection", nullptr, nullptr, NullAction},  // DirectSymDetection (action2)
@@ -102,8 +105,8 @@ const _Actionindex DactionIndex[DI_ACTION_COUNT] = {
     {"f.DYanaShort", nullptr, nullptr, NullAction},  // DYanaShort (action2)
     {"f.DYanaOpen", nullptr, nullptr, NullAction},  // DYanaOpen (action2)
     {"f.DIsetForm", DIsetForm, nullptr, nullptr},
-    {"f.DIstartPB", nullptr, nullptr, NullAction},  // DIstartPB (action2)
-    {"f.DIendPB", nullptr, nullptr, NullAction},  // DIendPB (action2)
+    {"f.DIstartPB", nullptr, nullptr, DIstartPB},
+    {"f.DIendPB", nullptr, nullptr, DIendPB},
     {"f.DIhswitch", DIhswitch, nullptr, nullptr},
     {"f.DIsswitch", DIsswitch, nullptr, nullptr},
     {"f.DIlswitch", DIlswitch, nullptr, nullptr},

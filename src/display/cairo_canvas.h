@@ -1,0 +1,57 @@
+// The canvas of the batch program: a Cairo image surface (written as PNG) or
+// an SVG surface, with the background the Motif drawing area has.
+#pragma once
+#include "display/canvas.h"
+
+typedef struct _cairo_surface cairo_surface_t;
+typedef struct _cairo cairo_t;
+
+class GCcairoCanvas : public GCanvas {
+ public:
+  // An image of w x h pixels.
+  GCcairoCanvas(int w, int h);
+  // An SVG document of w x h points written to `svgPath` when the canvas is destroyed.
+  GCcairoCanvas(int w, int h, const char* svgPath);
+  ~GCcairoCanvas() override;
+  GCcairoCanvas(const GCcairoCanvas&) = delete;
+  GCcairoCanvas& operator=(const GCcairoCanvas&) = delete;
+
+  bool ok() const;
+  bool writePNG(const char* path);
+  // 0xRRGGBB of an image pixel (tests).
+  unsigned pixelAt(int x, int y);
+
+  int width() const override { return width_; }
+  int height() const override { return height_; }
+  void clear() override;
+  void clearArea(int x, int y, int w, int h) override;
+  void setColor(unsigned long pixel, unsigned rgb) override;
+  void setLineWidth(int pixels) override;
+  bool setFont(const char* name) override;
+  void setLayer(int layer, bool stippled) override;
+  void drawPoint(GCpen pen, int x, int y) override;
+  void drawLine(GCpen pen, int x1, int y1, int x2, int y2) override;
+  void drawRectangle(GCpen pen, int x, int y, int w, int h, bool fill) override;
+  void drawPolygon(GCpen pen, const GCpixelPoint* points, int n, bool fill) override;
+  void drawArc(GCpen pen, int x, int y, int w, int h, int angle1, int angle2, bool fill) override;
+  void drawString(GCpen pen, int x, int y, const char* text) override;
+  void copyArea(GCanvas* to, int sx, int sy, int w, int h, int dx, int dy) override;
+  void setClip(int x, int y, int w, int h) override;
+  void clearClip() override;
+  void flush() override;
+
+ private:
+  template <class Shape> void paint(GCpen pen, bool fill, Shape shape);
+  void applySource(GCpen pen);
+
+  int width_, height_;
+  bool isImage_;
+  cairo_surface_t* surface_ = nullptr;
+  cairo_t* cr_ = nullptr;
+  unsigned fg_ = 0xFFFFFF;
+  unsigned xorFg_ = 0xFFFFFF;
+  int lineWidth_ = 0;
+  int layer_ = -1;
+  bool stippled_ = false;
+  double fontSize_ = 12;
+};

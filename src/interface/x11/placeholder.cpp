@@ -1,2 +1,0 @@
-// Motif front end (filled in by the GUI work).
-#include <Xm/Xm.h>

@@ -1,0 +1,81 @@
+// A main view on a Cairo image with the bundled technology loaded, and a
+// hand-built layout, for the display and view-command tests.
+#pragma once
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "common/colors.h"
+#include "common/layout.h"
+#include "common/memory.h"
+#include "common/message.h"
+#include "display/draw.h"
+#include "display/cairo_canvas.h"
+#include "interface/switch_commands.h"
+#include "interface/tech_init.h"
+#include "techc/tech.h"
+#include "view/viewport.h"
+
+// Every message line shown since the fixture started.
+inline std::vector<std::string>& shownMessages() {
+  static std::vector<std::string> lines;
+  return lines;
+}
+
+struct ViewFixture {
+  std::unique_ptr<GCcairoCanvas> canvas;
+
+  explicit ViewFixture(int w = 450, int h = 350) {
+    GCcolorInit();
+    DItechInit();
+    DIsetInit();
+    shownMessages().clear();
+    GCsetDisplayHook([](int, char, const char* text) { shownMessages().push_back(text); });
+    canvas = std::make_unique<GCcairoCanvas>(w, h);
+    DIvpInit(&Vmain, canvas.get(), nullptr);
+  }
+  ~ViewFixture() {
+    Vmain.canvas = nullptr;
+    GCsetDisplayHook(nullptr);
+  }
+  static bool shown(const std::string& line) {
+    for (const std::string& s : shownMessages())
+      if (s == line) return true;
+    return false;
+  }
+
+  unsigned at(int x, int y) { return canvas->pixelAt(x, y); }
+  static unsigned layerRGB(const char* layer) {
+    return static_cast<unsigned>(GCcolorRGB(GCgetNamedColorName(Glayers[DTlayerIndex(layer)].color)));
+  }
+};
+
+// A top cell "CIRCUIT" with rectangles added on named layers.
+struct TestLayout {
+  _layout* cell;
+  TestLayout() {
+    cell = GCnewLayout("CIRCUIT");
+    cell->next = Gsymbols;
+    Gsymbols = cell;
+    Glayout = cell;
+  }
+  void rect(const char* layer, long x1, long y1, long x2, long y2) {
+    int l = DTlayerIndex(layer);
+    _symbol* s = GCslot(cell, l, layer);
+    auto* r = GCnew<_rects>();
+    *r = {x1, y1, x2, y2, s->rect};
+    s->rect = r;
+    ACframe(x1, y1, cell);
+    ACframe(x2, y2, cell);
+  }
+  void label(const char* layer, const char* text, long x, long y) {
+    int l = DTlayerIndex(layer);
+    _symbol* s = GCslot(cell, l, layer);
+    auto* lb = GCnew<_labels>();
+    lb->label = GCstrcpy(text);
+    lb->x = x;
+    lb->y = y;
+    lb->next = s->label;
+    s->label = lb;
+  }
+};
