@@ -58,7 +58,8 @@ _Dtile* TileCreation(long x1, long y1, long x2, long y2, _Dtile** tile) {
   _Dtilelist* found = nullptr;
   AreaEnum(x1, y1, x2, y2, &found, 0);
   if (!found) GCfatal(GC_MOD_CS, 1, "Can not enumerate tiles");
-  std::vector<_Dtile*> cols;  // right to left
+  static std::vector<_Dtile*> cols;  // right to left; reused, carving runs for every rectangle
+  cols.clear();
   for (_Dtilelist* c = found; c; c = c->next)
     if (c->tile->x1 >= x1 && TileRight(c->tile) <= x2) cols.push_back(c->tile);
   FreeList(found);

@@ -88,6 +88,7 @@ extern unsigned CSopenRecordSize;
 long CSliveTiles();             // tiles allocated and not freed
 long CSpoolBytes();             // bytes taken from the system for tiles and list cells
 long CSliveCells();
+void CSreleasePools();           // returns the pools' memory when no record is in use
 
 _Dtile* Init1LayerCS();
 void FrameMake(long x1, long y1, long x2, long y2, _Dtile* tile);

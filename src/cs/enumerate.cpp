@@ -31,7 +31,10 @@ bool owns(const _Dtile* t, const _Dtile* n, long bx1) {
 void enumerate(long x1, long y1, long x2, long y2, _Dtilelist** list, short clear, bool insideOnly) {
   Appender out;
   out.clear = clear;
-  std::vector<_Dtile*> row;
+  // Reused between calls: enumeration runs for every inserted rectangle.
+  static std::vector<_Dtile*> row, stack;
+  row.clear();
+  stack.clear();
   _Dtile* t = PointFind(x2, y1);
   for (;;) {
     row.push_back(t);
@@ -44,7 +47,6 @@ void enumerate(long x1, long y1, long x2, long y2, _Dtilelist** list, short clea
   // Depth-first walk with an explicit stack (columns may be very tall): the
   // top neighbours are met right to left, so pushing them in that order pops
   // the leftmost first.
-  std::vector<_Dtile*> stack;
   for (_Dtile* r : row) {
     if (TileTop(r) >= y2) continue;
     stack.push_back(r);

@@ -110,4 +110,5 @@ void CSreset() {
   }
   memset(DlayerTile, 0, sizeof DlayerTile);
   InitStitch();
+  CSreleasePools();
 }
