@@ -146,3 +146,6 @@ int CheckAll();
 int Check1Layer(_Dtile* entry);
 int CheckCurrent(_Dtile* tile);
 int CheckAllNode();
+
+// Building the planes from the layout (f.DCcrtCS, f.GCfreeCS, ...).
+#include "cs/build.h"

@@ -14,3 +14,6 @@ void CSretireTile(_Dtile* gone, _Dtile* heir);
 // its own fields already set; the cut fills its coordinates and stitches.
 void CScutVertical(_Dtile* old, long x, _Dtile* fresh);
 void CScutHorizontal(_Dtile* old, long y, _Dtile* fresh);
+// Frees every plane of the table (tiles, contact lists, highlight lists) and
+// empties the table; pins lose their tiles.
+void CSdiscardPlanes();
