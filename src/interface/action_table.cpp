@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "common/message.h"
+#include "cs/cs.h"
 #include "interface/file_commands.h"
 #include "interface/forms.h"
 #include "interface/switch_commands.h"
@@ -37,7 +38,7 @@ const _Actionindex DactionIndex[DI_ACTION_COUNT] = {
     {"f.DVzoomout", nullptr, nullptr, DVzoomout},
     {"f.DVpan", nullptr, nullptr, DVpan},
     {"f.GCsmash", nullptr, nullptr, NullAction},  // GCsmash (action2)
-    {"f.DCcrtCS", nullptr, nullptr, NullAction},  // DCcrtCS (action2)
+    {"f.DCcrtCS", nullptr, nullptr, DCcrtCS},
     {"f.GCflatten", nullptr, nullptr, NullAction},  // GCflatten (action2)
     {"f.GCunflatten", nullptr, nullptr, NullAction},  // GCunflatten (action2)
     {"f.DIcloseMess", DIcloseMess, nullptr, nullptr},
@@ -63,7 +64,7 @@ const _Actionindex DactionIndex[DI_ACTION_COUNT] = {
     {"f.SBmain", nullptr, nullptr, NullAction},  // SBmain (action2)
     {"f.GCfreeH", nullptr, nullptr, NullAction},  // GCfreeH (action2)
     {"f.GCfreeS", nullptr, nullptr, NullAction},  // GCfreeS (action2)
-    {"f.GCfreeCS", nullptr, nullptr, NullAction},  // GCfreeCS (action2)
+    {"f.GCfreeCS", nullptr, nullptr, GCfreeCS},
     {"f.GCactivateH", nullptr, nullptr, NullAction},  // GCactivateH (action2)
     {"f.GCactivateS", nullptr, nullptr, NullAction},  // GCactivateS (action2)
     {"f.GCactivateCS", nullptr, nullptr, NullAction},  // GCactivateCS (action2)
@@ -76,8 +77,8 @@ const _Actionindex DactionIndex[DI_ACTION_COUNT] = {
     {"f.DCright", nullptr, nullptr, NullAction},  // DCright (action2)
     {"f.DCleft", nullptr, nullptr, NullAction},  // DCleft (action2)
     {"f.DCneighbors", nullptr, nullptr, NullAction},  // DCneighbors (action2)
-    {"f.CheckAll", nullptr, nullptr, NullAction},  // CheckAll (action2)
-    {"f.CheckAllNode", nullptr, nullptr, NullAction},  // CheckAllNode (action2)
+    {"f.CheckAll", nullptr, nullptr, CheckAll},
+    {"f.CheckAllNode", nullptr, nullptr, CheckAllNode},
     {"f.DExShowObj", nullptr, nullptr, NullAction},  // DExShowObj (action2)
     {"f.SelTrans1", nullptr, nullptr, NullAction},  // SelTrans1 (action2)
     {"f.SelTrans2", nullptr, nullptr, NullAction},  // SelTrans2 (action2)
