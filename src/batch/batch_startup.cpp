@@ -3,6 +3,7 @@
 #include "batch/batch_frontend.h"
 #include "common/colors.h"
 #include "common/memory.h"
+#include "cs/cs.h"
 #include "event/event.h"
 #include "interface/switch_commands.h"
 #include "interface/tech_init.h"
@@ -14,6 +15,7 @@ void BAstartup() {
   GCcolorInit();
   DItechInit();
   DEinit();
+  InitStitch();
   DIsetInit();
   DVbatchInit();
 }

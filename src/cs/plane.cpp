@@ -4,6 +4,7 @@
 
 #include "cs/cs.h"
 #include "cs/plane_internal.h"
+#include "cs/tile_draw.h"
 
 _DlayerTile DlayerTile[CS_MAX_PLANES];
 int DlayerNum = 0;
@@ -12,6 +13,7 @@ _Dtile* CurrentStitch = nullptr;
 _DlayerTile* CLayer = nullptr;
 
 void InitStitch() {
+  CSinstallViewHooks();
   Stitch = nullptr;
   CurrentStitch = nullptr;
   DlayerNum = 0;

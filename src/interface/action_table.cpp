@@ -10,6 +10,7 @@
 
 #include "common/message.h"
 #include "cs/cs.h"
+#include "cs/navigate.h"
 #include "interface/file_commands.h"
 #include "interface/forms.h"
 #include "interface/switch_commands.h"
@@ -71,12 +72,12 @@ const _Actionindex DactionIndex[DI_ACTION_COUNT] = {
     {"f.DExDefIO", nullptr, nullptr, NullAction},  // DExDefIO (action1)
     {"f.DExCir", nullptr, nullptr, NullAction},  // DExCir (action2)
     {"f.DExOutput", nullptr, nullptr, NullAction},  // DExOutput (action2)
-    {"f.DCtile", nullptr, nullptr, NullAction},  // DCtile (action2)
-    {"f.DCupper", nullptr, nullptr, NullAction},  // DCupper (action2)
-    {"f.DClower", nullptr, nullptr, NullAction},  // DClower (action2)
-    {"f.DCright", nullptr, nullptr, NullAction},  // DCright (action2)
-    {"f.DCleft", nullptr, nullptr, NullAction},  // DCleft (action2)
-    {"f.DCneighbors", nullptr, nullptr, NullAction},  // DCneighbors (action2)
+    {"f.DCtile", nullptr, nullptr, DCtile},
+    {"f.DCupper", nullptr, nullptr, DCupper},
+    {"f.DClower", nullptr, nullptr, DClower},
+    {"f.DCright", nullptr, nullptr, DCright},
+    {"f.DCleft", nullptr, nullptr, DCleft},
+    {"f.DCneighbors", nullptr, nullptr, DCneighbors},
     {"f.CheckAll", nullptr, nullptr, CheckAll},
     {"f.CheckAllNode", nullptr, nullptr, CheckAllNode},
     {"f.DExShowObj", nullptr, nullptr, NullAction},  // DExShowObj (action2)

@@ -7,6 +7,7 @@
 #include "callback/x11/main_window.h"
 #include "callback/x11/widgets.h"
 #include "common/memory.h"
+#include "cs/cs.h"
 #include "event/event.h"
 #include "event/recording.h"
 #include "event/x11/x_recording.h"
@@ -24,6 +25,7 @@ void DInterface(int argc, char** argv) {
   DItechInit();
   DImenuInit();
   DEinit();
+  InitStitch();
   DIsetInit();
   DIcreateApp(argv[0]);
   DIviewportsInit();
