@@ -10,6 +10,7 @@
 #include "display/canvas.h"
 #include "common/colors.h"
 #include "common/memory.h"
+#include "common/polygon.h"
 #include "techc/tech.h"
 #include "view/viewport.h"
 
@@ -196,6 +197,22 @@ void poly(_Gviewport* vp, GCpen pen, _points* points, int n, int fill) {
   }
 }
 
+void path(_Gviewport* vp, GCpen pen, long width, _points* points, int fill) {
+  if (!ready(vp)) return;
+  int count = 0;
+  for (_points* p = points; p; p = p->next) ++count;
+  if (count > GC_MAX_PATH_POINTS) {
+    GCmessage(GC_MOD_DISPLAY, 'W', "Too many path points");
+    return;
+  }
+  _polys* outline = GCpath2poly(points, width);
+  if (!outline) return;
+  int n = 0;
+  for (_points* p = outline->points; p; p = p->next) ++n;
+  poly(vp, pen, outline->points, n, fill);
+  GCfreePoly(outline);
+}
+
 void arc(_Gviewport* vp, GCpen pen, long x, long y, long r, int angle1, int angle2, int fill) {
   if (!ready(vp)) return;
   long px, py;
@@ -252,6 +269,7 @@ void GGxrectangle(_Gviewport* vp, long x1, long y1, long x2, long y2, int fill) 
 }
 void GGpoly(_Gviewport* vp, _points* points, int n, int fill) { poly(vp, GC_PEN_NORMAL, points, n, fill); }
 void GGxpoly(_Gviewport* vp, _points* points, int n, int fill) { poly(vp, GC_PEN_XOR, points, n, fill); }
+void GGpath(_Gviewport* vp, long width, _points* points, int fill) { path(vp, GC_PEN_NORMAL, width, points, fill); }
 void GGcircle(_Gviewport* vp, long x, long y, long r, int fill) { arc(vp, GC_PEN_NORMAL, x, y, r, 0, 360, fill); }
 void GGxcircle(_Gviewport* vp, long x, long y, long r, int fill) { arc(vp, GC_PEN_XOR, x, y, r, 0, 360, fill); }
 void GGarc(_Gviewport* vp, long x, long y, long r, int a1, int a2, int fill) {
@@ -310,4 +328,8 @@ void GLpoly(_Gviewport* vp, _points* points, int n, int fill) {
 void GLcircle(_Gviewport* vp, long x, long y, long r, int fill) {
   selectLayer(vp);
   arc(vp, GC_PEN_LAYER, x, y, r, 0, 360, fill);
+}
+void GLpath(_Gviewport* vp, long width, _points* points, int fill) {
+  selectLayer(vp);
+  path(vp, GC_PEN_LAYER, width, points, fill);
 }

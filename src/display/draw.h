@@ -16,6 +16,8 @@ void GGrectangle(_Gviewport* vp, long x1, long y1, long x2, long y2, int fill);
 void GGxrectangle(_Gviewport* vp, long x1, long y1, long x2, long y2, int fill);
 void GGpoly(_Gviewport* vp, _points* points, int n, int fill);
 void GGxpoly(_Gviewport* vp, _points* points, int n, int fill);
+// The outline of a wire of `width` along `points` (world units).
+void GGpath(_Gviewport* vp, long width, _points* points, int fill);
 void GGcircle(_Gviewport* vp, long x, long y, long r, int fill);
 void GGxcircle(_Gviewport* vp, long x, long y, long r, int fill);
 // Arc of the circle of radius r about (x, y), from angle1 over angle2 degrees
@@ -37,3 +39,4 @@ void GLsetGC(int layer);
 void GLrectangle(_Gviewport* vp, long x1, long y1, long x2, long y2, int fill);
 void GLpoly(_Gviewport* vp, _points* points, int n, int fill);
 void GLcircle(_Gviewport* vp, long x, long y, long r, int fill);
+void GLpath(_Gviewport* vp, long width, _points* points, int fill);

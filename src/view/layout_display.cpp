@@ -132,6 +132,17 @@ void ACdisplayer(_Gviewport* vp, _instance* inst, _layout* layout, int layer, lo
       if (fill) GLrectangle(vp, b.x1, b.y1, b.x2, b.y2, 1);
       else GGrectangle(vp, b.x1, b.y1, b.x2, b.y2, 0);
     }
+    for (_paths* p = sym->path; p; p = p->next) {
+      Box b;
+      int n;
+      _points* pts = transformedPoints(inst, p->points, &b, &n);
+      long h = p->width / 2;
+      if (ACoverlap(b.x1 - h, b.y1 - h, b.x2 + h, b.y2 + h, x1, y1, x2, y2)) {
+        if (fill) GLpath(vp, p->width, pts, 1);
+        else GGpath(vp, p->width, pts, 0);
+      }
+      freePoints(pts);
+    }
     for (_polys* p = sym->poly; p; p = p->next) {
       Box b;
       int n;

@@ -181,3 +181,20 @@ TEST(LayoutDrawing, LabelsOfShownLayersInsideTheWindowOnly) {
   LabelDisplay(&Vmain, Glayout, GCgetNamedColorName("White"), x1, y1, x2, y2);
   EXPECT_EQ(countNot(f, BACKGROUND, vx, vy - 12, vx + 30, vy), 0);
 }
+
+TEST(Draw, WireIsDrawnAsItsOutlineWithExtendedEnds) {
+  ViewFixture f(200, 100);
+  Vmain.scale = 1.0f;
+  Vmain.ox = -50;
+  Vmain.oy = -50;
+  _points b{100, 0, nullptr}, a{0, 0, &b};
+  GGsetColor(&Vmain, GCgetNamedColorName("White"));
+  GGpath(&Vmain, 20, &a, 1);  // outline (-10, -10) to (110, 10)
+  long vx, vy;
+  GCwtov(&Vmain, 105, 0, &vx, &vy);
+  EXPECT_EQ(f.at(static_cast<int>(vx), static_cast<int>(vy)), 0xFFFFFFu);
+  GCwtov(&Vmain, 115, 0, &vx, &vy);
+  EXPECT_EQ(f.at(static_cast<int>(vx), static_cast<int>(vy)), BACKGROUND);
+  GCwtov(&Vmain, 50, 15, &vx, &vy);
+  EXPECT_EQ(f.at(static_cast<int>(vx), static_cast<int>(vy)), BACKGROUND);
+}
