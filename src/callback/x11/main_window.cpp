@@ -371,6 +371,9 @@ void DIcreateApp(const char* name) {
 
   XtRealizeWidget(theDeskWidget);
   XtRealizeWidget(thePopupWindow);
+  // Named windows let screen readers and test drivers find the two views.
+  XStoreName(theDisplay, XtWindow(theDrawWidget), "DRAWW");
+  XStoreName(theDisplay, XtWindow(thePopupDraw), "POPUPDRAW");
   DIrealizeMenus(theMenuBar);
   for (Widget d : {theOpenDialog, thePopup, theForm}) {
     XtManageChild(d);

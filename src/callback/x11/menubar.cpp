@@ -67,4 +67,24 @@ Widget DIcreateMenuBar(Widget parent) {
   return bar;
 }
 
-void DIrealizeMenus(Widget menuBar) { realizeShells(menuBar); }
+namespace {
+// Named item windows let test drivers and accessibility tools find the entries.
+void nameItems(_Buttons* list) {
+  for (_Buttons* b = list; b; b = b->next) {
+    if (b->type == DI_PUSH_BUTTON && b->w && XtWindow(static_cast<Widget>(b->w)))
+      XStoreName(XtDisplay(static_cast<Widget>(b->w)), XtWindow(static_cast<Widget>(b->w)), b->label);
+    if (b->type == DI_PULLDOWN && b->cascade && XtWindow(static_cast<Widget>(b->cascade)))
+      XStoreName(XtDisplay(static_cast<Widget>(b->cascade)), XtWindow(static_cast<Widget>(b->cascade)), b->label);
+    nameItems(b->pulldown);
+  }
+}
+}  // namespace
+
+void DIrealizeMenus(Widget menuBar) {
+  realizeShells(menuBar);
+  for (_Menutree* t = Dmenu; t; t = t->brother) {
+    if (t->cascade && XtWindow(static_cast<Widget>(t->cascade)))
+      XStoreName(XtDisplay(menuBar), XtWindow(static_cast<Widget>(t->cascade)), t->label);
+    nameItems(t->buttonlist);
+  }
+}
