@@ -22,16 +22,22 @@ unsigned layerRGB(int layer) {
   return index < 0 ? 0xFFFFFFu : static_cast<unsigned>(GCcolorRGB(index));
 }
 
-// An A8 surface of the layer's stipple: opaque where the bitmap has a 1.
-cairo_pattern_t* stipplePattern(int layer) {
+// The layer's stipple as a repeating tile: the layer colour where the bitmap
+// has a 1, transparent elsewhere. As a fill source it paints only the set
+// bits, as an X stipple does, and SVG viewers show it as a pattern.
+cairo_pattern_t* stipplePattern(int layer, unsigned rgb) {
   const GCbitmap& bm = DTlayerPattern(layer);
   if (bm.width <= 0 || bm.height <= 0) return nullptr;
-  cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_A8, bm.width, bm.height);
+  cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, bm.width, bm.height);
   cairo_surface_flush(s);
   unsigned char* data = cairo_image_surface_get_data(s);
   int stride = cairo_image_surface_get_stride(s);
+  uint32_t on = 0xFF000000u | (rgb & 0xFFFFFF);
   for (int y = 0; y < bm.height; ++y)
-    for (int x = 0; x < bm.width; ++x) data[y * stride + x] = bm.pixel(x, y) ? 255 : 0;
+    for (int x = 0; x < bm.width; ++x) {
+      uint32_t v = bm.pixel(x, y) ? on : 0;
+      memcpy(data + y * stride + x * 4, &v, 4);
+    }
   cairo_surface_mark_dirty(s);
   cairo_pattern_t* p = cairo_pattern_create_for_surface(s);
   cairo_surface_destroy(s);
@@ -56,6 +62,7 @@ GCcairoCanvas::GCcairoCanvas(int w, int h, const char* svgPath) : width_(w), hei
 }
 
 GCcairoCanvas::~GCcairoCanvas() {
+  if (stipple_) cairo_pattern_destroy(stipple_);
   if (cr_) cairo_destroy(cr_);
   if (surface_) {
     cairo_surface_finish(surface_);
@@ -119,6 +126,21 @@ void GCcairoCanvas::setLayer(int layer, bool stippled) {
   stippled_ = stippled;
 }
 
+// The current layer's stipple tile, made again only when the layer, its
+// colour or its bitmap changed.
+cairo_pattern_t* GCcairoCanvas::layerStipple() {
+  unsigned rgb = layerRGB(layer_);
+  const void* bits = DTlayerPattern(layer_).bits.data();
+  if (!stipple_ || stippleLayer_ != layer_ || stippleRGB_ != rgb || stippleBits_ != bits) {
+    if (stipple_) cairo_pattern_destroy(stipple_);
+    stipple_ = stipplePattern(layer_, rgb);
+    stippleLayer_ = layer_;
+    stippleRGB_ = rgb;
+    stippleBits_ = bits;
+  }
+  return stipple_;
+}
+
 void GCcairoCanvas::applySource(GCpen pen) {
   setRGB(cr_, pen == GC_PEN_LAYER && layer_ >= 0 ? layerRGB(layer_) : fg_);
 }
@@ -167,15 +189,11 @@ void GCcairoCanvas::paint(GCpen pen, bool fill, Shape shape) {
     cairo_restore(cr_);
     return;
   }
-  cairo_pattern_t* stipple = pen == GC_PEN_LAYER && stippled_ && layer_ >= 0 ? stipplePattern(layer_) : nullptr;
+  cairo_pattern_t* stipple = pen == GC_PEN_LAYER && stippled_ && layer_ >= 0 ? layerStipple() : nullptr;
   if (stipple) {
-    cairo_push_group(cr_);
-    applySource(pen);
+    cairo_set_source(cr_, stipple);
     shape(cr_);
     fill ? cairo_fill(cr_) : cairo_stroke(cr_);
-    cairo_pop_group_to_source(cr_);
-    cairo_mask(cr_, stipple);
-    cairo_pattern_destroy(stipple);
   } else {
     applySource(pen);
     shape(cr_);

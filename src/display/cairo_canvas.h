@@ -43,6 +43,7 @@ class GCcairoCanvas : public GCanvas {
  private:
   template <class Shape> void paint(GCpen pen, bool fill, Shape shape);
   void applySource(GCpen pen);
+  struct _cairo_pattern* layerStipple();
 
   int width_, height_;
   bool isImage_;
@@ -54,4 +55,8 @@ class GCcairoCanvas : public GCanvas {
   int layer_ = -1;
   bool stippled_ = false;
   double fontSize_ = 12;
+  struct _cairo_pattern* stipple_ = nullptr;
+  int stippleLayer_ = -1;
+  unsigned stippleRGB_ = 0;
+  const void* stippleBits_ = nullptr;
 };
