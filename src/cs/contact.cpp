@@ -4,6 +4,7 @@
 
 #include "common/layout.h"
 #include "cs/build.h"
+#include "cs/plane_internal.h"
 
 namespace {
 long warnings[6];
@@ -72,12 +73,7 @@ void CrtContact(_Dtile* lower, _Dtile* upper, int conLayer) {
   const unsigned short lowerType = lower->type, upperType = upper->type;
   for (_rects* r = Gflatten->symbol[conLayer]->rect; r; r = r->next) {
     Stitch = contactPlane;
-    _Dtilelist* found = nullptr;
-    AreaEnum(r->x1, r->y1, r->x2, r->y2, &found, 0);
-    _Dtile* contact = nullptr;
-    for (_Dtilelist* c = found; c && !contact; c = c->next)
-      if (TisSolid(c->tile)) contact = c->tile;
-    FreeList(found);
+    _Dtile* contact = CSfirstSolid(r->x1, r->y1, r->x2, r->y2);
     contactPlane = Stitch;
     if (!contact) continue;
     _Dtile* l = sideTile(lower, lowerType, r->x1 - 1, r->y1 - 1, r->x2 + 1, r->y2 + 1, contact, 0);

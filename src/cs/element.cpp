@@ -2,17 +2,12 @@
 // an element tile in the active plane and in the gate plane.
 #include "common/memory.h"
 #include "cs/build.h"
+#include "cs/plane_internal.h"
 
 namespace {
 _Dtile* firstSolidIn(_Dtile* entry, const _rects* r) {
   Stitch = entry;
-  _Dtilelist* found = nullptr;
-  AreaEnum(r->x1, r->y1, r->x2, r->y2, &found, 0);
-  _Dtile* solid = nullptr;
-  for (_Dtilelist* c = found; c && !solid; c = c->next)
-    if (TisSolid(c->tile)) solid = c->tile;
-  FreeList(found);
-  return solid;
+  return CSfirstSolid(r->x1, r->y1, r->x2, r->y2);
 }
 
 // Carving needs the box to be free space or inside one tile; overlapping

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cs/cs.h"
+#include "cs/plane_internal.h"
 
 namespace {
 struct Appender {
@@ -86,4 +87,14 @@ void cleanUp(_Dtilelist** list, _box* box) {
       FreeList(cell);
     }
   }
+}
+
+_Dtile* CSfirstSolid(long x1, long y1, long x2, long y2) {
+  _Dtilelist* found = nullptr;
+  AreaEnum(x1, y1, x2, y2, &found, 0);
+  _Dtile* solid = nullptr;
+  for (_Dtilelist* c = found; c && !solid; c = c->next)
+    if (TisSolid(c->tile)) solid = c->tile;
+  FreeList(found);
+  return solid;
 }

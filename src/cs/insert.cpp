@@ -5,6 +5,7 @@
 
 #include "common/memory.h"
 #include "cs/cs.h"
+#include "cs/plane_internal.h"
 
 namespace {
 _rects* newRect(long x1, long y1, long x2, long y2, _rects* next) {
@@ -44,12 +45,7 @@ _rects* BoxMinus(long ax1, long ay1, long ax2, long ay2, long bx1, long by1, lon
 
 _Dtile* Put1BoxCS(_rects* rect, short type, int plane) {
   if (rect->x1 >= rect->x2 || rect->y1 >= rect->y2) return Stitch;
-  _Dtilelist* found = nullptr;
-  AreaEnum(rect->x1, rect->y1, rect->x2, rect->y2, &found, 0);
-  _Dtile* solid = nullptr;
-  for (_Dtilelist* c = found; c && !solid; c = c->next)
-    if (TisSolid(c->tile)) solid = c->tile;
-  FreeList(found);
+  _Dtile* solid = CSfirstSolid(rect->x1, rect->y1, rect->x2, rect->y2);
   if (!solid) {
     _Dtile* t = TileCreation(rect->x1, rect->y1, rect->x2, rect->y2, nullptr);
     t->type = static_cast<unsigned short>(type);
