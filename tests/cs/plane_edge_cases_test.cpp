@@ -159,3 +159,47 @@ TEST(PlaneFatal, BrokenStitchEndsTheProgram) {
 TEST(PlaneFatal, UnknownLayerNameEndsTheProgram) {
   EXPECT_EXIT(DfindNumber("NOPE"), ::testing::ExitedWithCode(1), "Layer NOPE not found");
 }
+
+TEST_F(PlaneTest, ChecksFindBrokenStitchesAndNegativeNodes) {
+  ASSERT_NE(freopen("/dev/null", "r", stdin), nullptr);  // the check waits for a key per finding
+  _Dtile* a = put(10, 20, 30, 50);
+  _Dtile* b = put(100, 20, 130, 50);
+  EXPECT_EQ(CheckCurrent(a), 0);
+  _Dtile* saved = a->lb;
+  a->lb = b;  // a stitch pointing at a tile that is not below
+  EXPECT_GT(CheckCurrent(a), 0);
+  a->lb = saved;
+  EXPECT_EQ(Check1Layer(DlayerTile[0].layertile), 0);
+  // Negative nets are looked for in every plane but the first.
+  DlayerNum = 2;
+  DlayerTile[1].layertile = Init1LayerCS();
+  Stitch = DlayerTile[1].layertile;
+  _rects r{0, 0, 10, 10, nullptr};
+  _Dtile* t = Put1BoxCS(&r, 2, 1);
+  DlayerTile[1].layertile = Stitch;
+  a->node = -1;
+  EXPECT_EQ(CheckAllNode(), 0);
+  t->node = -1;
+  testing::internal::CaptureStdout();
+  EXPECT_EQ(CheckAllNode(), 1);
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "negative node : -1.\n");
+  EXPECT_STREQ(GClastMessage(), "Message: No negative node is found.");
+  DlayerTile[1].layertile = nullptr;
+  EXPECT_EQ(CheckAll(), 0);
+  EXPECT_STREQ(GClastMessage(), "Warning: CS structure not ready.");
+}
+
+TEST_F(PlaneTest, FreeList2ReleasesTilesWithTheirRecords) {
+  CSshortRecordSize = 24;
+  long before = CSliveTiles();
+  _Dtilelist* list = nullptr;
+  for (int i = 0; i < 3; ++i) {
+    _Dtile* t = NewTile();
+    t->upper = static_cast<_Dtilelist*>(GCmalloc(CSshortRecordSize));
+    list = TileToList(list, t);
+  }
+  EXPECT_EQ(CSliveTiles(), before + 3);
+  FreeList2(list);
+  EXPECT_EQ(CSliveTiles(), before);
+  EXPECT_EQ(CSliveCells(), 0);
+}

@@ -7,6 +7,7 @@
 #include <set>
 #include <vector>
 
+#include "common/memory.h"
 #include "common/message.h"
 #include "common/switches.h"
 #include "cs/cs.h"
