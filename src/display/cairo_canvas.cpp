@@ -203,6 +203,23 @@ void GCcairoCanvas::paint(GCpen pen, bool fill, Shape shape) {
 }
 
 void GCcairoCanvas::drawPoint(GCpen pen, int x, int y) {
+  // A fitted large layout is mostly single points: write them straight into
+  // the image (honouring the layer's stipple) instead of a Cairo fill each.
+  if (isImage_ && pen != GC_PEN_XOR && !clipped_) {
+    if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
+    unsigned rgb = fg_;
+    if (pen == GC_PEN_LAYER && layer_ >= 0) {
+      rgb = layerRGB(layer_);
+      const GCbitmap& bm = DTlayerPattern(layer_);
+      if (stippled_ && bm.width > 0 && bm.height > 0 && !bm.pixel(x % bm.width, y % bm.height)) return;
+    }
+    cairo_surface_flush(surface_);
+    unsigned char* d = cairo_image_surface_get_data(surface_);
+    uint32_t v = 0xFF000000u | (rgb & 0xFFFFFF);
+    memcpy(d + y * cairo_image_surface_get_stride(surface_) + x * 4, &v, 4);
+    cairo_surface_mark_dirty_rectangle(surface_, x, y, 1, 1);
+    return;
+  }
   paint(pen, true, [&](cairo_t* c) { cairo_rectangle(c, x, y, 1, 1); });
 }
 
@@ -277,9 +294,13 @@ void GCcairoCanvas::copyArea(GCanvas* to, int sx, int sy, int w, int h, int dx, 
 void GCcairoCanvas::flush() { cairo_surface_flush(surface_); }
 
 void GCcairoCanvas::setClip(int x, int y, int w, int h) {
+  clipped_ = true;
   cairo_reset_clip(cr_);
   cairo_rectangle(cr_, x, y, w, h);
   cairo_clip(cr_);
 }
 
-void GCcairoCanvas::clearClip() { cairo_reset_clip(cr_); }
+void GCcairoCanvas::clearClip() {
+  clipped_ = false;
+  cairo_reset_clip(cr_);
+}

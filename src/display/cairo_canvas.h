@@ -54,6 +54,7 @@ class GCcairoCanvas : public GCanvas {
   int lineWidth_ = 0;
   int layer_ = -1;
   bool stippled_ = false;
+  bool clipped_ = false;
   double fontSize_ = 12;
   struct _cairo_pattern* stipple_ = nullptr;
   int stippleLayer_ = -1;
