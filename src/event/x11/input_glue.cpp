@@ -1,5 +1,7 @@
 #include "event/x11/input_glue.h"
 
+#include <X11/Xutil.h>
+
 #include "event/event.h"
 #include "view/viewport.h"
 
@@ -48,4 +50,12 @@ void DEattachInput(_Gviewport* vp, Widget drawingArea) {
   if (attachedCount >= 2) return;
   attached[attachedCount++] = {vp, drawingArea, false, false};
   DEsetArmHook(armChanged);
+}
+
+char GGgetChar(XEvent* keyevent) {
+  if (!keyevent || (keyevent->type != KeyPress && keyevent->type != KeyRelease)) return 0;
+  char buffer[8];
+  KeySym keysym;
+  int n = XLookupString(&keyevent->xkey, buffer, sizeof buffer, &keysym, nullptr);
+  return n > 0 ? buffer[0] : 0;
 }

@@ -7,3 +7,6 @@ struct _Gviewport;
 
 // Binds a viewport's drawing-area widget to the input chain.
 void DEattachInput(_Gviewport* vp, Widget drawingArea);
+
+// The character a key event types (0 when it types none).
+char GGgetChar(XEvent* keyevent);
