@@ -16,6 +16,7 @@ const BAlineRow lineTable[] = {
     {"view", DVbatchView},
     {"scale", DVbatchScale},
     {"layer", DVbatchLayer},
+    {"viewsize", DVbatchViewSize},
 };
 }  // namespace
 

@@ -51,3 +51,13 @@ bool DVbatchLayer(const char* args, int lineno) {
   DIsetActive(nullptr, name.data(), nullptr);
   return true;
 }
+
+bool DVbatchViewSize(const char* args, int lineno) {
+  long wh[2];
+  if (!BAparseLongs(args, 2, wh, lineno, "viewsize")) return false;
+  if (!DVsetBatchSize(static_cast<int>(wh[0]), static_cast<int>(wh[1]))) {
+    BAlineError(lineno, "needs a width and height of 16 to 8192 pixels:", "viewsize");
+    return false;
+  }
+  return true;
+}
