@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #include "common/message.h"
 #include "common/switches.h"
@@ -19,6 +20,9 @@ struct Pool {
 Pool pools[] = {{8, 20000, nullptr, 0}, {20, 20000, nullptr, 0}, {24, 20000, nullptr, 0},
                 {40, 2000, nullptr, 0}, {44, 40000, nullptr, 0}};
 long size_account[GC_ACCOUNT_SLOTS];
+// Every area obtained for the pools: pooled blocks are never returned to the
+// system, and keeping the areas listed keeps them reachable for leak checkers.
+std::vector<void*> poolAreas;
 
 Pool* poolFor(size_t size) {
   for (Pool& p : pools)
@@ -46,6 +50,7 @@ void GCmemInit() {
 void* GCballoc(size_t count, size_t size) {
   char* area = static_cast<char*>(calloc(count, size));
   if (!area) GCfatal(GC_MOD_COMMON, 1, "Malloc failed");
+  poolAreas.push_back(area);
   for (size_t i = 0; i + 1 < count; ++i) writeLink(area + i * size, size, area + (i + 1) * size);
   if (Statistic) fprintf(stderr, "***** Alloc %d x %d memory from OS *****\n", (int)count, (int)size);
   return area;

@@ -1,11 +1,30 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <set>
+#include <vector>
+
 #include "common/memory.h"
 #include "common/switches.h"
 
-TEST(Memory, PooledRefillsEvery20000EightByteBlocks) {
-  GCresetSwitches();
-  GCmemInit();
+namespace {
+class Memory : public testing::Test {
+ protected:
+  void SetUp() override {
+    GCresetSwitches();
+    GCmemInit();
+  }
+  void TearDown() override { GCresetSwitches(); }
+  static bool allZero(const void* p, size_t n) {
+    const unsigned char* c = static_cast<const unsigned char*>(p);
+    for (size_t i = 0; i < n; ++i)
+      if (c[i]) return false;
+    return true;
+  }
+};
+}  // namespace
+
+TEST_F(Memory, PooledRefillsEvery20000EightByteBlocks) {
   OwnMemory = 1;
   for (int i = 0; i < 20000; ++i) GCmalloc(8);
   EXPECT_EQ(GCpoolRefills(8), 1);
@@ -13,10 +32,104 @@ TEST(Memory, PooledRefillsEvery20000EightByteBlocks) {
   EXPECT_EQ(GCpoolRefills(8), 2);
 }
 
-TEST(Memory, StringHelpers) {
+TEST_F(Memory, RefillSizesOfTheFivePools) {
+  OwnMemory = 1;
+  struct {
+    size_t size;
+    int refill;
+  } pools[] = {{8, 20000}, {20, 20000}, {24, 20000}, {40, 2000}, {44, 40000}};
+  for (auto p : pools) {
+    std::set<void*> distinct;
+    for (int i = 0; i < p.refill; ++i) distinct.insert(GCmalloc(p.size));
+    EXPECT_EQ(distinct.size(), static_cast<size_t>(p.refill));
+    EXPECT_EQ(GCpoolRefills(p.size), 1) << p.size;
+    GCmalloc(p.size);
+    EXPECT_EQ(GCpoolRefills(p.size), 2) << p.size;
+  }
+  EXPECT_EQ(GCpoolRefills(16), 0) << "other sizes are not pooled";
+}
+
+TEST_F(Memory, PooledBlocksComeBackZeroedAndAreReusedLastInFirstOut) {
+  OwnMemory = 1;
+  char* a = static_cast<char*>(GCmalloc(20));
+  char* b = static_cast<char*>(GCmalloc(20));
+  EXPECT_TRUE(allZero(a, 20));
+  EXPECT_EQ(b, a + 20) << "a refill is one array of blocks";
+  memset(a, 0x5a, 20);
+  GCfree(a, 20);
+  char* c = static_cast<char*>(GCmalloc(20));
+  EXPECT_EQ(c, a);
+  EXPECT_TRUE(allZero(c, 20)) << "the link word is cleared too";
+  GCfree(nullptr, 20);
+  GCfree(b, 20);
+  GCfree(c, 20);
+  EXPECT_EQ(GCmalloc(20), c);
+  EXPECT_EQ(GCmalloc(20), b);
+  EXPECT_EQ(GCpoolRefills(20), 1);
+}
+
+TEST_F(Memory, PlainAllocationIsZeroFilled) {
+  for (size_t size : {1u, 8u, 44u, 1000u}) {
+    void* p = GCmalloc(size);
+    EXPECT_TRUE(allZero(p, size));
+    memset(p, 1, size);
+    GCfree(p, size);
+  }
+}
+
+TEST_F(Memory, AccountingCountsRequestsBySize) {
+  Statistic = 1;
+  void* a = GCmalloc(12);
+  void* b = GCmalloc(12);
+  void* c = GCmalloc(127);
+  void* d = GCmalloc(5000);
+  EXPECT_EQ(GCsizeAccount(12), 2);
+  EXPECT_EQ(GCsizeAccount(127), 2) << "127 and above share the last counter";
+  GCfree(a, 12);
+  GCfree(d, 5000);
+  EXPECT_EQ(GCsizeAccount(12), 1);
+  EXPECT_EQ(GCsizeAccount(200), 1);
+  GCfree(b, 12);
+  GCfree(c, 127);
+  EXPECT_EQ(GCsizeAccount(12), 0);
+}
+
+TEST_F(Memory, StatisticReportsEveryRefill) {
+  Statistic = 1;
+  OwnMemory = 1;
+  testing::internal::CaptureStderr();
+  GCmalloc(40);
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "***** Alloc 2000 x 40 memory from OS *****\n");
+}
+
+TEST_F(Memory, BallocChainsTheBlocks) {
+  char* area = static_cast<char*>(GCballoc(3, 24));
+  char* link;
+  memcpy(&link, area + 24 - sizeof link, sizeof link);
+  EXPECT_EQ(link, area + 24);
+  memcpy(&link, area + 48 - sizeof link, sizeof link);
+  EXPECT_EQ(link, area + 48);
+  memcpy(&link, area + 72 - sizeof link, sizeof link);
+  EXPECT_EQ(link, nullptr);
+}
+
+TEST_F(Memory, StringHelpers) {
   EXPECT_EQ(GCstrlen(nullptr), 0u);
   EXPECT_EQ(GCstrlen("abc"), 4u);
+  EXPECT_EQ(GCstrlen(""), 1u);
   EXPECT_EQ(GCstrcpy(nullptr), nullptr);
-  GCfree(nullptr, 10);
-  EXPECT_DEATH(GCstrcmp(nullptr, "a"), "Can't compare null strings");
+  char* s = GCstrcpy("corvid");
+  EXPECT_STREQ(s, "corvid");
+  EXPECT_EQ(GCstrcmp(s, "corvid"), 0);
+  EXPECT_LT(GCstrcmp("a", "b"), 0);
+  GCstrfree(s);
+  const int data[3] = {1, 2, 3};
+  int* copy = static_cast<int*>(GCmemcpy(data, sizeof data));
+  EXPECT_EQ(copy[2], 3);
+  GCfree(copy, sizeof data);
+}
+
+TEST_F(Memory, NullStringComparisonIsFatal) {
+  EXPECT_EXIT(GCstrcmp(nullptr, "a"), testing::ExitedWithCode(1), "Can't compare null strings");
+  EXPECT_EXIT(GCstrcmp("a", nullptr), testing::ExitedWithCode(1), "Fatal: Can't compare null strings\\.");
 }

@@ -1,0 +1,23 @@
+#include <gtest/gtest.h>
+
+#include "common/compare.h"
+#include "common/cputime.h"
+
+TEST(Compare, ToleranceOfTenUnits) {
+  EXPECT_TRUE(GCequal(100, 109));
+  EXPECT_TRUE(GCequal(109, 100));
+  EXPECT_FALSE(GCequal(100, 110));
+  EXPECT_TRUE(GCgreat(111, 100));
+  EXPECT_FALSE(GCgreat(110, 100));
+  EXPECT_TRUE(GCsmall(100, 111));
+  EXPECT_FALSE(GCsmall(100, 110));
+  EXPECT_FALSE(GCsmall(111, 100));
+}
+
+TEST(CpuTime, MarksMeasureTheWorkBetweenThem) {
+  GCcpuTime(0, "test");
+  volatile double x = 0;
+  for (int i = 0; i < 3000000; ++i) x = x + i * 0.5;
+  GCcpuTime(1, "test");
+  EXPECT_GE(GCcpuSeconds(), 0.0);
+}

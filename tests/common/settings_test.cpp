@@ -1,0 +1,80 @@
+// Lookups in the system source file named by $SYSRC.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "common/settings.h"
+#include "support/run_program.h"
+
+namespace {
+class Settings : public testing::Test {
+ protected:
+  void SetUp() override {
+    dir = CVscratchDir();
+    CVwriteFile(dir + "/rc",
+                "# comment line: GlobalScale 7\n"
+                "TechFile   my.tech  trailing words\n"
+                "Note GlobalScale 9\n"
+                "GlobalScale 2\n"
+                "IconPath /abs/icons/\n"
+                "MaxDefectSize\t-12\n"
+                "Global 5\n"
+                "GlobalScale 3\n");
+    setenv("SYSRC", (dir + "/rc").c_str(), 1);
+  }
+  std::string dir;
+};
+}  // namespace
+
+TEST_F(Settings, ValueAndNameFollowTheKeyAtTheStartOfALine) {
+  EXPECT_EQ(GCgetValue("GlobalScale"), 2) << "the first line whose first word is the key";
+  EXPECT_EQ(GCgetValue("MaxDefectSize"), -12);
+  const char* name = GCgetName("TechFile");
+  EXPECT_EQ(name, StringBuffer);
+  EXPECT_STREQ(name, "my.tech");
+  GCgetName("IconPath");
+  EXPECT_STREQ(StringBuffer, "/abs/icons/") << "each call overwrites the buffer";
+}
+
+TEST_F(Settings, KeysAreCaseSensitiveAndMatchWholeWords) {
+  EXPECT_EXIT(GCgetValue("globalscale"), testing::ExitedWithCode(1), "Fatal: System source file error\\.");
+  EXPECT_EXIT(GCgetValue("Glob"), testing::ExitedWithCode(1), "System source file error");
+}
+
+TEST_F(Settings, AKeyOnlyAsSecondWordIsNotFound) {
+  CVwriteFile(dir + "/rc", "Note Step 9\n");
+  EXPECT_EXIT(GCgetValue("Step"), testing::ExitedWithCode(1), "Fatal: System source file error\\.");
+}
+
+TEST_F(Settings, RelativePathsResolveAgainstTheSettingsDirectory) {
+  EXPECT_EQ(std::string(GCgetPath("TechFile")), dir + "/my.tech");
+  EXPECT_STREQ(GCgetPath("IconPath"), "/abs/icons/");
+}
+
+TEST_F(Settings, UnsetVariableIsFatal) {
+  unsetenv("SYSRC");
+  EXPECT_EXIT(GCgetName("TechFile"), testing::ExitedWithCode(1), "Fatal: SYSRC env var must be set\\.");
+}
+
+TEST_F(Settings, MissingFileIsFatal) {
+  setenv("SYSRC", (dir + "/none").c_str(), 1);
+  EXPECT_EXIT(GCgetValue("Step"), testing::ExitedWithCode(1), "Fatal: No system source file\\.");
+}
+
+TEST_F(Settings, NonNumericValueIsFatal) {
+  CVwriteFile(dir + "/rc", "Step many\n");
+  EXPECT_EXIT(GCgetValue("Step"), testing::ExitedWithCode(1), "System source file error");
+}
+
+TEST_F(Settings, VeryLongLinesAreSkipped) {
+  CVwriteFile(dir + "/rc", "Junk " + std::string(5000, 'x') + " Step 4\nStep 6\n");
+  EXPECT_EQ(GCgetValue("Step"), 6);
+}
+
+TEST(BundledSettings, EveryKeyIsPresent) {
+  setenv("SYSRC", (CVlibDir() + "/corvidrc").c_str(), 1);
+  for (const char* key : {"ColorFile", "IconPath", "MenuFile", "TechFile"}) EXPECT_STRNE(GCgetName(key), "") << key;
+  for (const char* key : {"GlobalScale", "MinDefectSize", "MaxDefectSize", "Step"}) EXPECT_GT(GCgetValue(key), 0) << key;
+  EXPECT_EQ(std::string(GCgetPath("TechFile")), CVlibDir() + "/default.tech");
+}
