@@ -1,0 +1,77 @@
+// The whole one-step load (read the CIF file, flatten, build the planes,
+// extract transistors and nets, check and name them) of generated flat
+// inverter arrays of 10^3 to 10^5 transistors: time per load and the heap
+// in use after it (counters heap_MB, and rects for the rectangle count).
+// Run each size in its own process for clean memory figures, e.g.
+//   bench_extract_load --benchmark_filter=/100000
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <malloc.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "../tests/support/circuit_layouts.h"
+#include "batch/batch_startup.h"
+#include "common/switches.h"
+#include "extract/load_layout.h"
+#include "extract/transistor.h"
+
+namespace {
+void startOnce() {
+  static bool started = false;
+  if (started) return;
+  setenv("SYSRC", CORVID_SOURCE_DIR "/lib/corvidrc", 0);
+  BAstartup();
+  Silently = 1;
+  started = true;
+}
+
+std::string arrayFile(long transistors, long* rects) {
+  long inverters = transistors / 2;
+  int rows = static_cast<int>(std::lround(std::sqrt(static_cast<double>(inverters))));
+  int columns = static_cast<int>((inverters + rows - 1) / rows);
+  CvLayout l;
+  l.inverterArray(rows, columns);
+  *rects = static_cast<long>(l.rects.size());
+  std::string path = "/tmp/corvid_bench_array_" + std::to_string(transistors) + ".cif";
+  if (!l.writeCif(path)) abort();
+  return path;
+}
+
+double heapMegabytes() {
+  struct mallinfo2 m = mallinfo2();
+  return static_cast<double>(m.uordblks + m.hblkhd) / (1024.0 * 1024.0);
+}
+
+// The load prints a few lines per transistor on standard output; they go to
+// /dev/null while it runs.
+void quietLoad(const std::string& path) {
+  fflush(stdout);
+  int saved = dup(1);
+  int null = open("/dev/null", O_WRONLY);
+  dup2(null, 1);
+  close(null);
+  DIacceptLayout(path.c_str());
+  fflush(stdout);
+  dup2(saved, 1);
+  close(saved);
+}
+
+void BM_WholeLoad(benchmark::State& state) {
+  startOnce();
+  long rects = 0;
+  std::string path = arrayFile(state.range(0), &rects);
+  for (auto _ : state) quietLoad(path);
+  if (TransNum < state.range(0)) state.SkipWithError("fewer transistors than generated");
+  state.counters["transistors"] = TransNum;
+  state.counters["rects"] = static_cast<double>(rects);
+  state.counters["heap_MB"] = heapMegabytes();
+  remove(path.c_str());
+}
+}  // namespace
+
+BENCHMARK(BM_WholeLoad)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(1);

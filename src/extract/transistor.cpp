@@ -1,0 +1,400 @@
+#include "extract/transistor.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <utility>
+
+#include "common/cputime.h"
+#include "common/memory.h"
+#include "common/message.h"
+#include "common/switches.h"
+#include "cs/tile_draw.h"
+#include "extract/hash.h"
+#include "extract/net.h"
+#include "extract/plane_cursor.h"
+#include "techc/tech.h"
+
+_Dtransistor** Transistors = nullptr;
+int TransNum = 0;
+
+namespace {
+int transistorLists = 0;  // entries of Transistors
+
+// Where a plane is not found or a tile is missing, the highlight list still
+// records the culprit so the user can see it.
+void highlight(_Dtile* tile, int colour, bool flag) {
+  DlayerTile[0].highlight = TileToList(DlayerTile[0].highlight, tile);
+  TestTile(tile, colour);
+  if (flag) FlagTile(tile);
+}
+
+void freeTransistors() {
+  for (int e = 0; e < transistorLists; ++e) {
+    _Dtransistor* t = Transistors[e];
+    while (t) {
+      _Dtransistor* next = t->next;
+      GCdelete(t);
+      t = next;
+    }
+  }
+  if (Transistors) GCfree(Transistors, sizeof(_Dtransistor*) * transistorLists);
+  Transistors = nullptr;
+  transistorLists = 0;
+}
+
+void widen(_box* box, _Dtile* t) {
+  if (t->x1 < box->x1) box->x1 = t->x1;
+  if (t->y1 < box->y1) box->y1 = t->y1;
+  if (TileRight(t) > box->x2) box->x2 = TileRight(t);
+  if (TileTop(t) > box->y2) box->y2 = TileTop(t);
+}
+
+// Layer number of an element's port layer `k` (its first layer when the
+// technology names no ports).
+int portLayer(short element, int k) {
+  const _Delement& e = Delement[element];
+  const char* name = e.portLayerNum > 0 ? e.portlayers[k] : e.layers[0];
+  return DTlayerIndex(name);
+}
+
+bool allSolid(_Dtilelist* list) {
+  for (_Dtilelist* c = list; c; c = c->next)
+    if (!TisSolid(c->tile)) return false;
+  return list != nullptr;
+}
+
+bool anySolid(_Dtilelist* list) {
+  for (_Dtilelist* c = list; c; c = c->next)
+    if (TisSolid(c->tile)) return true;
+  return false;
+}
+
+// The three tiles of a transistor lie in one row (orientation 1), one column
+// (-1), or neither (0, with a warning).
+int orientationOf(_Dtile* g, _Dtile* s, _Dtile* d) {
+  if (g->y1 == s->y1 && s->y1 == d->y1 && TileTop(g) == TileTop(s) && TileTop(s) == TileTop(d))
+    return 1;
+  if (g->x1 == s->x1 && s->x1 == d->x1 && TileRight(g) == TileRight(s) &&
+      TileRight(s) == TileRight(d))
+    return -1;
+  GCmessage(GC_MOD_EXTRACT, 'W', "gate, drain, source Tiles of transistors are not lined up nicely");
+  return 0;
+}
+
+// Source left of (or below) the drain.
+void orderTerminals(_Dtransistor* t) {
+  if (t->orientation == 1) {
+    if (t->Tdrain->x1 == t->Tsource->x1)
+      GCmessage(GC_MOD_EXTRACT, 'W', "orien = 1, why does x1 = x1?");
+    else if (t->Tdrain->x1 < t->Tsource->x1)
+      std::swap(t->Tsource, t->Tdrain);
+  } else {
+    if (t->Tdrain->y1 == t->Tsource->y1)
+      GCmessage(GC_MOD_EXTRACT, 'W', "orien = -1, why does y1 = y1?");
+    else if (t->Tdrain->y1 < t->Tsource->y1)
+      std::swap(t->Tsource, t->Tdrain);
+  }
+}
+
+void findPolyTiles(_Dtransistor* t) {
+  int cpg = DExPlaneIndex("CPG");
+  if (cpg < 0) return;
+  _Dtile* g = t->Tgate;
+  long cx = (g->x1 + TileRight(g)) / 2, cy = (g->y1 + TileTop(g)) / 2;
+  t->Pgate = DExFind(cpg, cx, cy);
+  if (t->Pgate)
+    t->Pgate->activeDev = 3;
+  else
+    GCmessage(GC_MOD_EXTRACT, 'W', "Poly Gate Tile could not be found in DExCir");
+  if (t->orientation == 1) {
+    t->Pside1 = DExFind(cpg, cx, g->y1 - 1);
+    t->Pside2 = DExFind(cpg, cx, TileTop(g) + 1);
+  } else {
+    t->Pside1 = DExFind(cpg, g->x1 - 1, cy);
+    t->Pside2 = DExFind(cpg, TileRight(g) + 1, cy);
+  }
+  if (t->Pside1)
+    t->Pside1->activeDev = 4;
+  else
+    GCmessage(GC_MOD_EXTRACT, 'W', "Poly Side1 Tile could not be found in DExCirc.");
+  if (t->Pside2)
+    t->Pside2->activeDev = 4;
+  else
+    GCmessage(GC_MOD_EXTRACT, 'W', "Poly Side2 Tile could not be found in DExCirc.");
+}
+
+_Dtransistor* makeTransistor(short element, _Dtile* gate, _Dtile* source, _Dtile* drain,
+                             const _box* box) {
+  TransNum += 1;
+  _Dtransistor* t = GCnew<_Dtransistor>();
+  snprintf(t->name, sizeof t->name, "%s%d", "m", TransNum);
+  t->number = TransNum;
+  t->type = element == 0 ? 0 : 1;
+  t->Tgate = gate;
+  t->Tsource = source;
+  t->Tdrain = drain;
+  gate->activeDev = 1;
+  source->activeDev = 2;
+  if (drain) drain->activeDev = 2;
+  t->width = static_cast<int>(box->y2 - box->y1);
+  t->length = static_cast<int>(box->x2 - box->x1);
+  if (drain) {
+    t->orientation = orientationOf(gate, source, drain);
+    orderTerminals(t);
+  }
+  findPolyTiles(t);
+  t->next = Transistors[element];
+  Transistors[element] = t;
+  return t;
+}
+
+// The net on one terminal tile: an existing one, or a new one traced from it.
+long terminalNet(_Dtile* tile) {
+  if (tile->node > 0) return tile->node;
+  NetsNum += 1;
+  DExPath(tile, NetsNum);
+  DExNewNet(NetsNum);
+  return NetsNum;
+}
+
+void numberNets() {
+  for (int e = 0; e < DelementNum; ++e) {
+    for (_Dtransistor* t = Transistors[e]; t; t = t->next) {
+      printf("\nTransistor name = %s\n", t->name);
+      _Dtile* g = DExGatePolyTile(t);
+      if (!g) {
+        GCmessage(GC_MOD_EXTRACT, 'E', "Gate layer tile of %s not found", t->name);
+        continue;
+      }
+      if (g->lower) {
+        fflush(stdout);
+        fprintf(stderr, "Fatal: There is a contact on the gate.\n");
+        exit(0);
+      }
+      g->lower = reinterpret_cast<_Dtilelist*>(t);
+      t->gate = static_cast<int>(terminalNet(g));
+      t->source = static_cast<int>(terminalNet(t->Tsource));
+      if (t->Tdrain) t->drain = static_cast<int>(terminalNet(t->Tdrain));
+      if (t->Tgate->lower) {
+        fflush(stdout);
+        fprintf(stderr, "Fatal: two transistor share a gate.\n");
+        exit(0);
+      }
+      t->Tgate->lower = reinterpret_cast<_Dtilelist*>(t);
+    }
+  }
+}
+}  // namespace
+
+void DExInit() {
+  freeTransistors();
+  DExFreeNets();
+  DExFreeTransList();
+  DExFreeNameTable();
+  DExFreeTerminalRecords();
+  FreeHash();
+  DExResetCursors();
+  TransNum = 0;
+  NetsNum = 0;
+  RecordTerm = 0;
+  transistorLists = DelementNum > 0 ? DelementNum : 1;
+  Transistors = static_cast<_Dtransistor**>(GCmalloc(sizeof(_Dtransistor*) * transistorLists));
+}
+
+_Dtransistor* DExTileTransistor(_Dtile* tile) {
+  if (!tile) return nullptr;
+  return reinterpret_cast<_Dtransistor*>(TisElement(tile) ? static_cast<void*>(tile->lower)
+                                                          : static_cast<void*>(tile->next));
+}
+
+_Dtile* DExGatePolyTile(const _Dtransistor* t) {
+  if (!t || !t->Tgate) return nullptr;
+  int plane = DExPlaneOfLayer(t->Tgate->type & 0xFF);
+  if (plane < 0) return nullptr;
+  return DExFind(plane, t->Tgate->x1 + 1, t->Tgate->y1 + 1);
+}
+
+bool TisPortTile(_Dtile* tile, short element, int check) {
+  if (tile->type != portLayer(element, 0)) return false;
+  if (!check) return true;
+  _Dtile* saved = Stitch;
+  bool ok = true;
+  for (int k = 1; ok && k < Delement[element].portLayerNum; ++k) {
+    int plane = DExPlaneIndex(Delement[element].portlayers[k]);
+    _Dtilelist* list = plane < 0 ? nullptr
+                                 : DExEnum(plane, tile->x1, tile->y1, TileRight(tile), TileTop(tile));
+    ok = anySolid(list);
+    FreeList(list);
+  }
+  Stitch = saved;
+  return ok;
+}
+
+short DExElementNo(_Dtile* tile) {
+  _Dtile* saved = Stitch;
+  long x1 = tile->x1 + 1, y1 = tile->y1 + 1, x2 = TileRight(tile) - 1, y2 = TileTop(tile) - 1;
+  if (x1 >= x2) x1 = tile->x1, x2 = TileRight(tile);
+  if (y1 >= y2) y1 = tile->y1, y2 = TileTop(tile);
+  short best = -1;
+  int bestLayers = 0;
+  for (short e = 0; e < DelementNum; ++e) {
+    bool covered = true;
+    for (int j = 1; covered && j < Delement[e].layerNum; ++j) {
+      int plane = DExPlaneIndex(Delement[e].layers[j]);
+      _Dtilelist* list = plane < 0 ? nullptr : DExEnum(plane, x1, y1, x2, y2);
+      covered = allSolid(list);
+      FreeList(list);
+    }
+    if (covered && Delement[e].layerNum > bestLayers) {
+      best = e;
+      bestLayers = Delement[e].layerNum;
+    }
+  }
+  Stitch = saved;
+  if (best < 0) {
+    GCmessage(GC_MOD_EXTRACT, 'F', "Element structure error");
+    best = 0;
+  }
+  return best;
+}
+
+void AllNeighborGSD(_Dtile* tile, _Dtilelist** list, long node, int sameType) {
+  bool fromElement = TisElement(tile);
+  auto take = [&](_Dtile* nb) {
+    if (TisTaged(nb, node)) return;
+    if (sameType && !TsameType(tile, nb)) return;
+    if (!fromElement && TisElement(nb)) return;
+    nb->node = node;
+    *list = TileToList(*list, nb);
+  };
+  long right = TileRight(tile), top = TileTop(tile);
+  for (_Dtile* nb = tile->tr; nb && TileTop(nb) > tile->y1; nb = nb->lb) take(nb);
+  for (_Dtile* nb = tile->bl; nb && nb->y1 < top; nb = nb->rt) take(nb);
+  for (_Dtile* nb = tile->rt; nb && TileRight(nb) > tile->x1; nb = nb->bl) take(nb);
+  for (_Dtile* nb = tile->lb; nb && nb->x1 < right; nb = nb->tr) take(nb);
+}
+
+void ListNeighborGSD(_Dtilelist* list, _Dtilelist** result, long node, int sameType) {
+  _Dtilelist* found = nullptr;
+  for (_Dtilelist* c = list; c; c = c->next) AllNeighborGSD(c->tile, &found, node, sameType);
+  FreeList(list);
+  *result = found;
+}
+
+void DExPathGSD(_Dtile* tile) {
+  _Dtilelist* front = TileToList(nullptr, tile);
+  while (front) ListNeighborGSD(front, &front, tile->node, 1);
+}
+
+_box* DExGSD(_Dtile* tile, short element, _Dtile** gate, _Dtile** source, _Dtile** drain,
+             int check) {
+  *gate = tile;
+  *source = *drain = nullptr;
+  _box* box = GCnew<_box>();
+  box->x1 = tile->x1;
+  box->y1 = tile->y1;
+  box->x2 = TileRight(tile);
+  box->y2 = TileTop(tile);
+  tile->node = -1;
+
+  _Dtilelist *list = nullptr, *ports = nullptr, *others = nullptr;
+  AllNeighborGSD(tile, &list, -1, 0);
+  for (;;) {
+    bool metElement = false;
+    for (_Dtilelist* c = list; c; c = c->next) {
+      _Dtile* t = c->tile;
+      if (TisElement(t)) {
+        widen(box, t);
+        metElement = true;
+      } else if (TisPortTile(t, element, check)) {
+        ports = TileToList(ports, t);
+      } else {
+        others = TileToList(others, t);
+      }
+    }
+    if (!metElement) break;
+    ListNeighborGSD(list, &list, -1, 0);
+  }
+  FreeList(list);
+
+  long counter = -1000;
+  for (_Dtilelist* c = ports; c; c = c->next) {
+    _Dtile* p = c->tile;
+    if (p->node <= counter) continue;
+    if (*source && *drain) {
+      highlight(p, 6, true);
+      GCmessage(GC_MOD_EXTRACT, 'W', "One additional port is ignored");
+      break;
+    }
+    p->node = counter;
+    DExPathGSD(p);
+    counter += 1;
+    (*source ? *drain : *source) = p;
+  }
+
+  for (_Dtilelist* c = ports; c; c = c->next) c->tile->node = 0;
+  for (_Dtilelist* c = others; c; c = c->next) c->tile->node = 0;
+  FreeList(ports);
+  FreeList(others);
+  return box;
+}
+
+int DExCir() {
+  if (DlayerNum == 0 || !DlayerTile[0].layertile) {
+    GCmessage(GC_MOD_EXTRACT, 'W', "No layout avaiable, load one");
+    return 0;
+  }
+  if (NetsNum != 0 || TransNum != 0) {
+    GCmessage(GC_MOD_EXTRACT, 'W', "Reload circuit please");
+    return 0;
+  }
+  if (!Transistors) DExInit();
+  DExResetCursors();
+  InitHash();
+  FreeList(DlayerTile[0].highlight);
+  DlayerTile[0].highlight = nullptr;
+  FreeList(DlayerTile[0].selected);
+  DlayerTile[0].selected = nullptr;
+  DExFreeNameTable();
+  GCcpuTime(0, "DExCir");
+
+  const _box& f = DlayerTile[0].frame;
+  _Dtilelist* tiles = DExEnum(0, f.x1, f.y1, f.x2, f.y2);
+  int noSource = 0, noDrain = 0;
+  for (_Dtilelist* c = tiles; c; c = c->next) {
+    _Dtile* tile = c->tile;
+    if (!TisElement(tile) || tile->node == -1) continue;
+    short element = DExElementNo(tile);
+    _Dtile *gate, *source, *drain;
+    _box* box = DExGSD(tile, element, &gate, &source, &drain, DcheckStatus);
+    if (!gate) {
+      GCmessage(GC_MOD_EXTRACT, 'E', "Ignored a transistor with no gate");
+      highlight(tile, 6, true);
+    } else if (!source) {
+      GCmessage(GC_MOD_EXTRACT, 'E', "Ignored a transistor with no source");
+      highlight(gate, 3, false);
+      noSource += 1;
+    } else {
+      if (!drain) {
+        GCmessage(GC_MOD_EXTRACT, 'W', "find a transistor with no drain");
+        highlight(gate, 6, false);
+        noDrain += 1;
+      }
+      _Dtransistor* t = makeTransistor(element, gate, source, drain, box);
+      InsertTranToHash(t->name, t);
+    }
+    GCdelete(box);
+  }
+  FreeList(tiles);
+
+  GCmessage(GC_MOD_EXTRACT, 'M', "%d transistors are extracted", TransNum);
+  GCmessage(GC_MOD_EXTRACT, 'M', "%d no source transistors are ignored", noSource);
+  GCmessage(GC_MOD_EXTRACT, 'M', "%d no drain transistors are found", noDrain);
+  GCcpuTime(0, "DExCir");
+
+  numberNets();
+  GCmessage(GC_MOD_EXTRACT, 'M', "%d nets are extracted", NetsNum);
+  GCcpuTime(1, "DExCir");
+  return 1;
+}
