@@ -8,6 +8,7 @@
 #include "common/scale.h"
 #include "compact/process_options.h"
 #include "designrule/designrule.h"
+#include "extract/load_layout.h"
 #include "interface/file_commands.h"
 #include "interface/frontend.h"
 #include "interface/tech_init.h"
@@ -52,10 +53,10 @@ AcceptRow acceptTable[] = {
     {DI_ACCEPT_DENSITY_MIN, nullptr, acceptDensityMin},
     {DI_ACCEPT_DENSITY_MAX, nullptr, acceptDensityMax},
     {DI_ACCEPT_DENSITY_STEP, nullptr, acceptDensityStep},
-    {DI_ACCEPT_CIF_LOAD, cannt, nullptr},
-    {DI_ACCEPT_DEF_IO, nullptr, nullptr},
-    {DI_ACCEPT_NAME_NET, nullptr, nullptr},
-    {DI_ACCEPT_FIND_NET, nullptr, nullptr},
+    {DI_ACCEPT_CIF_LOAD, cannt, DIacceptLayout},
+    {DI_ACCEPT_DEF_IO, nullptr, DIacceptDefIO},
+    {DI_ACCEPT_NAME_NET, nullptr, DIacceptNameNet},
+    {DI_ACCEPT_FIND_NET, nullptr, DIacceptFindNet},
     {DI_ACCEPT_SYMMETRY, cannt, nullptr},
     {DI_ACCEPT_Y0, nullptr, acceptY0},
     {DI_ACCEPT_BRIDGE, cantFile, DRacceptBridge},

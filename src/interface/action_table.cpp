@@ -9,6 +9,8 @@
 #include <cstring>
 
 #include "common/message.h"
+#include "extract/net.h"
+#include "extract/transistor.h"
 #include "cs/cs.h"
 #include "cs/navigate.h"
 #include "interface/file_commands.h"
@@ -69,9 +71,9 @@ const _Actionindex DactionIndex[DI_ACTION_COUNT] = {
     {"f.GCactivateH", nullptr, nullptr, NullAction},  // GCactivateH (action2)
     {"f.GCactivateS", nullptr, nullptr, NullAction},  // GCactivateS (action2)
     {"f.GCactivateCS", nullptr, nullptr, NullAction},  // GCactivateCS (action2)
-    {"f.DExDefIO", nullptr, nullptr, NullAction},  // DExDefIO (action1)
-    {"f.DExCir", nullptr, nullptr, NullAction},  // DExCir (action2)
-    {"f.DExOutput", nullptr, nullptr, NullAction},  // DExOutput (action2)
+    {"f.DExDefIO", nullptr, DExDefIO, nullptr},
+    {"f.DExCir", nullptr, nullptr, DExCir},
+    {"f.DExOutput", nullptr, nullptr, DExOutput},
     {"f.DCtile", nullptr, nullptr, DCtile},
     {"f.DCupper", nullptr, nullptr, DCupper},
     {"f.DClower", nullptr, nullptr, DClower},
@@ -80,13 +82,13 @@ const _Actionindex DactionIndex[DI_ACTION_COUNT] = {
     {"f.DCneighbors", nullptr, nullptr, DCneighbors},
     {"f.CheckAll", nullptr, nullptr, CheckAll},
     {"f.CheckAllNode", nullptr, nullptr, CheckAllNode},
-    {"f.DExShowObj", nullptr, nullptr, NullAction},  // DExShowObj (action2)
+    {"f.DExShowObj", nullptr, nullptr, DExShowObj},
     {"f.SelTrans1", nullptr, nullptr, NullAction},  // SelTrans1 (action2)
     {"f.SelTrans2", nullptr, nullptr, NullAction},  // SelTrans2 (action2)
     {"f.TransSym", nullptr, nullptr, NullAction},  // TransSym (action2)
-    {"f.DExShowATran", nullptr, nullptr, NullAction},  // DExShowATran (action2)
-    {"f.DExShowANet", nullptr, nullptr, NullAction},  // DExShowANet (action2)
-    {"f.DExSelectNetTileObj", nullptr, nullptr, NullAction},  // DExSelectNetTileObj (action2)
+    {"f.DExShowATran", nullptr, nullptr, DExShowATran},
+    {"f.DExShowANet", nullptr, nullptr, DExShowANet},
+    {"f.DExSelectNetTileObj", nullptr, nullptr, DExSelectNetTileObj},
     {"f.DExSelectNetGraphObj", nullptr, nullptr, NullAction},  // DExSelectNetGraphObj (action2)
     {"f.DFex1LayerS", nullptr, nullptr, NullAction},  // DFex1LayerS (action2)
     {"f.DFex1NetS", nullptr, nullptr, NullAction},  // DFex1NetS (action2)
@@ -94,7 +96,7 @@ const _Actionindex DactionIndex[DI_ACTION_COUNT] = {
     {"f.DFshowShort", nullptr, nullptr, NullAction},  // DFshowShort (action2)
     {"f.DFex1LayerO", nullptr, nullptr, NullAction},  // DFex1LayerO (action2)
     {"f.DFshowOpen", nullptr, nullptr, NullAction},  // DFshowOpen (action2)
-    {"f.DExNameNet", nullptr, nullptr, NullAction},  // DExNameNet (action1)
+    {"f.DExNameNet", nullptr, DExNameNet, nullptr},
     {"f.GCdump", nullptr, nullptr, NullAction},  // GCdump (action2)
     {"f.DYcritCompS", nullptr, nullptr, NullAction},  // DYcritCompS (action2)
     {"f.DYcritCompO", nullptr, nullptr, NullAction},  // DYcritCompO (action2)
