@@ -1,7 +1,7 @@
 // The whole one-step load (read the CIF file, flatten, build the planes,
 // extract transistors and nets, check and name them) of generated flat
 // inverter arrays of 10^3 to 10^5 transistors: time per load and the heap
-// in use after it (counters heap_MB, and rects for the rectangle count).
+// in use after it (counters heap_MB; rects and tiles for the sizes).
 // Run each size in its own process for clean memory figures, e.g.
 //   bench_extract_load --benchmark_filter=/100000
 #include <benchmark/benchmark.h>
@@ -17,6 +17,7 @@
 #include "../tests/support/circuit_layouts.h"
 #include "batch/batch_startup.h"
 #include "common/switches.h"
+#include "cs/cs.h"
 #include "extract/load_layout.h"
 #include "extract/transistor.h"
 
@@ -70,6 +71,7 @@ void BM_WholeLoad(benchmark::State& state) {
   state.counters["transistors"] = TransNum;
   state.counters["rects"] = static_cast<double>(rects);
   state.counters["heap_MB"] = heapMegabytes();
+  state.counters["tiles"] = static_cast<double>(CSliveTiles());
   remove(path.c_str());
 }
 }  // namespace

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "cifc/cif.h"
+#include "cs/build.h"
 #include "common/flatten.h"
 #include "common/message.h"
 #include "cs/cs.h"

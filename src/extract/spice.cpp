@@ -72,7 +72,7 @@ void writeWords(FILE* f, const std::vector<std::string>& words) {
       fprintf(f, "\n+");
       column = 0;
     }
-    fprintf(f, " %s", w.c_str());
+    fprintf(f, &w == &words.front() ? "%s" : " %s", w.c_str());
     ++column;
   }
   fprintf(f, "\n");

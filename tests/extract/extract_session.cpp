@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <set>
@@ -15,13 +16,16 @@
 #include "techc/tech.h"
 
 void startExtractSession() {
-  BAstartup();
-  DIacceptCB(1, CORVID_TEST_DATA "/extract/scmos.tech");
+  BAstartup();  // with the default technology of the settings file
+  CSreset();
+  DExInit();
   ASSERT_GE(DelementNum, 2);
 }
 
 void loadGenerated(const CvLayout& layout, const std::string& name) {
-  std::string path = std::string(CORVID_BINARY_DIR) + "/" + name + ".cif";
+  std::string dir = std::string(CORVID_BINARY_DIR) + "/ext_layouts";
+  std::filesystem::create_directories(dir);
+  std::string path = dir + "/" + name + ".cif";
   ASSERT_TRUE(layout.writeCif(path));
   DIacceptCB(12, path.c_str());
 }

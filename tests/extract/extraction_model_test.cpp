@@ -10,6 +10,7 @@
 #include "extract/net.h"
 #include "extract/transistor.h"
 #include "extract_session.h"
+#include "interface/accept.h"
 
 namespace {
 constexpr long kUnit = 80;  // internal units per lambda (20 CIF units, 4 units each)
@@ -178,5 +179,21 @@ TEST_F(ExtractionModel, InverterArray) {
   EXPECT_EQ(TransNum, 2 * 6 * 9);
   // Per row: its own rails, the first input and nine outputs.
   EXPECT_EQ(NetsNum, 6 * (2 + 1 + 9));
+}
+}  // namespace
+
+namespace {
+// Layouts of the example generator (examples/gen_layout.py): a hierarchy of
+// inverter rows with polygons and wires, and the same flat.
+TEST_F(ExtractionModel, ExampleGeneratorHierarchical) {
+  DIacceptCB(12, CORVID_TEST_DATA "/extract/gen_rows.cif");
+  EXPECT_EQ(TransNum, 2 * 3 * 5);
+  expectMatchesModel(modelOfFlatLayout());
+}
+
+TEST_F(ExtractionModel, ExampleGeneratorFlat) {
+  DIacceptCB(12, CORVID_TEST_DATA "/extract/gen_flat.cif");
+  EXPECT_EQ(TransNum, 2 * 2 * 4);
+  expectMatchesModel(modelOfFlatLayout());
 }
 }  // namespace

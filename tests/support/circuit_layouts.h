@@ -159,12 +159,14 @@ struct CvLayout {
                (r.y2 - r.y1) * kLambda, (r.x1 + r.x2) * kLambda / 2, (r.y1 + r.y2) * kLambda / 2);
       out += line;
     }
+    // Labels go to the top cell (after the call), so flattening keeps their text.
+    out += "DF;\nC 1;\n";
     for (const Label& l : labels) {
       snprintf(line, sizeof line, "94 %s %ld %ld %s;\n", l.text.c_str(), l.x * kLambda,
                l.y * kLambda, l.layer);
       out += line;
     }
-    out += "DF;\nC 1;\nE\n";
+    out += "E\n";
     return out;
   }
 
