@@ -10,6 +10,7 @@
 #include "common/message.h"
 #include "common/switches.h"
 #include "cs/tile_draw.h"
+#include "extract/diffusion_regions.h"
 #include "extract/hash.h"
 #include "extract/net.h"
 #include "extract/plane_cursor.h"
@@ -282,11 +283,6 @@ void ListNeighborGSD(_Dtilelist* list, _Dtilelist** result, long node, int sameT
   *result = found;
 }
 
-void DExPathGSD(_Dtile* tile) {
-  _Dtilelist* front = TileToList(nullptr, tile);
-  while (front) ListNeighborGSD(front, &front, tile->node, 1);
-}
-
 _box* DExGSD(_Dtile* tile, short element, _Dtile** gate, _Dtile** source, _Dtile** drain,
              int check) {
   *gate = tile;
@@ -318,19 +314,25 @@ _box* DExGSD(_Dtile* tile, short element, _Dtile** gate, _Dtile** source, _Dtile
   }
   FreeList(list);
 
-  long counter = -1000;
+  // Each port tile of a diffusion region not met yet starts a terminal: the
+  // first region is the source, the second the drain.
+  int sourceRegion = -1, drainRegion = -1;
   for (_Dtilelist* c = ports; c; c = c->next) {
     _Dtile* p = c->tile;
-    if (p->node <= counter) continue;
+    int region = DExRegionOf(p);
+    if (region == sourceRegion || region == drainRegion) continue;
     if (*source && *drain) {
       highlight(p, 6, true);
       GCmessage(GC_MOD_EXTRACT, 'W', "One additional port is ignored");
       break;
     }
-    p->node = counter;
-    DExPathGSD(p);
-    counter += 1;
-    (*source ? *drain : *source) = p;
+    if (!*source) {
+      *source = p;
+      sourceRegion = region;
+    } else {
+      *drain = p;
+      drainRegion = region;
+    }
   }
 
   for (_Dtilelist* c = ports; c; c = c->next) c->tile->node = 0;
@@ -359,6 +361,7 @@ int DExCir() {
   DExFreeNameTable();
   GCcpuTime(0, "DExCir");
 
+  DExClearRegions();
   const _box& f = DlayerTile[0].frame;
   _Dtilelist* tiles = DExEnum(0, f.x1, f.y1, f.x2, f.y2);
   int noSource = 0, noDrain = 0;
@@ -387,6 +390,7 @@ int DExCir() {
     GCdelete(box);
   }
   FreeList(tiles);
+  DExClearRegions();
 
   GCmessage(GC_MOD_EXTRACT, 'M', "%d transistors are extracted", TransNum);
   GCmessage(GC_MOD_EXTRACT, 'M', "%d no source transistors are ignored", noSource);

@@ -43,7 +43,6 @@ _box* DExGSD(_Dtile* tile, short element, _Dtile** gate, _Dtile** source, _Dtile
 bool TisPortTile(_Dtile* tile, short element, int check);
 void AllNeighborGSD(_Dtile* tile, _Dtilelist** list, long node, int sameType);
 void ListNeighborGSD(_Dtilelist* list, _Dtilelist** result, long node, int sameType);
-void DExPathGSD(_Dtile* tile);
 
 // The transistor (or user terminal record) hung on a tile: an element tile keeps
 // it in `lower`, any other tile in `next`.

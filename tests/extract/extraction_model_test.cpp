@@ -197,3 +197,27 @@ TEST_F(ExtractionModel, ExampleGeneratorFlat) {
   expectMatchesModel(modelOfFlatLayout());
 }
 }  // namespace
+
+namespace {
+// Forty vertical transistors whose sources are all one diffusion bus.
+TEST_F(ExtractionModel, TransistorsSharingOneDiffusionBus) {
+  CvLayout l;
+  const int n = 40;
+  l.box("CAA", 0, 0, 6 * n, 4);
+  for (int i = 0; i < n; ++i) {
+    l.box("CAA", 6 * i + 1, 4, 6 * i + 5, 12);
+    l.box("CPG", 6 * i, 7, 6 * i + 6, 9);
+  }
+  l.box("CSN", -1, -1, 6 * n + 1, 13);
+  load(l, "bus");
+  EXPECT_EQ(TransNum, n);
+  std::set<long> sources, drains;
+  for (_Dtransistor* t : allTransistors()) {
+    EXPECT_EQ(t->orientation, -1);
+    sources.insert(t->source);
+    drains.insert(t->drain);
+  }
+  EXPECT_EQ(sources.size(), 1u);
+  EXPECT_EQ(drains.size(), static_cast<size_t>(n));
+}
+}  // namespace
