@@ -84,7 +84,8 @@ void CSdropPlane(_Dtile* entry, bool withLinks) {
   AreaEnum(-GC_INFINITY, -GC_INFINITY, GC_INFINITY, GC_INFINITY, &all, 0);
   for (_Dtilelist* c = all; c; c = c->next) {
     if (withLinks) {
-      FreeList(c->tile->lower);
+      // After extraction an element tile's `lower` holds its transistor record.
+      if (!TisElement(c->tile)) FreeList(c->tile->lower);
       FreeList(c->tile->upper);
     }
     FreeTile(c->tile);

@@ -29,6 +29,7 @@ bool parse(const char* file) {
 
 void DIacceptLayout(const char* file) {
   snprintf(OriginalCiffile, sizeof OriginalCiffile, "%s", file);
+  DExInit();  // the old transistors and nets refer to the tiles freed next
   GCfreeCS();
   ACinit();
   GCmessage(GC_MOD_CALLBACK, 'P', "Parsing CIF .....");
