@@ -1,4 +1,5 @@
 #include "extract/diffusion_regions.h"
+#include "extract/neighbours.h"
 
 #include <unordered_map>
 #include <vector>
@@ -17,11 +18,7 @@ void flood(_Dtile* start, int id) {
   while (!stack.empty()) {
     _Dtile* t = stack.back();
     stack.pop_back();
-    long right = TileRight(t), top = TileTop(t);
-    for (_Dtile* nb = t->tr; nb && TileTop(nb) > t->y1; nb = nb->lb) visit(t, nb);
-    for (_Dtile* nb = t->bl; nb && nb->y1 < top; nb = nb->rt) visit(t, nb);
-    for (_Dtile* nb = t->rt; nb && TileRight(nb) > t->x1; nb = nb->bl) visit(t, nb);
-    for (_Dtile* nb = t->lb; nb && nb->x1 < right; nb = nb->tr) visit(t, nb);
+    DExVisitNeighbours(t, [&](_Dtile* nb) { visit(t, nb); });
   }
 }
 }  // namespace

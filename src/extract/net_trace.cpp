@@ -3,6 +3,7 @@
 
 #include "common/memory.h"
 #include "extract/net.h"
+#include "extract/neighbours.h"
 #include "extract/transistor.h"
 
 _Dnet* Nets = nullptr;
@@ -71,11 +72,7 @@ void AllNeighbor(_Dtile* tile, _Dtilelist** front, long n, _Dtilelist** up, _Dti
     *up = TlistCat(*up, nb->upper, n);
     if (!TisElement(nb)) *down = TlistCat(*down, nb->lower, n);
   };
-  long right = TileRight(tile), top = TileTop(tile);
-  for (_Dtile* nb = tile->tr; nb && TileTop(nb) > tile->y1; nb = nb->lb) visit(nb);
-  for (_Dtile* nb = tile->bl; nb && nb->y1 < top; nb = nb->rt) visit(nb);
-  for (_Dtile* nb = tile->rt; nb && TileRight(nb) > tile->x1; nb = nb->bl) visit(nb);
-  for (_Dtile* nb = tile->lb; nb && nb->x1 < right; nb = nb->tr) visit(nb);
+  DExVisitNeighbours(tile, visit);
 }
 
 void ListNeighbor(_Dtilelist* front, _Dtilelist** result, long n, _Dtilelist** up,

@@ -13,6 +13,7 @@
 #include "extract/diffusion_regions.h"
 #include "extract/hash.h"
 #include "extract/net.h"
+#include "extract/neighbours.h"
 #include "extract/plane_cursor.h"
 #include "techc/tech.h"
 
@@ -269,11 +270,7 @@ void AllNeighborGSD(_Dtile* tile, _Dtilelist** list, long node, int sameType) {
     nb->node = node;
     *list = TileToList(*list, nb);
   };
-  long right = TileRight(tile), top = TileTop(tile);
-  for (_Dtile* nb = tile->tr; nb && TileTop(nb) > tile->y1; nb = nb->lb) take(nb);
-  for (_Dtile* nb = tile->bl; nb && nb->y1 < top; nb = nb->rt) take(nb);
-  for (_Dtile* nb = tile->rt; nb && TileRight(nb) > tile->x1; nb = nb->bl) take(nb);
-  for (_Dtile* nb = tile->lb; nb && nb->x1 < right; nb = nb->tr) take(nb);
+  DExVisitNeighbours(tile, take);
 }
 
 void ListNeighborGSD(_Dtilelist* list, _Dtilelist** result, long node, int sameType) {
