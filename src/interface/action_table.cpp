@@ -9,10 +9,10 @@
 #include <cstring>
 
 #include "common/message.h"
-#include "extract/net.h"
-#include "extract/transistor.h"
 #include "cs/cs.h"
 #include "cs/navigate.h"
+#include "extract/net.h"
+#include "extract/transistor.h"
 #include "interface/file_commands.h"
 #include "interface/forms.h"
 #include "interface/switch_commands.h"
