@@ -160,3 +160,20 @@ TEST(BatchScript, StringCommandsTakeTheirString) {
   CVrunResult r = batch("f.DExNameNet VDD\n");
   EXPECT_EQ(r.status, 0) << r.err;
 }
+
+TEST(BatchStartup, PooledMemoryAndStatisticsSwitches) {
+  std::string dir = CVscratchDir();
+  // Items of 7 characters become 8-byte strings, which come from the 8-byte pool.
+  CVwriteFile(dir + "/t", "layers:\nCPG DimGray hatch;\nelements:\nNMOS ABCDEFG CPG;\n");
+  CVrunResult r = batch("f.DIldTech " + dir + "/t\nf.hello\n", {"-o", "-S"});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(has(r.err, "***** Alloc 20000 x 8 memory from OS *****\n")) << r.err;
+  EXPECT_TRUE(has(r.out, "Hello!"));
+}
+
+TEST(BatchScript, LastLineWithoutNewlineRuns) {
+  CVrunResult r = batch("f.hello\nf.new");
+  EXPECT_EQ(r.status, 0);
+  std::string hello = "Hello!: Set the button in both lib/Dmenu.txt and inc/Dmenu\n";
+  EXPECT_EQ(r.out, hello + hello);
+}

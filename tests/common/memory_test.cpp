@@ -133,3 +133,12 @@ TEST_F(Memory, NullStringComparisonIsFatal) {
   EXPECT_EXIT(GCstrcmp(nullptr, "a"), testing::ExitedWithCode(1), "Can't compare null strings");
   EXPECT_EXIT(GCstrcmp("a", nullptr), testing::ExitedWithCode(1), "Fatal: Can't compare null strings\\.");
 }
+
+#if !defined(__SANITIZE_ADDRESS__)
+// (The sanitizer build's allocator aborts on such requests before GCmalloc can report.)
+TEST_F(Memory, AllocationFailureIsFatal) {
+  EXPECT_EXIT(GCmalloc(static_cast<size_t>(1) << 62), testing::ExitedWithCode(1), "Fatal: Memory allocation failed\\.");
+  EXPECT_EXIT(GCballoc(static_cast<size_t>(1) << 40, static_cast<size_t>(1) << 22), testing::ExitedWithCode(1),
+              "Fatal: Malloc failed\\.");
+}
+#endif
