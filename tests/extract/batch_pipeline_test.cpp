@@ -76,8 +76,10 @@ TEST(ExtractBatch, PickingSpaceAndGates) {
                             "f.DExDefIO gate\n"
                             "point 400 160\n"
                             "f.DExShowObj\n"
-                            "point 640 560\n");
+                            "point 640 560\n"
+                            "view shown.png\n");
   EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_GT(CVreadFile(dir + "/shown.png").size(), 100u);
   EXPECT_TRUE(has(r.err, "Warning: Perhaps you need to extract the circuit first.")) << r.err;
   EXPECT_TRUE(has(r.err, "Message: It is a transistor.")) << r.err;
   EXPECT_TRUE(has(r.err, "Net number: ")) << r.err;
