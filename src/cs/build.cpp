@@ -11,6 +11,7 @@
 #include "common/message.h"
 #include "common/switches.h"
 #include "cs/plane_internal.h"
+#include "extract/transistor.h"
 #include "techc/tech.h"
 
 namespace {
@@ -87,6 +88,7 @@ int DCcrtCS() {
     GCmessage(GC_MOD_CS, 'E', "Basic element definition error");
     return 1;
   }
+  DExInit();  // transistors and nets of the old planes
   CSdiscardPlanes();
   GCcpuTime(0, "DCcrtCS");
   GCmessage(GC_MOD_CS, 'M', "Creating the active layer ...");

@@ -7,6 +7,7 @@
 #include "common/memory.h"
 #include "common/message.h"
 #include "display/draw.h"
+#include "extract/name_display.h"
 #include "interface/switch_commands.h"
 #include "techc/tech.h"
 #include "view/layout_display.h"
@@ -94,6 +95,7 @@ void CSinstallViewHooks() {
   view.extent = planeExtent;
   view.draw = TileDisplay;
   view.boxMinus = boxMinusAdapter;
+  view.names = DExDisplayNames;
   DVsetTileView(view);
   DIlayerPlanes planes;
   planes.hasPlane = hasPlane;

@@ -95,3 +95,17 @@ TEST(ExtractBatch, MissingAndMalformedLayoutFiles) {
   EXPECT_TRUE(has(r.err, "Warning: No layout avaiable, load one.")) << r.err;
 }
 }  // namespace
+
+namespace {
+TEST(ExtractBatch, RebuildingThePlanesAllowsANewExtraction) {
+  std::string dir = CVscratchDir();
+  std::string cif = twoStages(dir);
+  CVrunResult r = batch(dir, "f.DIldLayout " + cif + "\nf.DExCir\nf.DCcrtCS\nf.DExCir\nf.DExOutput\n");
+  EXPECT_EQ(r.status, 0) << r.err;
+  size_t first = r.err.find("Message: 4 transistors are extracted.");
+  ASSERT_NE(first, std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("Message: 4 transistors are extracted.", first + 1), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("Warning: Reload circuit please."), std::string::npos) << r.err;
+  EXPECT_TRUE(has(CVreadFile(dir + "/circuit.net"), "NMOS")) << CVreadFile(dir + "/circuit.net");
+}
+}  // namespace
