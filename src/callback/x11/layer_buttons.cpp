@@ -69,11 +69,13 @@ void DIbuildLayerPanel(Widget panel) {
   toggle(theLayerWidget, "toggle3", "Fillmode Switch", "fillmode", false);
   XtVaCreateManagedWidget("Sep3", xmSeparatorWidgetClass, panel, XmNorientation, XmVERTICAL, nullptr);
   theShowWidget = XtVaCreateManagedWidget("SHOWW", xmRowColumnWidgetClass, panel, XmNorientation, XmHORIZONTAL,
-                                          XmNpacking, XmPACK_COLUMN, XmNnumColumns, 2, nullptr);
+                                          XmNpacking, XmPACK_COLUMN, XmNnumColumns, 2, XmNadjustLast, False, nullptr);
   makeLayerButtons();
 }
 
 void DIlayerControl() {
+  // The row column lays the new buttons out afresh once they are all there.
+  if (theShowWidget) XtUnmanageChild(theShowWidget);
   // The buttons of the previous technology go first, up to the first record without one.
   for (int l = 0; l < DT_MAX_LAYERS; ++l) {
     if (!Glayers[l].w && !layerFrames[l]) break;
@@ -81,7 +83,9 @@ void DIlayerControl() {
     layerFrames[l] = nullptr;
     Glayers[l].w = nullptr;
   }
-  if (theShowWidget) makeLayerButtons();
+  if (!theShowWidget) return;
+  makeLayerButtons();
+  XtManageChild(theShowWidget);
 }
 
 void DIcolourLayerButton(int layer, int on) {
