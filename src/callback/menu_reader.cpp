@@ -1,5 +1,6 @@
 #include "callback/menu_reader.h"
 
+#include <cstdarg>
 #include <cstring>
 
 #include "callback/layer_panel.h"
@@ -11,12 +12,28 @@
 _Menutree* Dmenu = nullptr;
 
 namespace {
-// Submenus nest through PULLDOWN entries; a cycle would never end.
+// Submenus nest through PULLDOWN entries; a cycle would never end, and
+// blocks that call each other many times over would multiply without bound.
 constexpr int MAX_MENU_DEPTH = 16;
+constexpr int MAX_MENU_BUTTONS = 4096;
+int buttonsLeft = 0;
 
 bool readWord(FILE* f, char* word) { return fscanf(f, "%31s", word) == 1; }
 
 void copyName(char* dst, const char* src) { snprintf(dst, 32, "%s", src); }
+
+// A format error: kept for the caller when it asked for it, fatal otherwise.
+bool failed(std::string* error, const char* format, ...) __attribute__((format(printf, 2, 3)));
+bool failed(std::string* error, const char* format, ...) {
+  char text[256];
+  va_list args;
+  va_start(args, format);
+  vsnprintf(text, sizeof text, format, args);
+  va_end(args);
+  if (!error) GCfatal(GC_MOD_INTERFACE, 1, "%s", text);
+  *error = text;
+  return false;
+}
 
 _Buttons* newButton(const char* label, int type) {
   auto* b = GCnew<_Buttons>();
@@ -25,7 +42,15 @@ _Buttons* newButton(const char* label, int type) {
   return b;
 }
 
-_Buttons* buildBlock(_Menustruct* menus, _Menustruct* block, int depth);
+void freeButtons(_Buttons* b) {
+  while (b) {
+    _Buttons* next = b->next;
+    freeButtons(b->pulldown);
+    GCstrfree(b->client_data);
+    GCdelete(b);
+    b = next;
+  }
+}
 
 _Buttons* layerButtons() {
   _Buttons* head = nullptr;  // pushed at the front: reverse table order
@@ -39,16 +64,15 @@ _Buttons* layerButtons() {
   return head;
 }
 
-_Menustruct* findSubmenu(_Menustruct* menus, const char* name) {
-  _Menustruct* m = DIfindButton(menus, name);
-  if (!m) GCfatal(GC_MOD_INTERFACE, 1, "Can't find the %s submenu", name);
-  return m;
-}
-
-_Buttons* buildBlock(_Menustruct* menus, _Menustruct* block, int depth) {
-  if (depth > MAX_MENU_DEPTH) GCfatal(GC_MOD_INTERFACE, 1, "Menu description error: %s", block->name);
-  _Buttons* head = nullptr;
-  _Buttons** tail = &head;
+// Builds the buttons of a block into *out; false (and nothing built) on an error.
+bool buildBlock(_Menustruct* menus, const char* name, int depth, _Buttons** out, std::string* error) {
+  *out = nullptr;
+  _Menustruct* block = DIfindButton(menus, name);
+  if (!block) return failed(error, "Can't find the %s submenu", name);
+  if (depth > MAX_MENU_DEPTH || buttonsLeft < block->num)
+    return failed(error, "Menu description error: %s", block->name);
+  buttonsLeft -= block->num;
+  _Buttons** tail = out;
   for (int i = 0; i < block->num; ++i) {
     const _Menulist& e = block->list[i];
     _Buttons* b;
@@ -58,33 +82,39 @@ _Buttons* buildBlock(_Menustruct* menus, _Menustruct* block, int depth) {
       b->client_data = GCstrcpy(e.label);
     } else if (strcmp(e.type, "PULLDOWN") == 0) {
       b = newButton(e.label, DI_PULLDOWN);
-      b->pulldown = buildBlock(menus, findSubmenu(menus, e.submenu), depth + 1);
+      if (!buildBlock(menus, e.submenu, depth + 1, &b->pulldown, error)) {
+        freeButtons(b);
+        freeButtons(*out);
+        *out = nullptr;
+        return false;
+      }
     } else if (strcmp(e.type, "SEPARATOR") == 0) {
       b = newButton(e.label, DI_SEPARATOR);
     } else if (strcmp(e.type, "LAYERS") == 0) {
       b = newButton(e.submenu, DI_PULLDOWN);
       b->pulldown = layerButtons();
     } else {
-      GCfatal(GC_MOD_INTERFACE, 1, "Menu description error: %s", e.type);
+      freeButtons(*out);
+      *out = nullptr;
+      return failed(error, "Menu description error: %s", e.type);
     }
     *tail = b;
     tail = &b->next;
   }
-  return head;
+  return true;
 }
 
-void freeButtons(_Buttons* b) {
-  while (b) {
-    _Buttons* next = b->next;
-    freeButtons(b->pulldown);
-    GCstrfree(b->client_data);
-    GCdelete(b);
-    b = next;
+void freeTree(_Menutree* t) {
+  while (t) {
+    _Menutree* next = t->brother;
+    freeButtons(t->buttonlist);
+    GCdelete(t);
+    t = next;
   }
 }
 }  // namespace
 
-_Menustruct* DIreadMenuBlocks(FILE* f) {
+_Menustruct* DIreadMenuBlocks(FILE* f, std::string* error) {
   char word[32];
   bool found = false;
   while (readWord(f, word))
@@ -92,7 +122,10 @@ _Menustruct* DIreadMenuBlocks(FILE* f) {
       found = true;
       break;
     }
-  if (!found) GCfatal(GC_MOD_INTERFACE, 1, "Can't find the %s submenu", "MENUBAR");
+  if (!found) {
+    failed(error, "Can't find the %s submenu", "MENUBAR");
+    return nullptr;
+  }
   _Menustruct* head = nullptr;
   _Menustruct** tail = &head;
   char name[32];
@@ -106,18 +139,21 @@ _Menustruct* DIreadMenuBlocks(FILE* f) {
     }
     auto* m = GCnew<_Menustruct>();
     copyName(m->name, name);
+    *tail = m;
+    tail = &m->next;
     for (;;) {
       char type[32], label[32], third[32];
       if (!readWord(f, type) || strcmp(type, "}") == 0) break;
-      if (!readWord(f, label) || !readWord(f, third)) GCfatal(GC_MOD_INTERFACE, 1, "Menu description error: %s", type);
-      if (m->num >= DI_MENU_ENTRIES) GCfatal(GC_MOD_INTERFACE, 1, "Menu description error: %s", m->name);
+      if (!readWord(f, label) || !readWord(f, third) || m->num >= DI_MENU_ENTRIES) {
+        failed(error, "Menu description error: %s", m->num >= DI_MENU_ENTRIES ? m->name : type);
+        DIfreeMenuStruct(head);
+        return nullptr;
+      }
       _Menulist& e = m->list[m->num++];
       copyName(e.type, type);
       copyName(e.label, label);
       copyName(e.submenu, third);
     }
-    *tail = m;
-    tail = &m->next;
     if (!readWord(f, name)) break;
   }
   return head;
@@ -129,16 +165,25 @@ _Menustruct* DIfindButton(_Menustruct* menus, const char* name) {
   return nullptr;
 }
 
-_Menutree* DImenuData(_Menustruct* menus) {
-  _Menustruct* bar = findSubmenu(menus, "MENUBAR");
+_Menutree* DImenuData(_Menustruct* menus, std::string* error) {
+  _Menustruct* bar = DIfindButton(menus, "MENUBAR");
+  if (!bar) {
+    failed(error, "Can't find the %s submenu", "MENUBAR");
+    return nullptr;
+  }
   _Menutree* head = nullptr;
   _Menutree** tail = &head;
+  buttonsLeft = MAX_MENU_BUTTONS;
   for (int i = 0; i < bar->num; ++i) {
     auto* t = GCnew<_Menutree>();
     copyName(t->label, bar->list[i].label);
-    if (strcmp(t->label, "Layers") != 0) t->buttonlist = buildBlock(menus, findSubmenu(menus, bar->list[i].submenu), 1);
     *tail = t;
     tail = &t->brother;
+    if (strcmp(t->label, "Layers") == 0) continue;  // an empty menu
+    if (!buildBlock(menus, bar->list[i].submenu, 1, &t->buttonlist, error)) {
+      freeTree(head);
+      return nullptr;
+    }
   }
   return head;
 }
@@ -167,11 +212,9 @@ void DImenuInit() {
   DImenuRead(path);
 }
 
+void DIfreeMenuTreeList(_Menutree* tree) { freeTree(tree); }
+
 void DIfreeMenuTree() {
-  while (Dmenu) {
-    _Menutree* next = Dmenu->brother;
-    freeButtons(Dmenu->buttonlist);
-    GCdelete(Dmenu);
-    Dmenu = next;
-  }
+  freeTree(Dmenu);
+  Dmenu = nullptr;
 }

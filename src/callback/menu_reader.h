@@ -3,6 +3,7 @@
 // Motif program builds its menu bar and the batch program checks its names.
 #pragma once
 #include <cstdio>
+#include <string>
 
 #include "interface/action_table.h"
 
@@ -48,9 +49,13 @@ extern _Menutree* Dmenu;
 void DImenuInit();
 // The same from a named file (tests, other front ends).
 void DImenuRead(const char* path);
-// Parses the blocks of an open file; the list is in file order.
-_Menustruct* DIreadMenuBlocks(FILE* file);
+// Parses the blocks of an open file; the list is in file order. A format
+// error is fatal (status 1), or, when `error` is given, returns null with the
+// message in it.
+_Menustruct* DIreadMenuBlocks(FILE* file, std::string* error = nullptr);
 _Menustruct* DIfindButton(_Menustruct* menus, const char* name);
-_Menutree* DImenuData(_Menustruct* menus);
+// The menu tree of the blocks; errors as for DIreadMenuBlocks.
+_Menutree* DImenuData(_Menustruct* menus, std::string* error = nullptr);
+void DIfreeMenuTreeList(_Menutree* tree);
 void DIfreeMenuStruct(_Menustruct* menus);
 void DIfreeMenuTree();

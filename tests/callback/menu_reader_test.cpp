@@ -117,3 +117,17 @@ TEST(MenuReaderDeath, BlockOfMoreThan32EntriesIsAnError) {
   std::string path = writeMenu(text);
   EXPECT_EXIT(DImenuRead(path.c_str()), testing::ExitedWithCode(1), "Menu description error: FileMenu");
 }
+
+TEST(MenuReader, SelfNestingBlocksAreAnErrorNotAnEndlessMenu) {
+  std::string text = "MENUBAR { CASCADE A A }\nA {";
+  for (int i = 0; i < 32; ++i) text += " PULLDOWN P" + std::to_string(i) + " A";
+  text += " }\n";
+  FILE* f = fmemopen(text.data(), text.size(), "r");
+  std::string error;
+  _Menustruct* menus = DIreadMenuBlocks(f, &error);
+  fclose(f);
+  ASSERT_NE(menus, nullptr);
+  EXPECT_EQ(DImenuData(menus, &error), nullptr);
+  EXPECT_EQ(error, "Menu description error: A");
+  DIfreeMenuStruct(menus);
+}
