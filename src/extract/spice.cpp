@@ -104,10 +104,12 @@ bool DExWriteSpice(const char* path) {
   for (int e = 0; e < DelementNum; ++e)
     for (_Dtransistor* t = Transistors ? Transistors[e] : nullptr; t; t = t->next) {
       std::string drain = t->Tdrain ? names.name[t->drain] : "m" + std::to_string(t->number) + "_nodrain";
+      bool vertical = t->orientation == -1;
+      long w = vertical ? t->length : t->width, l = vertical ? t->width : t->length;
       fprintf(f, "M%d %s %s %s %s %s W=%.6gu L=%.6gu\n", t->number, drain.c_str(),
               names.name[t->gate].c_str(), names.name[t->source].c_str(),
               t->type == 0 ? "bulk_p" : "bulk_n", spiceWord(Delement[e].name).c_str(),
-              micrometres(t->width), micrometres(t->length));
+              micrometres(w), micrometres(l));
     }
   fprintf(f, ".ENDS circuit\n");
   return fclose(f) == 0;

@@ -7,7 +7,10 @@
 // Nets carry their user or label name (whatever the label display switch says),
 // made unique without regard to case; unnamed nets are "n<number>". P-channel
 // bulks join the port bulk_p, N-channel bulks bulk_n. A transistor without a
-// drain gets a floating drain node of its own.
+// drain gets a floating drain node of its own. W and L are the channel's own
+// dimensions: for a transistor drawn vertically (source below the gate) the
+// channel width is the gate's horizontal extent and its length the vertical one,
+// the other way round from the transistor record's width and length.
 #pragma once
 
 bool DExWriteSpice(const char* path);

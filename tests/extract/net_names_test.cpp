@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -171,8 +172,10 @@ TEST_F(NetNames, SpiceTwinMatchesCircuitNet) {
         << line;
     spice[number] = {g, s, d};
     ASSERT_TRUE(size.count(number));
-    EXPECT_NEAR(w, size[number].first * 0.1 / 40, 1e-6);
-    EXPECT_NEAR(len, size[number].second * 0.1 / 40, 1e-6);
+    // Vertical transistors exchange the two (channel width runs along x there).
+    double a = size[number].first * 0.1 / 40, c = size[number].second * 0.1 / 40;
+    EXPECT_TRUE((fabs(w - a) < 1e-6 && fabs(len - c) < 1e-6) || (fabs(w - c) < 1e-6 && fabs(len - a) < 1e-6))
+        << line;
     EXPECT_TRUE(ports.count(bulk)) << bulk;
   }
   EXPECT_TRUE(ended);
@@ -281,5 +284,19 @@ TEST_F(NetNames, NetHoldingSpaceEndsTheProgram) {
   ASSERT_NE(Nets, nullptr);
   Nets->tilelist->tile->type = 31;
   EXPECT_EXIT(DExVerifyNets(), ::testing::ExitedWithCode(1), "");
+}
+}  // namespace
+
+namespace {
+TEST_F(NetNames, SpiceGivesTheChannelSizeOfVerticalTransistors) {
+  enterScratchDirectory("spice_vertical");
+  CvLayout l;
+  l.verticalTransistor();
+  loadGenerated(l, "spice_vertical");
+  ASSERT_EQ(DExOutput(), 1);
+  // Gate 4 lambda wide (x) and 2 high: the channel is 0.8 um wide and 0.4 um long.
+  EXPECT_NE(readFile("circuit.spice").find(" NMOS W=0.8u L=0.4u\n"), std::string::npos)
+      << readFile("circuit.spice");
+  EXPECT_NE(readFile("circuit.net").find(" NMOS w=160.00u l=320.00u "), std::string::npos);
 }
 }  // namespace
