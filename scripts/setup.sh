@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Corvid needs (only those missing) and builds it
-# into build/. Safe to run again: with everything present it only rebuilds.
+# Installs the Debian packages Corvid needs (only those missing) and builds the
+# two programs into build/. Safe to run again: with everything present it only
+# rebuilds what changed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -41,5 +42,5 @@ fi
 
 if [ "${CORVID_SETUP_NO_BUILD:-0}" != 1 ]; then
   cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-  ninja -C build -j2
+  ninja -C build -j2 ${CORVID_SETUP_TARGETS:-corvid corvid-batch}
 fi

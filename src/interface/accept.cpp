@@ -72,9 +72,8 @@ AcceptRow* rowFor(int code) {
 }
 
 _layerDef* activeLayer() {
-  for (int i = 0; i < GlayerNum; ++i)
-    if (Glayers[i].active) return &Glayers[i];
-  return nullptr;
+  int i = DTactiveLayer();
+  return i < 0 ? nullptr : &Glayers[i];
 }
 
 // Tenths of a micron on the defect-size scale for a size in internal units.

@@ -39,9 +39,8 @@ const Form forms[] = {
 constexpr int firstNeedingActiveLayer = 3;
 
 const _layerDef* activeLayer() {
-  for (int i = 0; i < GlayerNum; ++i)
-    if (Glayers[i].active) return &Glayers[i];
-  return nullptr;
+  int i = DTactiveLayer();
+  return i < 0 ? nullptr : &Glayers[i];
 }
 
 double currentValue(Current c, const _layerDef* layer) {

@@ -64,3 +64,5 @@ extern int RXresDefNum;
 
 // Index of the layer named `name` in Glayers, or -1.
 int DTlayerIndex(const char* name);
+// Index of the active layer (the layer for fault and yield commands), or -1.
+int DTactiveLayer();

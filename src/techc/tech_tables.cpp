@@ -20,3 +20,9 @@ int DTlayerIndex(const char* name) {
     if (strcmp(Glayers[i].name, name) == 0) return i;
   return -1;
 }
+
+int DTactiveLayer() {
+  for (int i = 0; i < GlayerNum; ++i)
+    if (Glayers[i].active) return i;
+  return -1;
+}
