@@ -87,7 +87,8 @@ _box* GCsortEdge(_points* points, int n) {
   return edges;
 }
 
-void GCmergeEdge(_box* e, int* n) {
+bool GCmergeEdge(_box* e, int* n) {
+  bool changed = false;
   int i = *n - 1;
   while (i >= 1) {
     int next = i - 1;
@@ -116,14 +117,19 @@ void GCmergeEdge(_box* e, int* n) {
       } else {
         continue;  // partial overlap without a common end
       }
+      changed = true;
       break;
     }
     i = next;
   }
+  return changed;
 }
 
 bool GCcut1Box(_box* e, int* n, _rects* out) {
-  GCmergeEdge(e, n);
+  // One pass moves on after the first change of an edge, so a split lowest edge can
+  // keep a collinear neighbour; merging until nothing changes keeps the cut inside.
+  for (int pass = 0; pass <= *n && GCmergeEdge(e, n); ++pass) {
+  }
   if (*n < 2) return false;
   _box& low = e[*n - 1];
   const long lo = lowOf(low), hi = highOf(low), yL = low.y1;

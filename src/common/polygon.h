@@ -14,7 +14,8 @@ _rects* GCpoly2rects(_polys* polygon);
 int GCorthPoly(_points* points);  // returns the number of vertices inserted
 int GCedgeCount(const _points* points);
 _box* GCsortEdge(_points* points, int n);  // GCmalloc'ed array of n edges
-void GCmergeEdge(_box* edges, int* n);
+// True when an edge changed (one pass; the cut repeats it until nothing changes).
+bool GCmergeEdge(_box* edges, int* n);
 // One rectangle cut from the lowest edge; false when none could be cut.
 bool GCcut1Box(_box* edges, int* n, _rects* out);
 
