@@ -136,6 +136,18 @@ bool collectPoints(long first, _points** out) {
   return true;
 }
 
+// Writes the closing vertex out, so that a slanted closing edge is made
+// rectilinear like every other edge before the polygon is cut into rectangles.
+void closeRing(_points* ring) {
+  _points* last = ring;
+  while (last && last->next) last = last->next;
+  if (!last || (last->x == ring->x && last->y == ring->y)) return;
+  _points* p = GCnew<_points>();
+  p->x = ring->x;
+  p->y = ring->y;
+  last->next = p;
+}
+
 void prependRects(_symbol* slot, _rects* list) {
   if (!list) return;
   _rects* last = list;
@@ -251,6 +263,13 @@ void ACrdLayer(const char* name) {
 bool ACrdBox(long length, long width, long x, long y) {
   long l, w, cx, cy;
   if (!rounded(length, l) || !rounded(width, w) || !rounded(x, cx) || !rounded(y, cy)) return false;
+  long x1 = cx - l / 2, x2 = cx + l / 2, y1 = cy - w / 2, y2 = cy + w / 2;
+  for (long v : {x1, x2, y1, y2}) {
+    if (!inRange(static_cast<double>(v))) {
+      ciferror("number out of range");
+      return false;
+    }
+  }
   if (SCALE > 0 && ((4 * l) % SCALE || (4 * w) % SCALE || (4 * cx) % SCALE || (4 * cy) % SCALE)) {
     printf("Box %ld %ld %ld %ld is not in quarter_scale unit (scale = %ld)\n", l, w, cx, cy, SCALE);
     ++AC_initial_halfscale_error;
@@ -258,7 +277,6 @@ bool ACrdBox(long length, long width, long x, long y) {
   _symbol* slot = currentSlot();
   if (!slot) return true;
   // A negative size is read as its magnitude; a box without area is not stored.
-  long x1 = cx - l / 2, x2 = cx + l / 2, y1 = cy - w / 2, y2 = cy + w / 2;
   if (x1 > x2) std::swap(x1, x2);
   if (y1 > y2) std::swap(y1, y2);
   if (x1 == x2 || y1 == y2) return true;
@@ -285,6 +303,7 @@ bool ACrdWire() {
   _polys* outline = slot ? GCpath2poly(centre, width) : nullptr;
   GCfreePoints(centre);
   if (outline) {
+    closeRing(outline->points);
     prependRects(slot, GCpoly2rects(outline));
     GCfreePoly(outline);
   }
@@ -298,6 +317,7 @@ bool ACrdPoly() {
   if (!good) return false;
   _symbol* slot = currentSlot();
   if (slot && vertices) {
+    closeRing(vertices);
     _polys poly{vertices, nullptr};
     prependRects(slot, GCpoly2rects(&poly));
   }

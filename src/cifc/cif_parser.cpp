@@ -13,6 +13,7 @@
 #include "cifc/cif_scanner.h"
 #include "common/cputime.h"
 #include "common/message.h"
+#include "interface/frontend.h"
 
 FILE* cifin = nullptr;
 int linenr = 1;
@@ -107,11 +108,12 @@ void box() {
   ok(ACrdBox(v[0], v[1], v[2], v[3]));
 }
 
-// values: one or more of (BLANK NUMBER)
+// values: one or more of (BLANK NUMBER); a number beyond the limit is the error token.
 void values() {
   do {
     expect(AC_BLANK);
-    ok(ACaddNumber(number()));
+    if (scan.token == AC_NUMBER && !scan.overflow) ok(ACaddNumber(scan.value));
+    number();
   } while (scan.token == AC_BLANK);
 }
 
@@ -276,10 +278,14 @@ int ACloadCif(const char* path) {
   GCmessage(GC_MOD_INTERFACE, 'P', "Parsing CIF .....");
   GCcpuTime(0, "CIF");
   if (CIFparse() != 0) {
+    DIpopdownDialog();
     GCmessage(GC_MOD_INTERFACE, 'L', "CIF file format error");
     return 1;
   }
   GCcpuTime(1, "CIF");
+  DIpopdownDialog();
   GCmessage(GC_MOD_INTERFACE, 'L', "Load CIF file OK");
   return 0;
 }
+
+void ACacceptCif(const char* path) { ACloadCif(path); }

@@ -10,15 +10,15 @@
 #include "common/scale.h"
 #include "techc/tech.h"
 
-void GCdump() {
+int GCdump() {
   if (!Gflatten) {
     GCmessage(GC_MOD_COMMON, 'W', "No smashed layout to dump");
-    return;
+    return 0;
   }
   FILE* out = fopen("corvid.dmp", "w");
   if (!out) {
     GCmessage(GC_MOD_COMMON, 'E', "Dump file open failed");
-    return;
+    return 0;
   }
   const double lambda = LAMBDA_T1;
   const double scale = static_cast<double>(SCALE);
@@ -40,4 +40,5 @@ void GCdump() {
   fputs("E\n", out);
   fclose(out);
   GCmessage(GC_MOD_COMMON, 'M', "All boxes are dumped in corvid.dmp");
+  return 1;
 }

@@ -1,4 +1,4 @@
 // Writes the flattened top's rectangles to "corvid.dmp" in the working directory.
 #pragma once
 
-void GCdump();
+int GCdump();

@@ -230,7 +230,7 @@ void GCflattenLayer(_layout* target, const _instance* instance, _layout* cell, _
   if (target != cell) copyCell(target, instance, cell);
 }
 
-void GCflatten() {
+int GCflatten() {
   if (!Gflatten && Gactive) {
     GCcpuTime(0, "GCflatten");
     _layout* top = GCgetTopLayout(Gactive);
@@ -240,7 +240,7 @@ void GCflatten() {
       GCcpuTime(1, "GCflatten");
       GCmessage(GC_MOD_COMMON, 'E', "The flattened layout would hold %.0f elements, more than %.0f",
                 size, GCflattenLimit);
-      return;
+      return 0;
     }
     flattenInPlace(top, cells);
     Gflatten = top;
@@ -249,16 +249,19 @@ void GCflatten() {
   if (Gflatten) {
     Glayout = Gflatten;
     GCmessage(GC_MOD_COMMON, 'M', "The layout is flattened");
+    return 1;
   }
+  return 0;
 }
 
-void GCunflatten() {
-  if (Gactive) {
-    Glayout = Gactive;
-    GCmessage(GC_MOD_COMMON, 'M', "The layout is recovered");
-  } else {
+int GCunflatten() {
+  if (!Gactive) {
     GCmessage(GC_MOD_COMMON, 'W', "No layout to unflatten");
+    return 0;
   }
+  Glayout = Gactive;
+  GCmessage(GC_MOD_COMMON, 'M', "The layout is recovered");
+  return 1;
 }
 
-void GCsmash() {}
+int GCsmash() { return 1; }

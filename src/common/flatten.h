@@ -21,13 +21,13 @@ void GCsaveLayerName(_layout* cell, int layer, const char* name);
 const char* GClayerNameOf(int layer);
 
 // Flattens the top cell once and makes it current ("The layout is flattened").
-void GCflatten();
+int GCflatten();
 void GCflattenLayout(_layout* top, _layout* list);
 void GCflattenLayer(_layout* target, const _instance* instance, _layout* cell, _layout* list);
 // Makes Gactive current again ("The layout is recovered").
-void GCunflatten();
+int GCunflatten();
 // No action: the reader already produced rectangles.
-void GCsmash();
+int GCsmash();
 
 // Flattening refuses a hierarchy that would expand to more elements than this.
 extern double GCflattenLimit;

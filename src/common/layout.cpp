@@ -22,40 +22,43 @@ void GClayoutReset() {
   DworkingMode = 0;
 }
 
-void GCactivateH() {
-  if (Gactive) {
-    Glayout = Gactive;
-    DworkingMode = 0;
-    GCmessage(GC_MOD_COMMON, 'M', "Hierarchy layout is activated");
-  } else {
+int GCactivateH() {
+  if (!Gactive) {
     GCmessage(GC_MOD_COMMON, 'M', "No hierarchy layout is available");
+    return 0;
   }
+  Glayout = Gactive;
+  DworkingMode = 0;
+  GCmessage(GC_MOD_COMMON, 'M', "Hierarchy layout is activated");
+  return 1;
 }
 
-void GCactivateS() {
-  if (Gflatten) {
-    Glayout = Gflatten;
-    DworkingMode = 0;
-    GCmessage(GC_MOD_COMMON, 'M', "Flattened layout is activated");
-  } else {
+int GCactivateS() {
+  if (!Gflatten) {
     GCmessage(GC_MOD_COMMON, 'M', "No falttened layout is available");
+    return 0;
   }
+  Glayout = Gflatten;
+  DworkingMode = 0;
+  GCmessage(GC_MOD_COMMON, 'M', "Flattened layout is activated");
+  return 1;
 }
 
-void GCfreeH() {
+int GCfreeH() {
   if (!Gsymbols) {
     GCmessage(GC_MOD_COMMON, 'W', "No hierarchy to free");
-    return;
+    return 0;
   }
   GCfreeLayout(Gsymbols);
   Gsymbols = Gactive = Glayout = Gflatten = nullptr;
   GCmessage(GC_MOD_COMMON, 'M', "The hierarchy is freed");
+  return 1;
 }
 
-void GCfreeS() {
+int GCfreeS() {
   if (!Gflatten) {
     GCmessage(GC_MOD_COMMON, 'W', "No smashed layout to free");
-    return;
+    return 0;
   }
   for (_layout** link = &Gsymbols; *link; link = &(*link)->next) {
     if (*link == Gflatten) {
@@ -69,6 +72,7 @@ void GCfreeS() {
   GCfreeLayout(Gflatten);
   Gflatten = nullptr;
   GCmessage(GC_MOD_COMMON, 'M', "The samshed layout is freed");
+  return 1;
 }
 
 void GCfreePoints(_points* p) {

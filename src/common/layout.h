@@ -123,10 +123,12 @@ extern int DworkingMode;  // 0 layout database shown, 9 corner-stitched planes
 void GClayoutReset();
 
 // Commands of the menu.
-void GCactivateH();
-void GCactivateS();
-void GCfreeH();
-void GCfreeS();
+// Commands of the menu: 1 when they acted, 0 when they only reported.
+int GCactivateH();
+int GCactivateS();
+int GCactivateCS();
+int GCfreeH();
+int GCfreeS();
 
 // Freeing: each follows `next` to the end of the list.
 void GCfreeLayout(_layout* layout);

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "cifc/cif.h"
 #include "common/message.h"
 #include "common/scale.h"
 #include "compact/process_options.h"
@@ -41,7 +42,7 @@ struct AcceptRow {
 
 // One row per acceptance code.
 AcceptRow acceptTable[] = {
-    {DI_ACCEPT_CIF_READ, cannt, nullptr},
+    {DI_ACCEPT_CIF_READ, cannt, ACacceptCif},
     {DI_ACCEPT_TECH, cannt, acceptTechnology},
     {DI_ACCEPT_X0, nullptr, acceptX0},
     {DI_ACCEPT_D0, nullptr, acceptD0},

@@ -40,6 +40,8 @@ class CifTest : public ::testing::Test {
   }
   void TearDown() override { ACreset(); }
 
+ public:
+
   // Reads `text` from scratch; returns CIFparse's status.
   int read(const std::string& text) {
     ACinit();
@@ -53,6 +55,15 @@ class CifTest : public ::testing::Test {
     ACinit();
     cifin = f;
     return CIFparse();
+  }
+  // read() with standard output and error captured and dropped.
+  int quiet(const std::string& text) {
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    int status = read(text);
+    testing::internal::GetCapturedStdout();
+    testing::internal::GetCapturedStderr();
+    return status;
   }
   static _layout* cell(const char* name) { return GfindLayout(name, Gsymbols); }
   static std::vector<_rects> rects(const _layout* l, const char* layer) {
