@@ -38,6 +38,7 @@ void DIacceptLayout(const char* file) {
     GCmessage(GC_MOD_CALLBACK, 'L', "CIF file format error");
     return;
   }
+  DIpopdownDialog();
   GCmessage(GC_MOD_CALLBACK, 'M', "Read CIF file OK");
   GCflatten();
   GCsmash();
