@@ -117,17 +117,26 @@ void press(_Gviewport* vp, int button, Save save) {
   DEinput(step, code);
 }
 
+// Input lists keep their order: new entries go to the end.
+template <class Node>
+void appendTo(Node** head, Node* node) {
+  while (*head) head = &(*head)->next;
+  *head = node;
+}
+
+template <class Node>
+void dropLast(Node** head, void (*release)(Node*)) {
+  if (!*head) return;
+  while ((*head)->next) head = &(*head)->next;
+  release(*head);
+  *head = nullptr;
+}
+
 void append(long x, long y) {
   auto* p = GCnew<_points>();
   p->x = x;
   p->y = y;
-  if (!GpointList) {
-    GpointList = p;
-    return;
-  }
-  _points* last = GpointList;
-  while (last->next) last = last->next;
-  last->next = p;
+  appendTo(&GpointList, p);
 }
 }  // namespace
 
@@ -248,13 +257,7 @@ void GGsaveWorldPoint(long x, long y) { append(x, y); }
 void GGsaveString(const char* text) {
   auto* s = GCnew<_strings>();
   s->string = GCstrcpy(text);
-  if (!GstringList) {
-    GstringList = s;
-    return;
-  }
-  _strings* last = GstringList;
-  while (last->next) last = last->next;
-  last->next = s;
+  appendTo(&GstringList, s);
 }
 
 _points* GGlastPoint() {
@@ -270,21 +273,15 @@ _strings* GGlastString() {
 }
 
 void GfreePoint() {
-  if (!GpointList) return;
-  _points** link = &GpointList;
-  while ((*link)->next) link = &(*link)->next;
-  GCdelete(*link);
-  *link = nullptr;
+  dropLast<_points>(&GpointList, [](_points* p) { GCdelete(p); });
 }
 
 void GfreeString() {
-  if (!GstringList) return;
-  _strings** link = &GstringList;
-  while ((*link)->next) link = &(*link)->next;
-  if (rubstring == (*link)->string) rubstring = nullptr;
-  GCstrfree((*link)->string);
-  GCdelete(*link);
-  *link = nullptr;
+  dropLast<_strings>(&GstringList, [](_strings* s) {
+    if (rubstring == s->string) rubstring = nullptr;
+    GCstrfree(s->string);
+    GCdelete(s);
+  });
 }
 
 void GfreePoints() {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/colors.h"
+#include "common/flatten.h"
 #include "common/layout.h"
 #include "common/memory.h"
 #include "common/message.h"
@@ -60,22 +61,11 @@ struct TestLayout {
     Glayout = cell;
   }
   void rect(const char* layer, long x1, long y1, long x2, long y2) {
-    int l = DTlayerIndex(layer);
-    _symbol* s = GCslot(cell, l, layer);
-    auto* r = GCnew<_rects>();
-    *r = {x1, y1, x2, y2, s->rect};
-    s->rect = r;
-    ACframe(x1, y1, cell);
-    ACframe(x2, y2, cell);
+    GCslot(cell, DTlayerIndex(layer), layer);
+    GCsave1rect(cell, DTlayerIndex(layer), x1, y1, x2, y2);
   }
   void label(const char* layer, const char* text, long x, long y) {
-    int l = DTlayerIndex(layer);
-    _symbol* s = GCslot(cell, l, layer);
-    auto* lb = GCnew<_labels>();
-    lb->label = GCstrcpy(text);
-    lb->x = x;
-    lb->y = y;
-    lb->next = s->label;
-    s->label = lb;
+    GCslot(cell, DTlayerIndex(layer), layer);
+    GCsave1label(cell, DTlayerIndex(layer), text, x, y);
   }
 };
