@@ -1,0 +1,241 @@
+#!/bin/bash
+# Runs the real corvid under a private Xvfb server and drives it with real
+# (XTEST) input through xdotool; screenshots are taken with ImageMagick.
+# Usage: gui_driver.sh SCENARIO CORVID SOURCE_DIR WORK_DIR
+set -u
+SCENARIO=$1
+CORVID=$2
+SRC=$3
+WORK=$4
+export SYSRC="$SRC/lib/corvidrc"
+
+rm -rf "$WORK" && mkdir -p "$WORK" && cd "$WORK" || exit 1
+cp "$SRC/tests/data/gui/inverter.cif" .
+
+XVFB_PID=
+CORVID_PID=
+cleanup() {
+  [ -n "$CORVID_PID" ] && kill "$CORVID_PID" 2>/dev/null
+  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
+  wait 2>/dev/null
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*"
+  echo "--- corvid stderr ---"
+  cat corvid.err 2>/dev/null | tail -20
+  exit 1
+}
+
+start_xvfb() {
+  local n
+  for n in $(seq $((70 + RANDOM % 100)) 299); do
+    [ -e "/tmp/.X$n-lock" ] && continue
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >xvfb.log 2>&1 &
+    XVFB_PID=$!
+    for _ in $(seq 50); do
+      if xdpyinfo -display ":$n" >/dev/null 2>&1; then export DISPLAY=":$n"; return 0; fi
+      kill -0 "$XVFB_PID" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill "$XVFB_PID" 2>/dev/null
+    XVFB_PID=
+  done
+  fail "no X server could be started"
+}
+
+start_corvid() {
+  "$CORVID" >corvid.out 2>corvid.err &
+  CORVID_PID=$!
+  WIN=$(timeout 20 xdotool search --sync --name "^Corvid - analog" | head -1)
+  [ -n "$WIN" ] || fail "the main window did not appear"
+  DRAW=$(timeout 20 xdotool search --sync --name "^DRAWW$" | head -1)
+  [ -n "$DRAW" ] || fail "the drawing area was not found"
+  sleep 0.5
+}
+
+stop_corvid() {
+  kill "$CORVID_PID" 2>/dev/null
+  wait "$CORVID_PID" 2>/dev/null
+  CORVID_PID=
+}
+
+# Waits until corvid's standard error has the line.
+wait_message() {
+  for _ in $(seq 200); do
+    grep -qF "$1" corvid.err && return 0
+    kill -0 "$CORVID_PID" 2>/dev/null || fail "corvid ended while waiting for: $1"
+    sleep 0.1
+  done
+  fail "no message: $1"
+}
+
+# Clicks the menu bar entry $1, then the visible items $2, $3, ... in turn
+# (cascades first, the button last); item windows carry their labels as names.
+menu() {
+  local name win
+  for name in "$@"; do
+    win=$(timeout 5 xdotool search --sync --onlyvisible --name "^$name\$" | head -1)
+    [ -n "$win" ] || fail "no menu entry $name"
+    xdotool mousemove --window "$win" 5 5 click 1
+    sleep 0.4
+  done
+}
+
+# Types a file name into the file dialog (after its directory) and presses OK.
+choose_file() {
+  local dialog
+  dialog=$(timeout 10 xdotool search --sync --name "^Corvid: choose a file$" | head -1)
+  [ -n "$dialog" ] || fail "no file dialog"
+  sleep 0.3
+  xdotool windowfocus "$dialog"
+  sleep 0.2
+  xdotool type --delay 20 "$1"
+  xdotool key Return
+}
+
+# Clicks at pixel ($1, $2) of the drawing area.
+click_draw() {
+  xdotool mousemove --window "$DRAW" "$1" "$2"
+  sleep 0.2
+  xdotool click 1
+  sleep 0.3
+}
+
+shot_draw() { import -window "$DRAW" "$1"; }
+
+# Number of pixels of colour $2 (#RRGGBB) in image $1.
+count_colour() {
+  convert "$1" -alpha off -fill black +opaque "$2" -fill white -opaque "$2" -format "%[fx:round(mean*w*h)]" info:
+}
+
+# Position and size of the box around the black pixels (the contacts): "x y w h".
+black_box() {
+  convert "$1" -alpha off -fill white +opaque black -trim -format "%X %Y %w %h" info: | tr -d '+'
+}
+
+differ() { [ "$(compare -metric AE "$1" "$2" null: 2>&1)" != "0" ]; }
+
+# Loads the example through the file dialog: read, flatten, tile planes,
+# extraction, and the fitted view ("Read CIF file OK" once more at the end).
+load_example() {
+  menu File LoadLayout
+  choose_file inverter.cif
+  for _ in $(seq 300); do
+    [ "$(grep -c 'Read CIF file OK' corvid.err)" -ge 2 ] && break
+    kill -0 "$CORVID_PID" 2>/dev/null || fail "corvid ended while loading"
+    sleep 0.1
+  done
+  [ "$(grep -c 'Read CIF file OK' corvid.err)" -ge 2 ] || fail "the layout was not loaded"
+  sleep 1
+}
+
+CMF='#1E90FF'; CPG='#FF0000'; CAA='#228B22'
+
+start_xvfb
+case "$SCENARIO" in
+  startup)
+    start_corvid
+    wait_message "Message: Load technology file OK."
+    import -window "$WIN" window.png
+    # The menu bar's background (colour entry 17, LightGray) and the layer
+    # buttons' labels in their layers' colours are on the screen.
+    [ "$(count_colour window.png '#D3D3D3')" -gt 5000 ] || fail "menu bar colour missing"
+    for c in $CMF $CPG $CAA; do
+      [ "$(count_colour window.png "$c")" -gt 10 ] || fail "layer label colour $c missing"
+    done
+    # The drawing area starts empty.
+    shot_draw empty.png
+    [ "$(count_colour empty.png '#B3B3B3')" -gt 100000 ] || fail "drawing area background"
+    ;;
+  load)
+    start_corvid
+    load_example
+    shot_draw loaded.png
+    import -window "$WIN" window.png
+    for c in $CMF $CPG $CAA; do
+      [ "$(count_colour loaded.png "$c")" -gt 200 ] || fail "layer colour $c not drawn"
+    done
+    ;;
+  zoompan)
+    start_corvid
+    load_example
+    shot_draw fit.png
+    geometry=$(xdotool getwindowgeometry "$DRAW" | sed -n 's/.*Geometry: \([0-9]*\)x\([0-9]*\).*/\1 \2/p')
+    read -r W H <<<"$geometry"
+    menu View ZoomIn
+    wait_message "ZOOM IN start"
+    click_draw $((W / 2 - W / 8)) $((H / 2 - H / 8))
+    click_draw $((W / 2 + W / 8)) $((H / 2 + H / 8))
+    sleep 1
+    shot_draw zoomed.png
+    differ fit.png zoomed.png || fail "zoom did not change the picture"
+    before=$(count_colour fit.png $CPG); after=$(count_colour zoomed.png $CPG)
+    [ "$after" -gt $((before * 3)) ] || fail "zoom in did not enlarge the poly ($before -> $after)"
+    menu View Pan
+    wait_message "PAN start"
+    click_draw 300 200
+    click_draw 360 240
+    sleep 1
+    shot_draw panned.png
+    # The picture moved with the drag, (60, 40): the black contact's box moved
+    # that far (within a pixel of world-unit rounding) and kept its size.
+    read -r x1 y1 w1 h1 <<<"$(black_box zoomed.png)"
+    read -r x2 y2 w2 h2 <<<"$(black_box panned.png)"
+    [ $((x2 - x1 - 60)) -ge -1 ] && [ $((x2 - x1 - 60)) -le 1 ] || fail "pan moved x by $((x2 - x1))"
+    [ $((y2 - y1 - 40)) -ge -1 ] && [ $((y2 - y1 - 40)) -le 1 ] || fail "pan moved y by $((y2 - y1))"
+    [ "$w1" = "$w2" ] && [ "$h1" = "$h2" ] || fail "pan changed the size"
+    ;;
+  panes)
+    start_corvid
+    height() { xdotool getwindowgeometry "$DRAW" | sed -n 's/.*Geometry: [0-9]*x\([0-9]*\).*/\1/p'; }
+    h0=$(height)
+    menu View Panes HideMessages
+    h1=$(height)
+    [ "$h1" -gt "$h0" ] || fail "hiding the message area did not grow the drawing area ($h0 -> $h1)"
+    menu View Panes ShowCommand
+    h2=$(height)
+    [ "$h2" -lt "$h1" ] || fail "showing the command area did not shrink the drawing area ($h1 -> $h2)"
+    xdotool search --onlyvisible --name "^Corvid - analog" >/dev/null || fail "main window lost"
+    # A technology loaded through the dialog rebuilds the layer buttons.
+    menu File Technology
+    cp "$SRC/lib/default.tech" other.tech
+    choose_file other.tech
+    for _ in $(seq 50); do [ "$(grep -c 'Load technology file OK' corvid.err)" -ge 2 ] && break; sleep 0.1; done
+    [ "$(grep -c 'Load technology file OK' corvid.err)" -ge 2 ] || fail "technology not reloaded"
+    sleep 0.5
+    import -window "$WIN" window.png
+    for c in $CMF $CPG $CAA; do
+      [ "$(count_colour window.png "$c")" -gt 10 ] || fail "layer button $c missing after the reload"
+    done
+    ;;
+  playback)
+    start_corvid
+    menu File StartRecording
+    load_example
+    menu View ZoomIn
+    click_draw 200 150
+    click_draw 500 350
+    sleep 1
+    menu File StopRecording
+    shot_draw recorded.png
+    stop_corvid
+    [ -s .Fplayback ] || fail "nothing recorded"
+    mv corvid.err session1.err
+    start_corvid
+    menu File Playback
+    for _ in $(seq 300); do [ "$(grep -c 'Read CIF file OK' corvid.err)" -ge 2 ] && break; sleep 0.1; done
+    for _ in $(seq 120); do
+      grep -q "ZOOM IN start" corvid.err && [ "$(grep -c 'ZOOM IN start' corvid.err)" -ge 2 ] && break
+      sleep 0.5
+    done
+    sleep 2
+    shot_draw replayed.png
+    [ "$(compare -metric AE recorded.png replayed.png null: 2>&1)" = "0" ] || fail "playback gave another picture"
+    ;;
+  *)
+    fail "unknown scenario $SCENARIO"
+    ;;
+esac
+echo "PASS: $SCENARIO"
