@@ -10,6 +10,7 @@
 #include "common/layout.h"
 #include "common/message.h"
 #include "common/switches.h"
+#include "cs/hint_grid.h"
 #include "cs/plane_internal.h"
 #include "extract/transistor.h"
 #include "techc/tech.h"
@@ -58,6 +59,13 @@ _rects* layerRects(int number) {
   if (!Gflatten || number < 0 || number >= GC_MAX_SLOTS || !Gflatten->symbol[number]) return nullptr;
   return Gflatten->symbol[number]->rect;
 }
+
+long flatRectCount() {
+  long n = 0;
+  for (int l = 0; l < GC_MAX_SLOTS; ++l)
+    for (_rects* r = layerRects(l); r; r = r->next) ++n;
+  return n;
+}
 }  // namespace
 
 void CrtLayerCS(int plane, short element) {
@@ -65,10 +73,12 @@ void CrtLayerCS(int plane, short element) {
   int number = Glayers[DfindNumber(p.name)].layer;
   Stitch = p.layertile;
   for (_rects* r = layerRects(number); r; r = r->next) {
+    Stitch = CShint(plane, r->x2, r->y1, Stitch);
     if (element)
       Stitch = ElementCreation(r, static_cast<short>(number), Stitch, plane);
     else
       Stitch = Put1BoxCS(r, static_cast<short>(number), plane);
+    CShintRecord(plane, r->x2, r->y1, Stitch);
     p.layertile = Stitch;  // keeps the entry valid while other planes are visited
   }
   p.layertile = Stitch;
@@ -90,6 +100,7 @@ int DCcrtCS() {
   }
   DExInit();  // transistors and nets of the old planes
   CSdiscardPlanes();
+  CShintsBegin(Gflatten->frame, flatRectCount());
   GCcpuTime(0, "DCcrtCS");
   GCmessage(GC_MOD_CS, 'M', "Creating the active layer ...");
   DlayerNum = 0;
@@ -117,12 +128,14 @@ int DCcrtCS() {
     _Dtile* upper = NamedLayerTile(con.upperLayer);
     if (!lower || !upper) {
       GCmessage(GC_MOD_CS, 'E', "Connection layers error");
+      CShintsEnd();
       GCcpuTime(1, "DCcrtCS");
       return 1;
     }
     progress("Creating contact structure ...\n");
     CrtContact(lower, upper, Glayers[DfindNumber(con.conLayer)].layer);
   }
+  CShintsEnd();
   CSactivateView();
   GCmessage(GC_MOD_CS, 'M', "Corner Stitching is created");
   GCcpuTime(1, "DCcrtCS");

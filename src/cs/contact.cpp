@@ -4,6 +4,7 @@
 
 #include "common/layout.h"
 #include "cs/build.h"
+#include "cs/hint_grid.h"
 #include "cs/plane_internal.h"
 
 namespace {
@@ -61,6 +62,11 @@ _Dtile* sideTile(_Dtile* entry, unsigned short entryType, long x1, long y1, long
   FreeList(found);
   return chosen;
 }
+int entryPlane(const _Dtile* entry) {
+  for (int i = 0; i < DlayerNum; ++i)
+    if (DlayerTile[i].layertile == entry) return i;
+  return -1;
+}
 }  // namespace
 
 long CScontactWarnings(int which) { return which >= 0 && which < 6 ? warnings[which] : 0; }
@@ -71,15 +77,21 @@ void CrtContact(_Dtile* lower, _Dtile* upper, int conLayer) {
   // The entry tiles move with the search; the layer types are those of the
   // entries as handed in.
   const unsigned short lowerType = lower->type, upperType = upper->type;
+  const int conPlane = CSplaneIndex(conLayer);
+  const int lowerPlane = entryPlane(lower), upperPlane = entryPlane(upper);
   for (_rects* r = Gflatten->symbol[conLayer]->rect; r; r = r->next) {
-    Stitch = contactPlane;
+    Stitch = CShint(conPlane, r->x2, r->y1, contactPlane);
     _Dtile* contact = CSfirstSolid(r->x1, r->y1, r->x2, r->y2);
     contactPlane = Stitch;
+    CShintRecord(conPlane, r->x2, r->y1, Stitch);
     if (!contact) continue;
-    _Dtile* l = sideTile(lower, lowerType, r->x1 - 1, r->y1 - 1, r->x2 + 1, r->y2 + 1, contact, 0);
+    _Dtile* l = sideTile(CShint(lowerPlane, r->x2 + 1, r->y1 - 1, lower), lowerType, r->x1 - 1, r->y1 - 1,
+                         r->x2 + 1, r->y2 + 1, contact, 0);
     lower = Stitch;
-    _Dtile* u = sideTile(upper, upperType, r->x1, r->y1, r->x2, r->y2, contact, 3);
+    CShintRecord(lowerPlane, r->x2 + 1, r->y1 - 1, Stitch);
+    _Dtile* u = sideTile(CShint(upperPlane, r->x2, r->y1, upper), upperType, r->x1, r->y1, r->x2, r->y2, contact, 3);
     upper = Stitch;
+    CShintRecord(upperPlane, r->x2, r->y1, Stitch);
     // Space never carries a net: only conductor tiles are joined.
     if (!TisSolid(l) || !TisSolid(u)) continue;
     u->lower = append(u->lower, l);

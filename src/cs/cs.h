@@ -21,8 +21,8 @@ inline constexpr unsigned short CS_ELEMENT = 0xFF00;
 inline constexpr int CS_MAX_PLANES = 32;
 
 // One tile. The upper-right corner is not stored: right = tr->x1, top = rt->y1.
-// Fields are grouped by size (pointers and longs first, then the shorts) so
-// that a tile takes 144 bytes; a million-rectangle layout makes millions.
+// Fields are grouped by size (pointers and longs first, then the marks) so
+// that a tile takes 136 bytes; a million-rectangle layout makes millions.
 struct _Dtile {
   long x1, y1;
   long node;              // net: 0 none, > 0 net number, -1 new half of a split
@@ -39,13 +39,15 @@ struct _Dtile {
   SQCELL_item* resize_cell_TB;
   unsigned short type;    // 31 space, 30 frame, else solid; >= 256 element (0xFF00 | layer)
   short processed;        // visit mark
-  unsigned short tran_sharing;
-  short drainsourcegate;
-  short activeDev;        // 1 gate, 2 source/drain, 3 gate-layer over gate, 4 beside it
-  short substrate_flag;
-  bool passiveDev;
+  // Small marks in one byte each: they only ever hold a few values.
+  unsigned char tran_sharing;   // copied to the new half on splits; nothing sets it
+  signed char drainsourcegate;  // 1 on gate tiles reached by the RC graph
+  signed char substrate_flag;   // substrate extraction mark
+  signed char activeDev : 7;    // 1 gate, 2 source/drain, 3 gate-layer over gate, 4 beside it
+  bool passiveDev : 1;
   char nodename[16];
 };
+static_assert(sizeof(_Dtile) == 136, "tile record grew");
 
 struct _DlayerTile {
   _box frame;             // bounding box of the layout the planes were built from

@@ -2,6 +2,7 @@
 // an element tile in the active plane and in the gate plane.
 #include "common/memory.h"
 #include "cs/build.h"
+#include "cs/hint_grid.h"
 #include "cs/plane_internal.h"
 
 namespace {
@@ -29,7 +30,7 @@ bool carvable(_Dtile* entry, const _box* b) {
 _Dtile* carveElement(int plane, const _box* b, short type) {
   _DlayerTile& p = DlayerTile[plane];
   const unsigned short element = static_cast<unsigned short>(CS_ELEMENT | type);
-  if (carvable(p.layertile, b)) {
+  if (carvable(CShint(plane, b->x2, b->y1, p.layertile), b)) {
     _Dtile* t = TileCreation(b->x1, b->y1, b->x2, b->y2, nullptr);
     t->type = element;
     t->layer = &p;
@@ -39,13 +40,14 @@ _Dtile* carveElement(int plane, const _box* b, short type) {
     Put1BoxCS(&r, static_cast<short>(element), plane);
   }
   p.layertile = Stitch;
+  CShintRecord(plane, b->x2, b->y1, Stitch);
   return Stitch;
 }
 }  // namespace
 
 _Dtile* ElementCreation(_rects* rect, short type, _Dtile* start, int plane) {
   DlayerTile[plane].layertile = start;
-  _Dtile* active = firstSolidIn(DlayerTile[0].layertile, rect);
+  _Dtile* active = firstSolidIn(CShint(0, rect->x2, rect->y1, DlayerTile[0].layertile), rect);
   if (!active) {
     Stitch = start;
     Put1BoxCS(rect, type, plane);

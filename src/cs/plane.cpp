@@ -3,6 +3,7 @@
 #include <initializer_list>
 
 #include "cs/cs.h"
+#include "cs/hint_grid.h"
 #include "cs/plane_internal.h"
 #include "cs/tile_draw.h"
 
@@ -96,6 +97,7 @@ void CSdropPlane(_Dtile* entry, bool withLinks) {
 }
 
 void CSretireTile(_Dtile* gone, _Dtile* heir) {
+  CShintForget(gone);
   if (Stitch == gone) Stitch = heir;
   if (CurrentStitch == gone) CurrentStitch = heir;
   for (int i = 0; i < DlayerNum && i < CS_MAX_PLANES; ++i) {

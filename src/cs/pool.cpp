@@ -10,6 +10,7 @@
 #include "common/memory.h"
 #include "common/message.h"
 #include "cs/cs.h"
+#include "cs/hint_grid.h"
 
 namespace {
 struct FreeBlock {
@@ -88,7 +89,9 @@ void give(RecordPool& pool, void* record) {
 _Dtile* NewTile() { return static_cast<_Dtile*>(take(tilePool)); }
 
 void FreeTile(_Dtile* tile) {
-  if (tile) give(tilePool, tile);
+  if (!tile) return;
+  CShintForget(tile);
+  give(tilePool, tile);
 }
 
 _Dtilelist* TileToList(_Dtilelist* list, _Dtile* tile) {

@@ -103,3 +103,14 @@ TEST_F(ExampleTest, ContactLinksJoinExactlyTheTilesTheContactsOverlap) {
   }
   EXPECT_GT(contacts, 20);
 }
+
+TEST_F(ExampleTest, BuildingLeavesNoNetNumbersBehind) {
+  // The searches of building keep marks on tiles; extraction starts from 0.
+  for (int p = 0; p < DlayerNum; ++p) {
+    Stitch = DlayerTile[p].layertile;
+    _Dtilelist* all = nullptr;
+    AreaEnum(-GC_INFINITY, -GC_INFINITY, GC_INFINITY, GC_INFINITY, &all, 0);
+    for (_Dtilelist* c = all; c; c = c->next) ASSERT_EQ(c->tile->node, 0) << DlayerTile[p].name;
+    FreeList(all);
+  }
+}
