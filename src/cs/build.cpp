@@ -45,14 +45,6 @@ bool makePlane(const char* name, short element) {
   return true;
 }
 
-// Until the layout module's GCactivateCS is in: the same switch of the view.
-void CSactivateView() {
-  if (DlayerNum > 0 && DlayerTile[0].layertile) {
-    DworkingMode = 9;
-    GCmessage(GC_MOD_COMMON, 'M', "Corner stitch layout is activated");
-  }
-}
-
 bool ensurePlane(const char* name) { return !DnoLayerCS(name) || makePlane(name, 0); }
 
 _rects* layerRects(int number) {
@@ -136,7 +128,7 @@ int DCcrtCS() {
     CrtContact(lower, upper, Glayers[DfindNumber(con.conLayer)].layer);
   }
   CShintsEnd();
-  CSactivateView();
+  GCactivateCS();
   GCmessage(GC_MOD_CS, 'M', "Corner Stitching is created");
   GCcpuTime(1, "DCcrtCS");
   return 1;
