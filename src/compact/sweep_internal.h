@@ -1,0 +1,22 @@
+// Storage and progress counters shared by the sweep's source files.
+#pragma once
+#include "compact/sweep.h"
+
+// Records of the sweep live until SWreset.
+_edge* SWnewEdge();
+_point* SWnewPoint(long x, long y);
+box_item* SWnewBox(_edge* right, _edge* left, long x1, long y1, long x2, long y2);
+_edge_w_box* SWnewSeEntry(box_item* piece, _edge* edge, _edge_w_box* next);
+void SWfreeRecords();
+void SWaddPin(PIN_LIST** list, int column);
+
+// Progress of the running sweep, for the diagnostic printed every 5000 rows.
+struct SweepProgress {
+  long position = 0;    // value of the events being handled
+  long last = 0;        // last event value of the queue
+  long events = 0;      // events handled so far
+  int ctLeft[16] = {}, ctRight[16] = {};  // events per layer
+  int lpLeft[16] = {}, lpRight[16] = {};  // tree entries visited per layer
+};
+extern SweepProgress SWprogress;
+void SWresetStore();

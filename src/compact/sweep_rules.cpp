@@ -1,0 +1,249 @@
+// The rules of one event. A rectangle's right event aligns equal right sides,
+// closes the rectangle and updates the profile; its left event emits width,
+// spacing (side and corner), abutment, left alignment, enclosure and
+// same-layer overlap rows and detects pins.
+#include <cstdio>
+
+#include "common/scale.h"
+#include "compact/sweep_internal.h"
+#include "compact/sweep_profile.h"
+#include "compact/tile_sides.h"
+#include "cs/cs.h"
+#include "designrule/designrule.h"
+
+void SweepProfile::insert(box_item* p) {
+  int l = p->right_edge->layer_num;
+  layers_[l].meet.BPSTinsert(p->y2, p->y1, p, p->seq);
+  layers_[l].below.BPSTinsert(p->y2, 2 * p->x2 - p->y2, p, p->seq);
+  layers_[l].above.BPSTinsert(p->y1, p->y1 + 2 * p->x2, p, p->seq);
+}
+
+void SweepProfile::remove(box_item* p) {
+  int l = p->right_edge->layer_num;
+  layers_[l].meet.BPSTdelete(p->y2, p->y1, p, p->seq);
+  layers_[l].below.BPSTdelete(p->y2, 2 * p->x2 - p->y2, p, p->seq);
+  layers_[l].above.BPSTdelete(p->y1, p->y1 + 2 * p->x2, p, p->seq);
+}
+
+namespace {
+
+int layerOf(const box_item* b) { return b->right_edge->layer_num; }
+bool ruleLayer(int layer) { return layer >= 0 && layer < SweepProfile::kLayers; }
+
+box_item* newPiece(_edge* side, box_item* origin, long x, long lo, long hi) {
+  box_item* piece = SWnewBox(side, nullptr, x, lo, x, hi);
+  piece->origin = origin->origin;
+  return piece;
+}
+
+bool touchVertically(const box_item* a, const box_item* b) { return a->y1 == b->y2 || a->y2 == b->y1; }
+
+void countVisits(int* counters, int layer, size_t n) {
+  if (layer >= 0 && layer < 16) counters[layer] += static_cast<int>(n);
+}
+
+unsigned long hideStamp = 0;
+
+// X(a) - X(b) >= value, through the store's convention.
+void atLeast(_edge* a, _edge* b, long value, _adjacency_list** eq, _rhs_list** rhs) {
+  add_column_2(b, a, eq, rhs, value, 'G', 1, 1);
+}
+void equal(_edge* a, _edge* b, _adjacency_list** eq, _rhs_list** rhs) {
+  add_column_2(b, a, eq, rhs, 0, 'E', 1, 1);
+}
+
+void rightEvent(box_item* B, _adjacency_list** eq, _rhs_list** rhs, RBt* open_set,
+                SweepProfile* profile) {
+  const int A = layerOf(B);
+  const long lo = B->y1, hi = B->y2;
+  if (A >= 0 && A < 16) ++SWprogress.ctRight[A];
+  std::vector<point> found;
+  open_set->EnumerateRectangle(lo, SW_INFINITY, hi, found);
+  countVisits(SWprogress.lpRight, A, found.size());
+  for (const point& p : found) {
+    box_item* O = p.the_box;
+    if (O != B && O->x2 == B->x2 && touchVertically(O, B) && layerOf(O) == A)
+      equal(B->right_edge, O->right_edge, eq, rhs);
+  }
+  open_set->BPSTdelete(B->y2, B->y1, B, B->seq);
+  if (!ruleLayer(A)) return;
+
+  // Hide what B covers of the pieces it saw on its left.
+  ++hideStamp;
+  for (_edge_w_box* s = B->right_edge->Se; s; s = s->next) s->the_edge->mark = hideStamp;
+  for (int L = 0; L < SweepProfile::kLayers; ++L) {
+    if (!SPACING_VALID[A][L] || profile->empty(L)) continue;
+    found.clear();
+    profile->meeting(L, lo, hi, found);
+    countVisits(SWprogress.lpRight, A, found.size());
+    for (const point& p : found) {
+      box_item* P = p.the_box;
+      if (P->right_edge->mark != hideStamp || P->x2 >= B->x2) continue;
+      profile->remove(P);
+      if (P->y1 < lo) profile->insert(newPiece(P->right_edge, P, P->x2, P->y1, lo));
+      if (P->y2 > hi) profile->insert(newPiece(P->right_edge, P, P->x2, hi, P->y2));
+    }
+  }
+  profile->insert(newPiece(B->right_edge, B, B->x2, lo, hi));
+}
+
+void widthRow(box_item* B, int A, _adjacency_list** eq, _rhs_list** rhs) {
+  if (!WIDTH_VALID[A]) return;
+  const bool lv = SWvisible(B, SW_LEFT), rv = SWvisible(B, SW_RIGHT);
+  const short dev = B->right_edge->mother_tile->activeDev;
+  long value = 0;
+  if (dev == 1 && lv && rv && TRAN_WIDTH_VALID[0])
+    value = TRAN_WIDTH[0] * theGlobalScale;
+  else if (dev == 3 && lv && rv && TRAN_LENGTH_VALID[0])
+    value = TRAN_LENGTH[0] * theGlobalScale;
+  else if (lv || rv)
+    value = WIDTH[A] * theGlobalScale;
+  atLeast(B->right_edge, B->left_edge, value, eq, rhs);
+}
+
+void spacingRows(box_item* B, int A, _adjacency_list** eq, _rhs_list** rhs, SweepProfile* profile) {
+  const long lo = B->y1, hi = B->y2;
+  const bool lv = SWvisible(B, SW_LEFT);
+  std::vector<point> found;
+  for (int L = 0; L < SweepProfile::kLayers; ++L) {
+    if (!SPACING_VALID[A][L] || profile->empty(L)) continue;
+    const long s = SPACING[A][L] * theGlobalScale;
+    found.clear();
+    profile->meeting(L, lo, hi, found);
+    countVisits(SWprogress.lpLeft, A, found.size());
+    for (const point& p : found) {
+      box_item* P = p.the_box;
+      B->right_edge->Se = SWnewSeEntry(P, P->right_edge, B->right_edge->Se);
+      if (B->x1 == P->x2 && A == L)
+        equal(B->left_edge, P->right_edge, eq, rhs);
+      else if (lv && SWvisible(P, SW_RIGHT))
+        atLeast(B->left_edge, P->right_edge, s, eq, rhs);
+    }
+  }
+  if (!lv) return;
+  // Corners: pieces wholly below or above B inside the shade of its left corners.
+  const bool below = SWbottomCorner(B), above = SWtopCorner(B);
+  for (int L = 0; L < SweepProfile::kLayers && (below || above); ++L) {
+    if (!SPACING_VALID[A][L] || profile->empty(L)) continue;
+    const long s = SPACING[A][L] * theGlobalScale;
+    found.clear();
+    if (below) profile->shadeBelow(L, B->x1, lo, found);
+    if (above) profile->shadeAbove(L, B->x1, hi, found);
+    countVisits(SWprogress.lpLeft, A, found.size());
+    for (const point& p : found)
+      if (SWvisible(p.the_box, SW_RIGHT)) atLeast(B->left_edge, p.the_box->right_edge, s, eq, rhs);
+  }
+}
+
+long ext(int outer, int inner) { return EXTENSION[outer][inner] * theGlobalScale; }
+
+void enclosureRows(box_item* B, int A, box_item* O, int L, _adjacency_list** eq, _rhs_list** rhs) {
+  const bool outerRule = EXTENSION_VALID[L][A];  // O encloses B
+  const bool innerRule = EXTENSION_VALID[A][L];  // B encloses O
+  const bool negative = innerRule && EXTENSION[A][L] < 0;
+  if (O->x1 < B->x1 && B->x1 < O->x2) {
+    if (outerRule && SWfree(B, SW_LEFT)) {
+      modify_alpha(eq, O);
+      atLeast(B->left_edge, O->left_edge, ext(L, A), eq, rhs);
+    }
+    if (negative && SWfree(O, SW_LEFT) && SWfree(B, SW_LEFT)) {
+      modify_alpha(eq, B);
+      atLeast(O->left_edge, B->left_edge, ext(A, L), eq, rhs);
+    }
+  } else if (O->x1 == B->x1 && B->x1 < O->x2) {
+    if (outerRule && SWfree(B, SW_LEFT)) {
+      modify_alpha(eq, O);
+      atLeast(B->left_edge, O->left_edge, ext(L, A), eq, rhs);
+    }
+    if (innerRule && SWfree(O, SW_LEFT)) {
+      modify_alpha(eq, B);
+      atLeast(O->left_edge, B->left_edge, ext(A, L), eq, rhs);
+    }
+  }
+  if (O->x1 < B->x2 && B->x2 < O->x2) {
+    if (outerRule && SWfree(B, SW_RIGHT)) {
+      modify_alpha(eq, O);
+      atLeast(O->right_edge, B->right_edge, ext(L, A), eq, rhs);
+    }
+    if (negative && SWfree(O, SW_RIGHT) && SWfree(B, SW_RIGHT)) {
+      modify_alpha(eq, B);
+      atLeast(B->right_edge, O->right_edge, ext(A, L), eq, rhs);
+    }
+  } else if (O->x1 < B->x2 && B->x2 == O->x2) {
+    if (outerRule && SWfree(B, SW_RIGHT)) {
+      modify_alpha(eq, O);
+      atLeast(O->right_edge, B->right_edge, ext(L, A), eq, rhs);
+    }
+    if (innerRule && SWfree(O, SW_RIGHT)) {
+      modify_alpha(eq, B);
+      atLeast(B->right_edge, O->right_edge, ext(A, L), eq, rhs);
+    }
+  }
+}
+
+// 2: B inside O in x, 3: O inside B, 4 and 5: staggered, 0: an end is shared.
+int connectionClass(const box_item* B, const box_item* O) {
+  if (B->x1 > O->x1 && O->x2 > B->x2) return 2;
+  if (B->x1 < O->x1 && O->x2 > B->x2) return 3;
+  if (B->x1 > O->x1 && O->x2 < B->x2) return 4;
+  if (B->x1 < O->x1 && O->x2 < B->x2) return 5;
+  return 0;
+}
+
+void pinCheck(box_item* B) {
+  long length = B->x2 - B->x1, width = B->y2 - B->y1;
+  if (length < 0) length = -length;
+  if (width < 0) width = -width;
+  if (width == 0 || length / width <= 4) return;
+  const bool top = SWfree(B, SW_TOP), bottom = SWfree(B, SW_BOTTOM);
+  const bool left = SWfree(B, SW_LEFT), right = SWfree(B, SW_RIGHT);
+  if (top && bottom && right && !left) SWaddPin(&OUTPUT_PINS, B->right_edge->sub);
+  if (top && bottom && left && !right) SWaddPin(&INPUT_PINS, B->left_edge->sub);
+}
+
+void overlapRows(box_item* B, int A, _adjacency_list** eq, _rhs_list** rhs, RBt* open_set) {
+  std::vector<point> found;
+  open_set->EnumerateRectangle(B->y1, SW_INFINITY, B->y2, found);
+  countVisits(SWprogress.lpLeft, A, found.size());
+  if (found.empty()) {
+    pinCheck(B);
+    return;
+  }
+  for (const point& p : found) {
+    box_item* O = p.the_box;
+    if (O == B) continue;
+    const int L = layerOf(O);
+    if (O->x1 == B->x1 && touchVertically(O, B) && L == A) equal(B->left_edge, O->left_edge, eq, rhs);
+    const bool intersect = O->x1 <= B->x2 && B->x1 <= O->x2;
+    if (!intersect) continue;
+    if (A != L && ruleLayer(L) && O->y1 < B->y2 && O->y2 > B->y1) enclosureRows(B, A, O, L, eq, rhs);
+    if (A == L && connectionClass(B, O) != 0) {
+      const long w = WIDTH_VALID[A] ? WIDTH[A] * theGlobalScale : 0;
+      atLeast(B->right_edge, O->left_edge, w, eq, rhs);
+      atLeast(O->right_edge, B->left_edge, w, eq, rhs);
+    }
+  }
+}
+
+void leftEvent(box_item* B, _adjacency_list** eq, _rhs_list** rhs, RBt* open_set,
+               SweepProfile* profile) {
+  const int A = layerOf(B);
+  if (A >= 0 && A < 16) ++SWprogress.ctLeft[A];
+  if (ruleLayer(A)) widthRow(B, A, eq, rhs);
+  if (X_direction && SWsymmetryAxisHook) SWsymmetryAxisHook(B);
+  if (ruleLayer(A)) {
+    spacingRows(B, A, eq, rhs, profile);
+    overlapRows(B, A, eq, rhs, open_set);
+  }
+  open_set->BPSTinsert(B->y2, B->y1, B, B->seq);
+}
+
+}  // namespace
+
+void sweep_list::generate_rule(PROC_ITEM* item, _adjacency_list** eq, _rhs_list** rhs,
+                               RBt* open_set, SweepProfile* profile) {
+  if (item->step != item->box->x1)
+    rightEvent(item->box, eq, rhs, open_set, profile);
+  else
+    leftEvent(item->box, eq, rhs, open_set, profile);
+}

@@ -1,0 +1,78 @@
+#include "compact/tile_sides.h"
+
+#include "compact/sweep.h"
+#include "cs/cs.h"
+
+namespace {
+
+constexpr unsigned short kComputed = 0x100;
+
+int planeSide(SWside side) {
+  if (X_direction) {
+    switch (side) {
+      case SW_LEFT: return CS_SIDE_LEFT;
+      case SW_RIGHT: return CS_SIDE_RIGHT;
+      case SW_BOTTOM: return CS_SIDE_BOTTOM;
+      case SW_TOP: return CS_SIDE_TOP;
+    }
+  }
+  switch (side) {
+    case SW_LEFT: return CS_SIDE_BOTTOM;
+    case SW_RIGHT: return CS_SIDE_TOP;
+    case SW_BOTTOM: return CS_SIDE_LEFT;
+    case SW_TOP: return CS_SIDE_RIGHT;
+  }
+  return CS_SIDE_LEFT;
+}
+
+// Tile coordinates in the sweep's frame.
+long sweepX1(const _Dtile* t) { return X_direction ? t->x1 : t->y1; }
+long sweepY2(const _Dtile* t) { return X_direction ? TileTop(t) : TileRight(t); }
+
+_Dtile* tileOf(const box_item* box) { return box->origin->right_edge->mother_tile; }
+
+// Bits: 2*side = some space there, 2*side+1 = some solid tile there.
+unsigned short facts(box_item* box) {
+  box_item* o = box->origin;
+  if (o->sides & kComputed) return o->sides;
+  unsigned short bits = kComputed;
+  _Dtile* tile = tileOf(o);
+  for (int s = SW_LEFT; s <= SW_TOP; ++s) {
+    _Dtilelist* list = nullptr;
+    Neighbor(tile, &list, planeSide(static_cast<SWside>(s)), 0);
+    for (_Dtilelist* c = list; c; c = c->next)
+      bits = static_cast<unsigned short>(bits | (1u << (2 * s + (TisSolid(c->tile) ? 1 : 0))));
+    FreeList(list);
+  }
+  o->sides = bits;
+  return bits;
+}
+
+}  // namespace
+
+bool SWvisible(box_item* box, SWside side) { return facts(box) & (1u << (2 * side)); }
+
+bool SWfree(box_item* box, SWside side) { return !(facts(box) & (1u << (2 * side + 1))); }
+
+bool SWbottomCorner(const box_item* box) {
+  const _Dtile* t = tileOf(box);
+  return t->lb && t->bl && !TisSolid(t->lb) && !TisSolid(t->bl);
+}
+
+bool SWtopCorner(const box_item* box) {
+  _Dtile* tile = tileOf(box);
+  bool corner = true;
+  _Dtilelist* list = nullptr;
+  Neighbor(tile, &list, planeSide(SW_TOP), 0);
+  for (_Dtilelist* c = list; c && corner; c = c->next)
+    if (TisSolid(c->tile) && sweepX1(c->tile) <= box->x1) corner = false;
+  FreeList(list);
+  list = nullptr;
+  if (corner) {
+    Neighbor(tile, &list, planeSide(SW_LEFT), 0);
+    for (_Dtilelist* c = list; c && corner; c = c->next)
+      if (TisSolid(c->tile) && sweepY2(c->tile) >= box->y2) corner = false;
+    FreeList(list);
+  }
+  return corner;
+}

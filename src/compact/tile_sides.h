@@ -1,0 +1,19 @@
+// Neighbour facts of a rectangle's tile in the sweep's direction. In the y
+// direction the sweep's left, right, bottom and top are the layout's bottom,
+// top, left and right, so one set of rules serves both directions.
+#pragma once
+
+struct _Dtile;
+struct box_item;
+
+enum SWside { SW_LEFT, SW_RIGHT, SW_BOTTOM, SW_TOP };
+
+// Some tile on that side is space (the side is "visible").
+bool SWvisible(box_item* box, SWside side);
+// Every tile on that side is space (the side is "free").
+bool SWfree(box_item* box, SWside side);
+// Both tiles at the bottom-left corner stitches (lb, bl) are space.
+bool SWbottomCorner(const box_item* box);
+// The solid tiles above all start right of the left side and the solid tiles
+// to the left all end below the top.
+bool SWtopCorner(const box_item* box);

@@ -1,0 +1,186 @@
+// Layouts for the sweep tests: tile planes built from rectangles of the
+// default technology's layers, the sweep run in both directions, and an
+// independent reading of the rows (terms gathered from the columns, edge
+// coordinates taken from the tiles' own corners) to check them against the
+// input geometry.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "common/scale.h"
+#include "common/switches.h"
+#include "compact/sweep.h"
+#include "cs/cs.h"
+#include "designrule/designrule.h"
+#include "techc/tech.h"
+
+// Default technology layer numbers.
+enum { CPG = 0, CVA = 1, CSN = 2, CMS = 3, CSP = 4, CCA = 5, CCP = 6, CWN = 7, CMF = 8, CAA = 9 };
+inline constexpr long LAMBDA = 40;  // internal units per grid unit (theGlobalScale)
+
+struct Rect {
+  int layer;
+  long x1, y1, x2, y2;  // in grid units
+};
+
+struct Row {
+  int number = 0;
+  bool x = true;
+  char type = 0;
+  long value = 0;
+  std::vector<std::pair<int, _edge*>> terms;  // coefficient, variable
+};
+
+class SweepTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    CSreset();
+    SWreset();
+    DRreset();
+    Silently = 1;
+    theGlobalScale = LAMBDA;
+    const char* names[] = {"CPG", "CVA", "CSN", "CMS", "CSP", "CCA", "CCP", "CWN", "CMF", "CAA", "XYZ"};
+    for (int i = 0; i < 11; ++i) {
+      snprintf(Glayers[i].name, sizeof Glayers[i].name, "%s", names[i]);
+      Glayers[i].layer = i;
+    }
+    GlayerNum = 11;
+  }
+  void TearDown() override {
+    SWfreeRows(&rhsX);
+    SWfreeRows(&rhsY);
+    SWreset();
+    CSreset();
+  }
+
+  // Planes for the layers used, in order of first use; returns each rectangle's tile.
+  std::vector<_Dtile*> build(const std::vector<Rect>& rects) {
+    std::map<int, int> plane;
+    for (const Rect& r : rects) {
+      if (plane.count(r.layer)) continue;
+      int k = DlayerNum++;
+      plane[r.layer] = k;
+      DlayerTile[k].layer = static_cast<short>(r.layer);
+      snprintf(DlayerTile[k].name, sizeof DlayerTile[k].name, "%s", Glayers[r.layer].name);
+      DlayerTile[k].layertile = Init1LayerCS();
+    }
+    for (const Rect& r : rects) {
+      int k = plane[r.layer];
+      _rects box{r.x1 * LAMBDA, r.y1 * LAMBDA, r.x2 * LAMBDA, r.y2 * LAMBDA, nullptr};
+      Stitch = DlayerTile[k].layertile;
+      Put1BoxCS(&box, static_cast<short>(r.layer), k);
+      DlayerTile[k].layertile = Stitch;
+    }
+    std::vector<_Dtile*> tiles;
+    for (const Rect& r : rects) {
+      Stitch = DlayerTile[plane[r.layer]].layertile;
+      tiles.push_back(PointFind(r.x1 * LAMBDA + 1, r.y1 * LAMBDA));
+    }
+    return tiles;
+  }
+
+  // Variables and both sweeps; stdout of the sweep is swallowed.
+  void run() {
+    testing::internal::CaptureStdout();
+    scan_toget_variables();
+    SWsweepDirection(1, &rhsX);
+    lastX = mps_column_num;
+    SWsweepDirection(0, &rhsY);
+    sweepOutput = testing::internal::GetCapturedStdout();
+    rows.clear();
+    collect(equat_bucket, SWcolumns(1), rhsX, true);
+    collect(equat_bucket_y, SWcolumns(0), rhsY, false);
+  }
+
+  // The coordinate a side has in the input, from its tile.
+  static long coordinate(const _edge* e, bool x) {
+    const _Dtile* t = e->mother_tile;
+    if (x) return e->upward ? t->x1 : TileRight(t);
+    return e->upward ? t->y1 : TileTop(t);
+  }
+
+  static long lhs(const Row& r) {
+    long sum = 0;
+    for (auto& [c, e] : r.terms) sum += c * coordinate(e, r.x);
+    return sum;
+  }
+
+  static bool holds(const Row& r) {
+    long v = lhs(r);
+    return r.type == 'E' ? v == r.value : r.type == 'G' ? v >= r.value : v <= r.value;
+  }
+
+  std::vector<Row> violated() const {
+    std::vector<Row> out;
+    for (const Row& r : rows)
+      if (!holds(r)) out.push_back(r);
+    return out;
+  }
+
+  std::vector<Row> rowsOf(bool x) const {
+    std::vector<Row> out;
+    for (const Row& r : rows)
+      if (r.x == x) out.push_back(r);
+    return out;
+  }
+
+  // The row "X(a) - X(b) type value" between the given sides, as in the store.
+  static bool isRow(const Row& r, const _edge* a, const _edge* b) {
+    if (r.terms.size() != 2) return false;
+    int ca = 0, cb = 0;
+    for (auto& [c, e] : r.terms) {
+      if (e == a) ca = c;
+      if (e == b) cb = c;
+    }
+    return ca == 1 && cb == -1;
+  }
+
+  std::vector<Row> rowsBetween(const _edge* a, const _edge* b) const {
+    std::vector<Row> out;
+    for (const Row& r : rows)
+      if (isRow(r, a, b)) out.push_back(r);
+    return out;
+  }
+
+  // The variable of a tile's side: side 'l', 'r', 'b' or 't'.
+  static _edge* side(const _Dtile* tile, char which) {
+    bool x = which == 'l' || which == 'r';
+    _adjacency_list** eq = x ? equat_bucket : equat_bucket_y;
+    for (int k = 0; k < SWcolumns(x); ++k) {
+      _edge* e = eq[k]->the_edge;
+      if (e->mother_tile == tile && e->upward == (which == 'l' || which == 'b')) return e;
+    }
+    return nullptr;
+  }
+
+  std::vector<Row> rows;
+  _rhs_list rhsX, rhsY;
+  int lastX = 0;
+  std::string sweepOutput;
+
+ private:
+  void collect(_adjacency_list** eq, int columns, const _rhs_list& rhs, bool x) {
+    std::map<int, Row> byNumber;
+    for (int k = 0; k < columns; ++k)
+      for (_equation_item* it = eq[k]->head; it; it = it->next)
+        byNumber[it->rank].terms.push_back({it->coeff, eq[k]->the_edge});
+    for (const _rhs_item* r = rhs.head; r; r = r->next) {
+      Row row = byNumber[r->column];
+      row.number = r->column;
+      row.x = x;
+      row.type = r->type;
+      row.value = r->value;
+      rows.push_back(row);
+    }
+  }
+};
+
+inline std::string describe(const Row& r) {
+  std::string s = std::to_string(r.number) + (r.x ? " x:" : " y:");
+  for (auto& [c, e] : r.terms) s += " " + std::to_string(c) + "*" + e->name + "@" + std::to_string(e->sub);
+  s += std::string(" ") + r.type + " " + std::to_string(r.value);
+  return s;
+}
