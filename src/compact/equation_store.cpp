@@ -7,7 +7,8 @@
 #include <cstdio>
 #include <cstring>
 #include <deque>
-#include <unordered_set>
+#include <cstdint>
+#include <vector>
 
 #include "common/memory.h"
 #include "compact/sweep_internal.h"
@@ -35,20 +36,59 @@ Store xStore{&equat_bucket, 0};
 Store yStore{&equat_bucket_y, 0};
 int xColumns = 0, yColumns = 0;
 
-struct PairHash {
-  size_t operator()(const std::pair<const _edge*, const _edge*>& p) const {
-    return std::hash<const void*>()(p.first) * 31 + std::hash<const void*>()(p.second);
+// Pairs of columns that share a two-edge row, one set per store: the same
+// question as "does e1's column hold an item naming e2", answered without
+// walking the column. Open addressing over 64-bit keys (smaller column in the
+// high half), so a million rows cost no allocation per row.
+class PairSet {
+ public:
+  // True when the pair was not there yet.
+  bool insert(unsigned a, unsigned b) {
+    if (a > b) std::swap(a, b);
+    uint64_t key = (static_cast<uint64_t>(a) << 32) | b;
+    if ((used_ + 1) * 2 > slots_.size()) grow();
+    size_t mask = slots_.size() - 1;
+    for (size_t i = mix(key) & mask;; i = (i + 1) & mask) {
+      if (slots_[i] == key) return false;
+      if (slots_[i] == kEmpty) {
+        slots_[i] = key;
+        ++used_;
+        return true;
+      }
+    }
   }
+  void clear() {
+    std::vector<uint64_t>().swap(slots_);
+    used_ = 0;
+  }
+
+ private:
+  static constexpr uint64_t kEmpty = ~uint64_t{0};
+  static uint64_t mix(uint64_t x) {
+    x ^= x >> 30;
+    x *= 0xbf58476d1ce4e5b9ULL;
+    x ^= x >> 27;
+    x *= 0x94d049bb133111ebULL;
+    return x ^ (x >> 31);
+  }
+  void grow() {
+    std::vector<uint64_t> old;
+    old.swap(slots_);
+    slots_.assign(old.empty() ? 1024 : old.size() * 2, kEmpty);
+    size_t mask = slots_.size() - 1;
+    for (uint64_t key : old) {
+      if (key == kEmpty) continue;
+      size_t i = mix(key) & mask;
+      while (slots_[i] != kEmpty) i = (i + 1) & mask;
+      slots_[i] = key;
+    }
+  }
+  std::vector<uint64_t> slots_;
+  size_t used_ = 0;
 };
-// Unordered pairs of edges that share a two-edge row: the same question as
-// "does e1's column hold an item naming e2", answered without walking it.
-std::unordered_set<std::pair<const _edge*, const _edge*>, PairHash> sharedRows;
+PairSet sharedRowsX, sharedRowsY;
 
 std::deque<_equation_item> itemArena;
-
-std::pair<const _edge*, const _edge*> pairKey(const _edge* a, const _edge* b) {
-  return a < b ? std::make_pair(a, b) : std::make_pair(b, a);
-}
 
 // Makes sure entry `index` exists (entries are allocated one ahead).
 void ensureEntry(Store& s, int index) {
@@ -130,7 +170,8 @@ void SWresetStore() {
   xColumns = yColumns = 0;
   ensureEntry(xStore, 0);
   ensureEntry(yStore, 0);
-  sharedRows.clear();
+  sharedRowsX.clear();
+  sharedRowsY.clear();
   itemArena.clear();
   mps_column_num = 1;
   num_of_var = NUM_of_VAR = num_of_var_y = 0;
@@ -190,7 +231,8 @@ void rhs_insert(_rhs_item* item, _rhs_list** rhs) {
 
 void add_column_2(_edge* e1, _edge* e2, _adjacency_list** eq, _rhs_list** rhs, long value,
                   char type, int c2, int c1) {
-  if (!sharedRows.insert(pairKey(e1, e2)).second) return;
+  PairSet& shared = eq == equat_bucket_y ? sharedRowsY : sharedRowsX;
+  if (!shared.insert(static_cast<unsigned>(e1->sub), static_cast<unsigned>(e2->sub))) return;
   int r = ++mps_column_num;
   pushItem(eq, e1, r, -c1, e2);
   pushItem(eq, e2, r, c2, e1);

@@ -12,6 +12,31 @@ struct RBt::node {
 };
 
 namespace {
+// Nodes are recycled: the sweep inserts and deletes millions of points.
+std::vector<RBt::node*>& freeNodes() {
+  static std::vector<RBt::node*> pool;
+  return pool;
+}
+}  // namespace
+
+RBt::node* RBt::newNode(const point& p) {
+  node* n;
+  if (freeNodes().empty()) {
+    n = new node;
+  } else {
+    n = freeNodes().back();
+    freeNodes().pop_back();
+  }
+  n->p = p;
+  n->l = n->r = nullptr;
+  n->red = true;
+  n->minY = p.y;
+  return n;
+}
+
+void RBt::freeNode(node* n) { freeNodes().push_back(n); }
+
+namespace {
 int compare(const point& a, const point& b) {
   if (a.x != b.x) return a.x < b.x ? -1 : 1;
   if (a.y != b.y) return a.y < b.y ? -1 : 1;
@@ -32,7 +57,7 @@ void RBt::destroy(node* h) {
   while (h) {
     destroy(h->r);
     node* l = h->l;
-    delete h;
+    freeNode(h);
     h = l;
   }
 }
@@ -83,12 +108,7 @@ RBt::node* RBt::balance(node* h) {
 }
 
 RBt::node* RBt::insert(node* h, const point& p) {
-  if (!h) {
-    node* n = new node;
-    n->p = p;
-    n->minY = p.y;
-    return n;
-  }
+  if (!h) return newNode(p);
   if (compare(p, h->p) < 0)
     h->l = insert(h->l, p);
   else
@@ -123,7 +143,7 @@ RBt::node* RBt::moveRedRight(node* h) {
 
 RBt::node* RBt::eraseMin(node* h) {
   if (!h->l) {
-    delete h;
+    freeNode(h);
     return nullptr;
   }
   if (!isRed(h->l) && !isRed(h->l->l)) h = moveRedLeft(h);
@@ -138,7 +158,7 @@ RBt::node* RBt::erase(node* h, const point& p) {
   } else {
     if (isRed(h->l)) h = rotateRight(h);
     if (compare(p, h->p) == 0 && !h->r) {
-      delete h;
+      freeNode(h);
       return nullptr;
     }
     if (!isRed(h->r) && !isRed(h->r->l)) h = moveRedRight(h);

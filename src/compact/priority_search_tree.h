@@ -36,9 +36,12 @@ class RBt {
   long treesize = 0;  // points stored
   long card = 0;      // points reported by the last query
 
- private:
   struct node;
+
+ private:
   node* head = nullptr;
+  static node* newNode(const point& p);
+  static void freeNode(node* n);
   static node* insert(node* h, const point& p);
   static node* erase(node* h, const point& p);
   static node* eraseMin(node* h);

@@ -57,7 +57,8 @@ void rightEvent(box_item* B, _adjacency_list** eq, _rhs_list** rhs, RBt* open_se
   const int A = layerOf(B);
   const long lo = B->y1, hi = B->y2;
   if (A >= 0 && A < 16) ++SWprogress.ctRight[A];
-  std::vector<point> found;
+  static std::vector<point> found;  // reused: one query at a time
+  found.clear();
   open_set->EnumerateRectangle(lo, SW_INFINITY, hi, found);
   countVisits(SWprogress.lpRight, A, found.size());
   for (const point& p : found) {
@@ -104,7 +105,8 @@ void widthRow(box_item* B, int A, _adjacency_list** eq, _rhs_list** rhs) {
 void spacingRows(box_item* B, int A, _adjacency_list** eq, _rhs_list** rhs, SweepProfile* profile) {
   const long lo = B->y1, hi = B->y2;
   const bool lv = SWvisible(B, SW_LEFT);
-  std::vector<point> found;
+  static std::vector<point> found;  // reused: one query at a time
+  found.clear();
   for (int L = 0; L < SweepProfile::kLayers; ++L) {
     if (!SPACING_VALID[A][L] || profile->empty(L)) continue;
     const long s = SPACING[A][L] * theGlobalScale;
@@ -202,7 +204,8 @@ void pinCheck(box_item* B) {
 }
 
 void overlapRows(box_item* B, int A, _adjacency_list** eq, _rhs_list** rhs, RBt* open_set) {
-  std::vector<point> found;
+  static std::vector<point> found;  // reused: one query at a time
+  found.clear();
   open_set->EnumerateRectangle(B->y1, SW_INFINITY, B->y2, found);
   countVisits(SWprogress.lpLeft, A, found.size());
   if (found.empty()) {
