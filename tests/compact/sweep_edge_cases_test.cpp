@@ -134,3 +134,55 @@ TEST_F(SweepTest, VariablesComeInPairsPerSolidTile) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(SweepTest, TallStubUnderABarIsAnInputPinOfTheYSweep) {
+  auto t = build({{CMF, -10, 20, 15, 25}, {CMF, 0, -10, 4, 20}});
+  run();
+  ASSERT_NE(INPUT_PINS->head, nullptr);
+  EXPECT_EQ(INPUT_PINS->head->subscript, side(t[1], 'b')->sub);
+  EXPECT_EQ(INPUT_PINS->head->next, nullptr);
+  EXPECT_EQ(OUTPUT_PINS->head, nullptr);
+}
+
+TEST_F(SweepTest, EnclosureAlongYIsCheckedOnTheTransposedLayout) {
+  // Contact flush with the bottom of its metal: only the y enclosure row fails.
+  auto t = build({{CCA, 2, 2, 4, 4}, {CMF, 1, 2, 5, 5}});
+  run();
+  auto bad = violated();
+  ASSERT_EQ(bad.size(), 1u) << describe(bad[0]);
+  EXPECT_FALSE(bad[0].x);
+  EXPECT_TRUE(isRow(bad[0], side(t[0], 'b'), side(t[1], 'b')));
+  EXPECT_EQ(bad[0].value, 1 * LAMBDA);
+  // The three other sides are enclosed by the rule and hold.
+  EXPECT_EQ(rowsBetween(side(t[0], 'l'), side(t[1], 'l')).size(), 1u);
+  EXPECT_EQ(rowsBetween(side(t[1], 'r'), side(t[0], 'r')).size(), 1u);
+  EXPECT_EQ(rowsBetween(side(t[1], 't'), side(t[0], 't')).size(), 1u);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(SweepTest, TouchingTilesOfOneLayerKeepAnOverlapOfTheWidth) {
+  // A T: the stem starts inside the bar's x-extent (nested, class 2).
+  auto t = build({{CMF, 0, 0, 20, 3}, {CMF, 8, 3, 11, 20}});
+  run();
+  EXPECT_EQ(rowsBetween(side(t[1], 'r'), side(t[0], 'l')).size(), 1u);
+  EXPECT_EQ(rowsBetween(side(t[0], 'r'), side(t[1], 'l')).size(), 1u);
+  EXPECT_TRUE(violated().empty());
+}
+
+TEST_F(SweepTest, StaggeredTilesWithANarrowOverlapViolateThatRowOnly) {
+  // Staggered (class 4) with only 2 of overlap; metal width is 3.
+  auto t = build({{CMF, 0, 0, 10, 3}, {CMF, 8, 3, 20, 6}});
+  run();
+  auto bad = violated();
+  ASSERT_EQ(bad.size(), 1u);
+  EXPECT_TRUE(bad[0].x);
+  EXPECT_TRUE(isRow(bad[0], side(t[0], 'r'), side(t[1], 'l')));
+  EXPECT_EQ(bad[0].value, 3 * LAMBDA);
+}
+
+}  // namespace
