@@ -139,48 +139,43 @@ void spacingRows(box_item* B, int A, _adjacency_list** eq, _rhs_list** rhs, Swee
 
 long ext(int outer, int inner) { return EXTENSION[outer][inner] * theGlobalScale; }
 
+// One side of an enclosure between B (layer A) and the open rectangle O
+// (layer L). `strict`: B's side lies strictly inside O's extent; otherwise the
+// two sides coincide. "O encloses B" keeps B's side inside O's by e(L, A);
+// "B encloses O" the other way, which with strictly nested sides only a
+// negative rule can ask for.
+void sideEnclosure(box_item* B, int A, box_item* O, int L, bool atLeft, bool strict,
+                   _adjacency_list** eq, _rhs_list** rhs) {
+  const SWside s = atLeft ? SW_LEFT : SW_RIGHT;
+  _edge* bSide = atLeft ? B->left_edge : B->right_edge;
+  _edge* oSide = atLeft ? O->left_edge : O->right_edge;
+  // X(inner side) - X(outer side) >= e on the left, the reverse on the right.
+  auto inside = [&](_edge* inner, _edge* outer, long e) {
+    if (atLeft)
+      atLeast(inner, outer, e, eq, rhs);
+    else
+      atLeast(outer, inner, e, eq, rhs);
+  };
+  if (EXTENSION_VALID[L][A] && SWfree(B, s)) {
+    modify_alpha(eq, O);
+    inside(bSide, oSide, ext(L, A));
+  }
+  const bool innerRule = EXTENSION_VALID[A][L] && SWfree(O, s);
+  if (strict ? innerRule && EXTENSION[A][L] < 0 && SWfree(B, s) : innerRule) {
+    modify_alpha(eq, B);
+    inside(oSide, bSide, ext(A, L));
+  }
+}
+
 void enclosureRows(box_item* B, int A, box_item* O, int L, _adjacency_list** eq, _rhs_list** rhs) {
-  const bool outerRule = EXTENSION_VALID[L][A];  // O encloses B
-  const bool innerRule = EXTENSION_VALID[A][L];  // B encloses O
-  const bool negative = innerRule && EXTENSION[A][L] < 0;
-  if (O->x1 < B->x1 && B->x1 < O->x2) {
-    if (outerRule && SWfree(B, SW_LEFT)) {
-      modify_alpha(eq, O);
-      atLeast(B->left_edge, O->left_edge, ext(L, A), eq, rhs);
-    }
-    if (negative && SWfree(O, SW_LEFT) && SWfree(B, SW_LEFT)) {
-      modify_alpha(eq, B);
-      atLeast(O->left_edge, B->left_edge, ext(A, L), eq, rhs);
-    }
-  } else if (O->x1 == B->x1 && B->x1 < O->x2) {
-    if (outerRule && SWfree(B, SW_LEFT)) {
-      modify_alpha(eq, O);
-      atLeast(B->left_edge, O->left_edge, ext(L, A), eq, rhs);
-    }
-    if (innerRule && SWfree(O, SW_LEFT)) {
-      modify_alpha(eq, B);
-      atLeast(O->left_edge, B->left_edge, ext(A, L), eq, rhs);
-    }
-  }
-  if (O->x1 < B->x2 && B->x2 < O->x2) {
-    if (outerRule && SWfree(B, SW_RIGHT)) {
-      modify_alpha(eq, O);
-      atLeast(O->right_edge, B->right_edge, ext(L, A), eq, rhs);
-    }
-    if (negative && SWfree(O, SW_RIGHT) && SWfree(B, SW_RIGHT)) {
-      modify_alpha(eq, B);
-      atLeast(B->right_edge, O->right_edge, ext(A, L), eq, rhs);
-    }
-  } else if (O->x1 < B->x2 && B->x2 == O->x2) {
-    if (outerRule && SWfree(B, SW_RIGHT)) {
-      modify_alpha(eq, O);
-      atLeast(O->right_edge, B->right_edge, ext(L, A), eq, rhs);
-    }
-    if (innerRule && SWfree(O, SW_RIGHT)) {
-      modify_alpha(eq, B);
-      atLeast(B->right_edge, O->right_edge, ext(A, L), eq, rhs);
-    }
-  }
+  if (O->x1 < B->x1 && B->x1 < O->x2)
+    sideEnclosure(B, A, O, L, true, true, eq, rhs);
+  else if (O->x1 == B->x1 && B->x1 < O->x2)
+    sideEnclosure(B, A, O, L, true, false, eq, rhs);
+  if (O->x1 < B->x2 && B->x2 < O->x2)
+    sideEnclosure(B, A, O, L, false, true, eq, rhs);
+  else if (O->x1 < B->x2 && B->x2 == O->x2)
+    sideEnclosure(B, A, O, L, false, false, eq, rhs);
 }
 
 // 2: B inside O in x, 3: O inside B, 4 and 5: staggered, 0: an end is shared.

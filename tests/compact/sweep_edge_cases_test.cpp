@@ -186,3 +186,31 @@ TEST_F(SweepTest, StaggeredTilesWithANarrowOverlapViolateThatRowOnly) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(SweepTest, NegativeEnclosureLetsTheInnerRectangleStickOut) {
+  // Metal may stay up to 1 inside the contact's sides: EXTENSION[CMF][CCA] = -1.
+  EXTENSION[CMF][CCA] = -1;
+  EXTENSION_VALID[CCA][CMF] = 0;
+  auto t = build({{CCA, 0, 0, 6, 6}, {CMF, 1, 1, 5, 5}});
+  run();
+  auto left = rowsBetween(side(t[0], 'l'), side(t[1], 'l'));
+  ASSERT_EQ(left.size(), 1u);
+  EXPECT_EQ(left[0].value, -1 * LAMBDA);
+  auto right = rowsBetween(side(t[1], 'r'), side(t[0], 'r'));
+  ASSERT_EQ(right.size(), 1u);
+  EXPECT_EQ(right[0].value, -1 * LAMBDA);
+  EXPECT_EQ(equat_bucket[side(t[1], 'l')->sub - 1]->alpha, 10000);
+  EXPECT_EQ(equat_bucket[side(t[0], 'l')->sub - 1]->alpha, 1);
+  // A positive rule of that kind asks for nothing while the sides differ.
+  TearDown();
+  SetUp();
+  EXTENSION[CMF][CCA] = 1;
+  EXTENSION_VALID[CCA][CMF] = 0;
+  t = build({{CCA, 0, 0, 6, 6}, {CMF, 1, 1, 5, 5}});
+  run();
+  EXPECT_TRUE(rowsBetween(side(t[0], 'l'), side(t[1], 'l')).empty());
+}
+
+}  // namespace
