@@ -13,9 +13,15 @@ struct RBt::node {
 
 namespace {
 // Nodes are recycled: the sweep inserts and deletes millions of points.
+struct NodePool {
+  std::vector<RBt::node*> nodes;
+  ~NodePool() {
+    for (RBt::node* n : nodes) delete n;
+  }
+};
 std::vector<RBt::node*>& freeNodes() {
-  static std::vector<RBt::node*> pool;
-  return pool;
+  static NodePool pool;
+  return pool.nodes;
 }
 }  // namespace
 
