@@ -1,5 +1,7 @@
 // Storage and progress counters shared by the sweep's source files.
 #pragma once
+#include <vector>
+
 #include "compact/sweep.h"
 
 // Records of the sweep live until SWreset.
@@ -20,3 +22,8 @@ struct SweepProgress {
 };
 extern SweepProgress SWprogress;
 void SWresetStore();
+
+// Puts the events of one sweep position in processing order: appended in
+// queue order, each right event pulling the listed left events whose closed
+// y-intervals meet its own to just behind it (their order kept).
+void SWorderGroup(std::vector<PROC_ITEM>& items);

@@ -126,7 +126,9 @@ bool isRightEvent(const PROC_ITEM& item) { return item.step != item.box->x1; }
 // its own to just behind it, keeping their order. Each item carries a rank;
 // moving items behind a right event gives them the next ranks in their
 // current order, so the group costs O(g log g) plus the moves.
-void orderGroup(std::vector<PROC_ITEM>& items) {
+}  // namespace
+
+void SWorderGroup(std::vector<PROC_ITEM>& items) {
   std::vector<long> rank(items.size());
   long next = 0;
   RBt lefts;
@@ -153,6 +155,8 @@ void orderGroup(std::vector<PROC_ITEM>& items) {
   for (size_t i = 0; i < items.size(); ++i) items[i].next = i + 1 < items.size() ? &items[i + 1] : nullptr;
 }
 
+namespace {
+
 unsigned long groupStamp = 0;
 
 }  // namespace
@@ -170,7 +174,7 @@ void sweep_list::sweep(_adjacency_list** eq, _rhs_list** rhs) {
     long val = e->val;
     items.clear();
     for (; e && e->val == val; e = e->next) items.push_back(PROC_ITEM{e->box, val, nullptr});
-    orderGroup(items);
+    SWorderGroup(items);
     ++groupStamp;
     for (PROC_ITEM& item : items) {
       if (item.box->mark == groupStamp)
