@@ -7,6 +7,7 @@
 
 #include "common/message.h"
 #include "view/batch_lines.h"
+#include "yield/batch_plots.h"
 
 namespace {
 // One row per keyword.
@@ -17,6 +18,7 @@ const BAlineRow lineTable[] = {
     {"scale", DVbatchScale},
     {"layer", DVbatchLayer},
     {"viewsize", DVbatchViewSize},
+    {"plots", DYbatchPlots},
 };
 }  // namespace
 

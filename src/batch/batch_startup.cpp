@@ -8,6 +8,8 @@
 #include "interface/switch_commands.h"
 #include "interface/tech_init.h"
 #include "view/batch_view.h"
+#include "yield/plot_files.h"
+#include "yield/series.h"
 
 void BAstartup() {
   BAinstallFrontEnd();
@@ -18,4 +20,6 @@ void BAstartup() {
   InitStitch();
   DIsetInit();
   DVbatchInit();
+  DYinit();
+  DYsetPlotFiles(DY_FILES_PNG);
 }

@@ -222,7 +222,11 @@ int FindLayer(const char* name) {
   return -1;
 }
 
-const char* AClayerName(long n) { return GClayerNameOf(static_cast<int>(n)); }
+const char* AClayerName(long n) {
+  for (int i = 0; i < GlayerNum; ++i)
+    if (Glayers[i].layer == n) return Glayers[i].name;
+  return "";
+}
 
 bool ACrdDS(long n, long a, long b) {
   char name[GC_NAME_LEN];

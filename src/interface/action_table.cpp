@@ -19,6 +19,7 @@
 #include "callback/pane_commands.h"
 #include "event/recording.h"
 #include "view/view.h"
+#include "yield/plot_commands.h"
 
 extern char** environ;
 
@@ -103,9 +104,9 @@ const _Actionindex DactionIndex[DI_ACTION_COUNT] = {
     {"f.DFexLayersS", nullptr, nullptr, NullAction},  // DFexLayersS (action2)
     {"f.DFexLayersP", nullptr, nullptr, NullAction},  // DFexLayersP (action2)
     {"f.DFexLayersO", nullptr, nullptr, NullAction},  // DFexLayersO (action2)
-    {"f.DYdx", nullptr, nullptr, NullAction},  // DYdx (action2)
-    {"f.DYCarea", nullptr, nullptr, NullAction},  // DYCarea (action2)
-    {"f.DYpof", nullptr, nullptr, NullAction},  // DYpof (action2)
+    {"f.DYdx", nullptr, nullptr, DYdx},
+    {"f.DYCarea", nullptr, nullptr, DYCarea},
+    {"f.DYpof", nullptr, nullptr, DYpof},
     {"f.DYanaShort", nullptr, nullptr, NullAction},  // DYanaShort (action2)
     {"f.DYanaOpen", nullptr, nullptr, NullAction},  // DYanaOpen (action2)
     {"f.DIsetForm", DIsetForm, nullptr, nullptr},
@@ -114,7 +115,7 @@ const _Actionindex DactionIndex[DI_ACTION_COUNT] = {
     {"f.DIhswitch", DIhswitch, nullptr, nullptr},
     {"f.DIsswitch", DIsswitch, nullptr, nullptr},
     {"f.DIlswitch", DIlswitch, nullptr, nullptr},
-    {"f.DYyx", nullptr, nullptr, NullAction},  // DYyx (action2)
+    {"f.DYyx", nullptr, nullptr, DYyx},
 };
 
 int DIcallback::invoke(void* widget, char* label, void* call) const {

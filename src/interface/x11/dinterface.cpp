@@ -14,6 +14,7 @@
 #include "init/x11/xinit.h"
 #include "interface/switch_commands.h"
 #include "interface/tech_init.h"
+#include "yield/series.h"
 
 void DInterface(int argc, char** argv) {
   FStartPlaybackRecord = 0;
@@ -29,6 +30,7 @@ void DInterface(int argc, char** argv) {
   DIsetInit();
   DIcreateApp(argv[0]);
   DIviewportsInit();
+  DYinit();
   XtAddEventHandler(theDeskWidget, NoEventMask, True, _XEditResCheckMessages, nullptr);
   DIregiWindows(theDeskWidget);
   DIinstallPlayer();
