@@ -14,6 +14,9 @@
 #include "common/cputime.h"
 #include "common/message.h"
 #include "interface/frontend.h"
+#include "view/layout_display.h"
+#include "display/canvas.h"
+#include "view/viewport.h"
 
 FILE* cifin = nullptr;
 int linenr = 1;
@@ -285,6 +288,9 @@ int ACloadCif(const char* path) {
   GCcpuTime(1, "CIF");
   DIpopdownDialog();
   GCmessage(GC_MOD_INTERFACE, 'L', "Load CIF file OK");
+  // Called cells are drawn as frames, so an unflattened (even self-calling) hierarchy is safe to show.
+  ACdispall(&Vmain, Glayout, Gsymbols);
+  if (Vmain.canvas) Vmain.canvas->flush();
   return 0;
 }
 

@@ -8,6 +8,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "common/dump.h"
+#include "common/flatten.h"
+#include "common/layout.h"
 #include "common/message.h"
 #include "cs/cs.h"
 #include "cs/navigate.h"
@@ -41,10 +44,10 @@ const _Actionindex DactionIndex[DI_ACTION_COUNT] = {
     {"f.DVzoomin", nullptr, nullptr, DVzoomin},
     {"f.DVzoomout", nullptr, nullptr, DVzoomout},
     {"f.DVpan", nullptr, nullptr, DVpan},
-    {"f.GCsmash", nullptr, nullptr, NullAction},  // GCsmash (action2)
+    {"f.GCsmash", nullptr, nullptr, GCsmash},
     {"f.DCcrtCS", nullptr, nullptr, DCcrtCS},
-    {"f.GCflatten", nullptr, nullptr, NullAction},  // GCflatten (action2)
-    {"f.GCunflatten", nullptr, nullptr, NullAction},  // GCunflatten (action2)
+    {"f.GCflatten", nullptr, nullptr, GCflatten},
+    {"f.GCunflatten", nullptr, nullptr, GCunflatten},
     {"f.DIcloseMess", DIcloseMess, nullptr, nullptr},
     {"f.DIcloseComm", DIcloseComm, nullptr, nullptr},
     {"f.DIclosePane", DIclosePane, nullptr, nullptr},
@@ -66,12 +69,12 @@ const _Actionindex DactionIndex[DI_ACTION_COUNT] = {
     {"f.DRloadCadenceDesRule2", DRloadCadenceDesRule2, nullptr, nullptr},
     {"f.UStransSizeFile", UStransSizeFile, nullptr, nullptr},
     {"f.SBmain", nullptr, nullptr, NullAction},  // SBmain (action2)
-    {"f.GCfreeH", nullptr, nullptr, NullAction},  // GCfreeH (action2)
-    {"f.GCfreeS", nullptr, nullptr, NullAction},  // GCfreeS (action2)
+    {"f.GCfreeH", nullptr, nullptr, GCfreeH},
+    {"f.GCfreeS", nullptr, nullptr, GCfreeS},
     {"f.GCfreeCS", nullptr, nullptr, GCfreeCS},
-    {"f.GCactivateH", nullptr, nullptr, NullAction},  // GCactivateH (action2)
-    {"f.GCactivateS", nullptr, nullptr, NullAction},  // GCactivateS (action2)
-    {"f.GCactivateCS", nullptr, nullptr, NullAction},  // GCactivateCS (action2)
+    {"f.GCactivateH", nullptr, nullptr, GCactivateH},
+    {"f.GCactivateS", nullptr, nullptr, GCactivateS},
+    {"f.GCactivateCS", nullptr, nullptr, GCactivateCS},
     {"f.DExDefIO", nullptr, DExDefIO, nullptr},
     {"f.DExCir", nullptr, nullptr, DExCir},
     {"f.DExOutput", nullptr, nullptr, DExOutput},
@@ -98,7 +101,7 @@ const _Actionindex DactionIndex[DI_ACTION_COUNT] = {
     {"f.DFex1LayerO", nullptr, nullptr, NullAction},  // DFex1LayerO (action2)
     {"f.DFshowOpen", nullptr, nullptr, NullAction},  // DFshowOpen (action2)
     {"f.DExNameNet", nullptr, DExNameNet, nullptr},
-    {"f.GCdump", nullptr, nullptr, NullAction},  // GCdump (action2)
+    {"f.GCdump", nullptr, nullptr, GCdump},
     {"f.DYcritCompS", nullptr, nullptr, NullAction},  // DYcritCompS (action2)
     {"f.DYcritCompO", nullptr, nullptr, NullAction},  // DYcritCompO (action2)
     {"f.DFexLayersS", nullptr, nullptr, NullAction},  // DFexLayersS (action2)
