@@ -11,11 +11,15 @@
 #include "cs/plane_internal.h"
 
 namespace {
+// The record rules of the carving in progress (null: plain conductor planes).
+const CScarveRecords* records = nullptr;
+
 _Dtile* newPiece(const _Dtile* like) {
   _Dtile* t = NewTile();
   if (!t) GCfatal(GC_MOD_CS, 1, "Can not create a tile");
   t->type = like->type;
   t->layer = like->layer;
+  if (records && records->copy && like->type != CS_SPACE) records->copy(t, like);
   return t;
 }
 
@@ -40,15 +44,23 @@ void absorb(_Dtile* right, _Dtile* left) {
   right->bl = left->bl;
   UpdateNeighbor(right, 0);
   CSretireTile(left, right);
+  if (records && records->release) records->release(left);
   FreeTile(left);
 }
 
 bool mergeable(_Dtile* r, _Dtile* l) {
+  if (records && r && r->type != CS_SPACE) return false;
   return r && l && r != l && r->type == l->type && r->x1 == TileRight(l);
 }
 }  // namespace
 
 _Dtile* TileCreation(long x1, long y1, long x2, long y2, _Dtile** tile) {
+  return TileCreationWith(x1, y1, x2, y2, tile, nullptr);
+}
+
+_Dtile* TileCreationWith(long x1, long y1, long x2, long y2, _Dtile** tile,
+                         const CScarveRecords* rules) {
+  records = rules;
   // Points inside the box next to its top-right and bottom-left corners.
   cutColumnAt(PointFind(x2, y2 - 1), x2);
   _Dtile* leftColumn = PointFind(x1 + 1, y1);
@@ -137,6 +149,7 @@ _Dtile* TileCreation(long x1, long y1, long x2, long y2, _Dtile** tile) {
     absorb(a, b);
   }
 
+  records = nullptr;
   Stitch = a;
   if (tile) *tile = a;
   if (CLayer) {

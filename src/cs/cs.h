@@ -110,6 +110,16 @@ void cleanUp(_Dtilelist** list, _box* box);
 
 // ---- editing --------------------------------------------------------------------
 _Dtile* TileCreation(long x1, long y1, long x2, long y2, _Dtile** tile);
+// Carving in a plane whose solid tiles carry records (the critical-area planes):
+// every piece cut off a solid tile gets its own copy of that tile's record, a
+// tile merged away releases its record, and tiles above and below the new tile
+// merge only when they are space.
+struct CScarveRecords {
+  void (*copy)(_Dtile* piece, const _Dtile* from);
+  void (*release)(_Dtile* gone);
+};
+_Dtile* TileCreationWith(long x1, long y1, long x2, long y2, _Dtile** tile,
+                         const CScarveRecords* rules);
 _Dtile* Put1BoxCS(_rects* rect, short type, int plane);
 enum { CS_CUT_VERTICAL = 8, CS_CUT_HORIZONTAL = 9 };
 void TileSplit(_Dtile* tile, _points point, int dir, _Dtile** newTile, int keepnode);

@@ -16,6 +16,8 @@
 #include "cs/navigate.h"
 #include "extract/net.h"
 #include "extract/transistor.h"
+#include "faultex/open_faults.h"
+#include "faultex/short_faults.h"
 #include "interface/file_commands.h"
 #include "interface/forms.h"
 #include "interface/switch_commands.h"
@@ -94,19 +96,19 @@ const _Actionindex DactionIndex[DI_ACTION_COUNT] = {
     {"f.DExShowANet", nullptr, nullptr, DExShowANet},
     {"f.DExSelectNetTileObj", nullptr, nullptr, DExSelectNetTileObj},
     {"f.DExSelectNetGraphObj", nullptr, nullptr, NullAction},  // DExSelectNetGraphObj (action2)
-    {"f.DFex1LayerS", nullptr, nullptr, NullAction},  // DFex1LayerS (action2)
-    {"f.DFex1NetS", nullptr, nullptr, NullAction},  // DFex1NetS (action2)
-    {"f.DFex1NetO", nullptr, nullptr, NullAction},  // DFex1NetO (action2)
-    {"f.DFshowShort", nullptr, nullptr, NullAction},  // DFshowShort (action2)
-    {"f.DFex1LayerO", nullptr, nullptr, NullAction},  // DFex1LayerO (action2)
-    {"f.DFshowOpen", nullptr, nullptr, NullAction},  // DFshowOpen (action2)
+    {"f.DFex1LayerS", nullptr, nullptr, DFex1LayerS},
+    {"f.DFex1NetS", nullptr, nullptr, DFex1NetS},
+    {"f.DFex1NetO", nullptr, nullptr, DFex1NetO},
+    {"f.DFshowShort", nullptr, nullptr, DFshowShort},
+    {"f.DFex1LayerO", nullptr, nullptr, DFex1LayerO},
+    {"f.DFshowOpen", nullptr, nullptr, DFshowOpen},
     {"f.DExNameNet", nullptr, DExNameNet, nullptr},
     {"f.GCdump", nullptr, nullptr, GCdump},
     {"f.DYcritCompS", nullptr, nullptr, NullAction},  // DYcritCompS (action2)
     {"f.DYcritCompO", nullptr, nullptr, NullAction},  // DYcritCompO (action2)
-    {"f.DFexLayersS", nullptr, nullptr, NullAction},  // DFexLayersS (action2)
-    {"f.DFexLayersP", nullptr, nullptr, NullAction},  // DFexLayersP (action2)
-    {"f.DFexLayersO", nullptr, nullptr, NullAction},  // DFexLayersO (action2)
+    {"f.DFexLayersS", nullptr, nullptr, DFexLayersS},
+    {"f.DFexLayersP", nullptr, nullptr, DFexLayersP},
+    {"f.DFexLayersO", nullptr, nullptr, DFexLayersO},
     {"f.DYdx", nullptr, nullptr, DYdx},
     {"f.DYCarea", nullptr, nullptr, DYCarea},
     {"f.DYpof", nullptr, nullptr, DYpof},

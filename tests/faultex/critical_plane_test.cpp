@@ -1,0 +1,121 @@
+// Critical rectangles unioned in a critical-area plane against the
+// independent rectangle-union model: random bridge rectangles, overlapping in
+// every way, must leave tiles whose net sets cover exactly the model's areas.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "common/memory.h"
+#include "common/switches.h"
+#include "cs/cs.h"
+#include "faultex/critical_area.h"
+#include "faultex/critical_plane.h"
+#include "faultex/fault_lists.h"
+#include "rect_union.h"
+
+namespace {
+class CriticalPlaneTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    CSreset();
+    Silently = 1;
+    DlayerNum = 1;
+    DlayerTile[0].layer = 9;
+    DlayerTile[0].layertile = Init1LayerCS();
+    DlayerTile[0].crittile = Init1LayerCS();
+    DlayerTile[0].bordertile = DlayerTile[0].crittile->rt;
+  }
+  void TearDown() override { CSreset(); }
+
+  void put(long x1, long y1, long x2, long y2, int a, int b, short flag = 0) {
+    _box r{x1, y1, x2, y2};
+    Stitch = DlayerTile[0].crittile;
+    DlayerTile[0].crittile = Put1CritCS(&r, a, b, flag);
+  }
+
+  // Area per net set of the critical tiles, and a check that no two overlap.
+  static std::map<std::set<long>, long double> planeAreas() {
+    std::map<std::set<long>, long double> areas;
+    _Dtilelist* crit = DFcriticalTiles(0);
+    for (_Dtilelist* c = crit; c; c = c->next) {
+      const _Dfshort* s = reinterpret_cast<const _Dfshort*>(c->tile->upper);
+      std::set<long> nets(s->nets, s->nets + s->nnets);
+      EXPECT_TRUE(std::is_sorted(s->nets, s->nets + s->nnets));
+      EXPECT_EQ(nets.size(), static_cast<size_t>(s->nnets));
+      areas[nets] += static_cast<long double>(TileRight(c->tile) - c->tile->x1) *
+                     static_cast<long double>(TileTop(c->tile) - c->tile->y1);
+    }
+    FreeList(crit);
+    return areas;
+  }
+};
+}  // namespace
+
+TEST_F(CriticalPlaneTest, RandomBridgeRectanglesUnionPerNetSet) {
+  std::mt19937 rng(7);
+  for (int round = 0; round < 30; ++round) {
+    std::vector<LabelledRect> model;
+    const int n = 5 + round % 20;
+    for (int i = 0; i < n; ++i) {
+      long x1 = rng() % 40, y1 = rng() % 40;
+      long x2 = x1 + 1 + rng() % 15, y2 = y1 + 1 + rng() % 15;
+      int a = 1 + rng() % 6, b = 1 + rng() % 6;
+      if (a == b) b = a + 1;
+      put(x1 * 10, y1 * 10, x2 * 10, y2 * 10, a, b);
+      model.push_back({x1 * 10, y1 * 10, x2 * 10, y2 * 10, {a, b}});
+    }
+    EXPECT_EQ(Check1Layer(DlayerTile[0].crittile), 0);
+    EXPECT_EQ(planeAreas(), unionAreas(model)) << "round " << round;
+    DFemptyCritical(0, [](void* r) { GCfree(r, sizeof(_Dfshort)); });
+    EXPECT_EQ(DFcriticalTiles(0), nullptr);
+  }
+}
+
+TEST_F(CriticalPlaneTest, ProcessedMarkSpreadsOverOverlapsOnly) {
+  put(0, 0, 100, 100, 1, 2, 0);
+  put(50, 0, 150, 100, 1, 3, 1);
+  long unflagged = 0, flagged = 0;
+  _Dtilelist* crit = DFcriticalTiles(0);
+  for (_Dtilelist* c = crit; c; c = c->next) {
+    long area = (TileRight(c->tile) - c->tile->x1) * (TileTop(c->tile) - c->tile->y1);
+    (c->tile->processed ? flagged : unflagged) += area;
+  }
+  FreeList(crit);
+  EXPECT_EQ(unflagged, 50 * 100);   // {1,2} alone
+  EXPECT_EQ(flagged, 100 * 100);    // {1,2,3} and {1,3}
+}
+
+TEST_F(CriticalPlaneTest, MoreThanMaxNetsIsReportedAndSkipped) {
+  for (int i = 0; i < 40; ++i) put(0, 0, 100, 100, 1, 2 + i);
+  auto areas = planeAreas();
+  ASSERT_EQ(areas.size(), 1u);
+  EXPECT_EQ(areas.begin()->first.size(), static_cast<size_t>(DF_MAXNETS));
+}
+
+TEST(CriticalArea, GrownIntersectionAndGaps) {
+  CSreset();
+  _Dtile a{}, b{}, ar{}, at{}, br{}, bt{};
+  // Tiles with their right/top read from neighbours.
+  auto make = [](_Dtile& t, _Dtile& r, _Dtile& top, long x1, long y1, long x2, long y2) {
+    t.x1 = x1, t.y1 = y1, r.x1 = x2, top.y1 = y2, t.tr = &r, t.rt = &top, t.type = 8;
+  };
+  make(a, ar, at, 0, 0, 100, 20);
+  make(b, br, bt, 0, 60, 100, 80);
+  DlayerTile[0].layer = 9;
+  EXPECT_EQ(DFcrtArea(&a, &b, nullptr, 40), nullptr);  // gap 40 needs more than 40
+  _box* c = DFcrtArea(&a, &b, nullptr, 60);
+  ASSERT_NE(c, nullptr);
+  EXPECT_EQ(c->x1, -30);
+  EXPECT_EQ(c->x2, 130);
+  EXPECT_EQ(c->y1, 30);
+  EXPECT_EQ(c->y2, 50);
+  GCdelete(c);
+  _box* g = DFcrossTalk(&a, &b);
+  ASSERT_NE(g, nullptr);
+  EXPECT_EQ(g->y1, 20);
+  EXPECT_EQ(g->y2, 60);
+  EXPECT_EQ(g->x1, 0);
+  EXPECT_EQ(g->x2, 100);
+  GCdelete(g);
+  EXPECT_TRUE(DFvertPosition(&a, &b));
+}

@@ -1,0 +1,143 @@
+// Fault extraction over small layouts loaded through the one-step load:
+// bridge weights against the rectangle-union model, the gate rule for source
+// and drain, breaks of a wire feeding two gates, files and messages.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+
+#include "callback/defect_scale.h"
+#include "common/message.h"
+#include "extract/net.h"
+#include "extract/transistor.h"
+#include "fault_session.h"
+#include "faultex/fault_lists.h"
+#include "faultex/open_faults.h"
+#include "faultex/short_faults.h"
+#include "rect_union.h"
+#include "techc/tech.h"
+
+namespace {
+constexpr long L = 80;  // layout units per lambda
+constexpr double UNITS_PER_MICRON = 40.0;
+
+// The bridge model: per conductor plane (the active plane excepted: its only
+// close pairs in these layouts are source and drain across a gate), every
+// pair of tiles of different nets grown by half the defect size and
+// intersected, unioned per net set; square microns.
+std::map<std::set<long>, long> bridgeModel(long d) {
+  std::map<std::set<long>, long double> total;
+  const long h = d / 2;
+  for (int p = 1; p < DlayerNum; ++p) {
+    std::vector<NetTile> tiles = netTiles(p);
+    std::vector<LabelledRect> pairs;
+    for (size_t i = 0; i < tiles.size(); ++i)
+      for (size_t j = i + 1; j < tiles.size(); ++j) {
+        const NetTile &a = tiles[i], &b = tiles[j];
+        if (a.net == b.net) continue;
+        long x1 = std::max(a.x1, b.x1) - h, x2 = std::min(a.x2, b.x2) + h;
+        long y1 = std::max(a.y1, b.y1) - h, y2 = std::min(a.y2, b.y2) + h;
+        if (x1 < x2 && y1 < y2) pairs.push_back({x1, y1, x2, y2, {a.net, b.net}});
+      }
+    for (auto& [nets, area] : unionAreas(pairs)) total[nets] += area;
+  }
+  std::map<std::set<long>, long> out;
+  for (auto& [nets, area] : total) out[nets] = std::lround(area / (UNITS_PER_MICRON * UNITS_PER_MICRON));
+  return out;
+}
+
+class FaultPipeline : public ::testing::Test {
+ protected:
+  void SetUp() override { startFaultSession(); }
+  static void scale(long d) { DIsetScaleValue(static_cast<int>(d * 10 / 40)); }
+};
+}  // namespace
+
+TEST_F(FaultPipeline, CommandsWithoutExtractionWarnAndWriteNothing) {
+  for (int (*command)() : {DFexLayersS, DFexLayersP, DFexLayersO, DFex1NetS, DFex1NetO, DFex1LayerS,
+                           DFex1LayerO, DFshowShort, DFshowOpen}) {
+    GCresetMessages();
+    EXPECT_EQ(command(), 0);
+    EXPECT_STREQ(GClastMessage(), "Warning: You must do circuit extraction first.");
+  }
+  EXPECT_FALSE(std::filesystem::exists("Bridges.flt"));
+  EXPECT_FALSE(std::filesystem::exists("Breaks.flt"));
+}
+
+TEST_F(FaultPipeline, LayerAndNetCommandsNeedAnActiveLayerAndASelectedNet) {
+  loadLayout(threeWires(), "three");
+  for (int (*command)() : {DFex1LayerS, DFex1LayerO, DFshowShort, DFshowOpen}) {
+    EXPECT_EQ(command(), 0);
+    EXPECT_STREQ(GClastMessage(), "Warning: Select an active layer first.");
+  }
+  for (int (*command)() : {DFex1NetS, DFex1NetO}) {
+    EXPECT_EQ(command(), 0);
+    EXPECT_STREQ(GClastMessage(), "Warning: No net has been selected.");
+  }
+  for (const auto& f : std::filesystem::directory_iterator("."))
+    EXPECT_EQ(f.path().extension(), ".cif") << f.path();
+}
+
+TEST_F(FaultPipeline, BridgeWeightsAreTheUnionOfGrownIntersectionsPerNetSet) {
+  loadLayout(threeWires(), "three");
+  const long w0 = netAt("CMF", 60 * L, 19 * L), w1 = netAt("CMF", 60 * L, 15 * L), w2 = netAt("CMF", 60 * L, 11 * L);
+  ASSERT_TRUE(w0 && w1 && w2 && w0 != w1 && w1 != w2 && w0 != w2);
+  for (long d : {0L, 2 * L, 4 * L, 8 * L}) {
+    scale(d);
+    ASSERT_EQ(DFexLayersS(), 1);
+    std::map<std::set<long>, long> found = readBridges("Bridges.flt");
+    EXPECT_EQ(found, bridgeModel(d)) << "defect size " << d;
+    if (d == 0) {
+      EXPECT_TRUE(found.empty());
+    }
+    const std::set<long> three{w0, w1, w2};
+    if (d == 8 * L) {
+      EXPECT_GT(found[three], 0);  // the overlap of the three wires' areas
+    }
+  }
+}
+
+TEST_F(FaultPipeline, SourceAndDrainAcrossAGateNeverBridge) {
+  loadLayout(lonelyTransistor(), "lonely");
+  scale(3 * L);  // wider than the gate
+  ASSERT_EQ(DFexLayersS(), 1);
+  EXPECT_EQ(readText("Bridges.flt"), "");
+  ASSERT_EQ(DFexLayersO(), 1);
+  EXPECT_EQ(readText("Breaks.flt"), "");
+}
+
+TEST_F(FaultPipeline, RepeatedRunsWriteIdenticalFiles) {
+  loadLayout(threeWires(), "three");
+  scale(4 * L);
+  ASSERT_EQ(DFexLayersS(), 1);
+  ASSERT_EQ(DFexLayersO(), 1);
+  ASSERT_EQ(DFexLayersP(), 1);
+  std::string bridges = readText("Bridges.flt"), breaks = readText("Breaks.flt"), pins = readText("Pinholes.flt");
+  EXPECT_FALSE(bridges.empty());
+  ASSERT_EQ(DFexLayersS(), 1);
+  ASSERT_EQ(DFexLayersO(), 1);
+  ASSERT_EQ(DFexLayersP(), 1);
+  EXPECT_EQ(readText("Bridges.flt"), bridges);
+  EXPECT_EQ(readText("Breaks.flt"), breaks);
+  EXPECT_EQ(readText("Pinholes.flt"), pins);
+}
+
+TEST_F(FaultPipeline, AWireFeedingTwoGatesBreaksBetweenGatesAndDriver) {
+  loadLayout(wireToTwoGates(), "gates");
+  scale(3 * L);
+  ASSERT_EQ(DFexLayersO(), 1);
+  std::string text = readText("Breaks.flt");
+  // The driver is the transistor whose drain metal reaches the poly contact.
+  const long driverNet = netAt("CMF", 8 * L, 10 * L);
+  ASSERT_GT(driverNet, 0);
+  std::vector<long> gates, driver;
+  for (_Dtransistor* t = Transistors[1]; t; t = t->next)
+    (t->gate == driverNet ? gates : driver).push_back(t->number);
+  ASSERT_EQ(gates.size(), 2u);
+  char line[64];
+  snprintf(line, sizeof line, "open (n%ld, ", driverNet);
+  EXPECT_NE(text.find(line), std::string::npos) << text;
+  // Two breaks: both gates against the driver (a cut of the poly wire or the
+  // drain metal), and the lower gate against the rest (a cut between the gates).
+  EXPECT_EQ(FOpenNum, 2) << text;
+}
