@@ -76,5 +76,8 @@ _Dtilelist* DFretrace(_Dtile* tile, _box* bounds);
 // The active layer's plane, or a warning and false.
 bool DFneedActivePlane(int* plane);
 
+// Plane 0's selected net (its first tile has a net), or a warning and false.
+bool DFselectedNet();
+
 // Module reset (tests): empties the lists, counters and summaries.
 void DFreset();

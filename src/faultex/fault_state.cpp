@@ -83,3 +83,10 @@ bool DFneedActivePlane(int* plane) {
   GCmessage(GC_MOD_FAULT, 'W', "Select an active layer first");
   return false;
 }
+
+bool DFselectedNet() {
+  const _Dtilelist* s = DlayerTile[0].selected;
+  if (s && s->tile && s->tile->node > 0) return true;
+  GCmessage(GC_MOD_FAULT, 'W', "No net has been selected");
+  return false;
+}

@@ -401,10 +401,7 @@ int DFex1LayerO() {
 
 int DFex1NetO() {
   if (!DFinit()) return 0;
-  if (!DlayerTile[0].selected) {
-    GCmessage(GC_MOD_FAULT, 'W', "No net has been selected");
-    return 0;
-  }
+  if (!DFselectedNet()) return 0;
   DFmiss1Net(-1, DFdefectSize());
   return 1;
 }

@@ -192,10 +192,7 @@ int DFex1LayerS() {
 
 int DFex1NetS() {
   if (!DFinit()) return 0;
-  if (!DlayerTile[0].selected) {
-    GCmessage(GC_MOD_FAULT, 'W', "No net has been selected");
-    return 0;
-  }
+  if (!DFselectedNet()) return 0;
   DFextra1Net(-1, DFdefectSize());
   return 1;
 }
