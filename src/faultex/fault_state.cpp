@@ -39,9 +39,8 @@ int DFlayerIndex(int layer) {
 }
 
 int DFactiveIndex() {
-  for (int l = 0; l < GlayerNum; ++l)
-    if (Glayers[l].active) return DFfindPlane(Glayers[l].layer);
-  return -1;
+  const int l = DTactiveLayer();
+  return l < 0 ? -1 : DFfindPlane(Glayers[l].layer);
 }
 
 void DFresetPlane(int plane) {
