@@ -22,9 +22,9 @@ struct ClassTable {
     for (int i = '0'; i <= '9'; ++i) c[i] = C_DIGIT;
     for (int i = 'A'; i <= 'Z'; ++i) c[i] = C_UPPER;
     for (int i = 'a'; i <= 'z'; ++i) c[i] = C_LOWER;
-    c['_'] = C_UNDER;
-    c['-'] = C_WORDX;
-    c['.'] = C_WORDX;
+    c[static_cast<unsigned char>('_')] = C_UNDER;
+    c[static_cast<unsigned char>('-')] = C_WORDX;
+    c[static_cast<unsigned char>('.')] = C_WORDX;
   }
 };
 constexpr ClassTable kClass;

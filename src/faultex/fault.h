@@ -79,5 +79,14 @@ bool DFneedActivePlane(int* plane);
 // Plane 0's selected net (its first tile has a net), or a warning and false.
 bool DFselectedNet();
 
+// The window commands: without nets or an active layer they refuse; otherwise
+// `pass` runs over the main view's visible window of the active plane at the
+// scale's defect size.
+using DFwindowPass = void (*)(long x1, long y1, long x2, long y2, int plane, long d);
+int DFrunOnVisibleWindow(DFwindowPass pass);
+// The selected-net commands: refuse without nets or a selected net.
+using DFnetPass = void (*)(int plane, long d);
+int DFrunOnSelectedNet(DFnetPass pass);
+
 // Module reset (tests): empties the lists, counters and summaries.
 void DFreset();

@@ -62,6 +62,22 @@ void DFreset() {
 
 void DFvisibleWindow(long* x1, long* y1, long* x2, long* y2) { GCvisibleWindow(&Vmain, x1, y1, x2, y2); }
 
+int DFrunOnVisibleWindow(DFwindowPass pass) {
+  if (!DFinit()) return 0;
+  int plane;
+  if (!DFneedActivePlane(&plane)) return 0;
+  long x1, y1, x2, y2;
+  DFvisibleWindow(&x1, &y1, &x2, &y2);
+  pass(x1, y1, x2, y2, plane, DFdefectSize());
+  return 1;
+}
+
+int DFrunOnSelectedNet(DFnetPass pass) {
+  if (!DFinit() || !DFselectedNet()) return 0;
+  pass(-1, DFdefectSize());
+  return 1;
+}
+
 _Dtilelist* DFenumerate(_Dtile* inPlane, long x1, long y1, long x2, long y2) {
   Stitch = inPlane;
   _Dtilelist* found = nullptr;

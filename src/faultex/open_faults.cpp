@@ -389,22 +389,9 @@ void DFdisp1Open(long x1, long y1, long x2, long y2, int plane, long d) {
   DFresetPlanes();
 }
 
-int DFex1LayerO() {
-  if (!DFinit()) return 0;
-  int plane;
-  if (!DFneedActivePlane(&plane)) return 0;
-  long x1, y1, x2, y2;
-  DFvisibleWindow(&x1, &y1, &x2, &y2);
-  DFmiss1Layer(x1, y1, x2, y2, plane, DFdefectSize());
-  return 1;
-}
+int DFex1LayerO() { return DFrunOnVisibleWindow(DFmiss1Layer); }
 
-int DFex1NetO() {
-  if (!DFinit()) return 0;
-  if (!DFselectedNet()) return 0;
-  DFmiss1Net(-1, DFdefectSize());
-  return 1;
-}
+int DFex1NetO() { return DFrunOnSelectedNet(DFmiss1Net); }
 
 int DFexLayersO() {
   if (!DFinit()) return 0;
@@ -412,12 +399,4 @@ int DFexLayersO() {
   return 1;
 }
 
-int DFshowOpen() {
-  if (!DFinit()) return 0;
-  int plane;
-  if (!DFneedActivePlane(&plane)) return 0;
-  long x1, y1, x2, y2;
-  DFvisibleWindow(&x1, &y1, &x2, &y2);
-  DFdisp1Open(x1, y1, x2, y2, plane, DFdefectSize());
-  return 1;
-}
+int DFshowOpen() { return DFrunOnVisibleWindow(DFdisp1Open); }

@@ -180,22 +180,9 @@ void DFdisp1Short(long x1, long y1, long x2, long y2, int plane, long d) {
   FShortNum = 0;
 }
 
-int DFex1LayerS() {
-  if (!DFinit()) return 0;
-  int plane;
-  if (!DFneedActivePlane(&plane)) return 0;
-  long x1, y1, x2, y2;
-  DFvisibleWindow(&x1, &y1, &x2, &y2);
-  DFextra1Layer(x1, y1, x2, y2, plane, DFdefectSize());
-  return 1;
-}
+int DFex1LayerS() { return DFrunOnVisibleWindow(DFextra1Layer); }
 
-int DFex1NetS() {
-  if (!DFinit()) return 0;
-  if (!DFselectedNet()) return 0;
-  DFextra1Net(-1, DFdefectSize());
-  return 1;
-}
+int DFex1NetS() { return DFrunOnSelectedNet(DFextra1Net); }
 
 int DFexLayersS() {
   if (!DFinit()) return 0;
@@ -212,12 +199,4 @@ int DFexLayersP() {
   return 1;
 }
 
-int DFshowShort() {
-  if (!DFinit()) return 0;
-  int plane;
-  if (!DFneedActivePlane(&plane)) return 0;
-  long x1, y1, x2, y2;
-  DFvisibleWindow(&x1, &y1, &x2, &y2);
-  DFdisp1Short(x1, y1, x2, y2, plane, DFdefectSize());
-  return 1;
-}
+int DFshowShort() { return DFrunOnVisibleWindow(DFdisp1Short); }
