@@ -22,7 +22,9 @@ Pool pools[] = {{8, 20000, nullptr, 0}, {20, 20000, nullptr, 0}, {24, 20000, nul
 long size_account[GC_ACCOUNT_SLOTS];
 // Every area obtained for the pools: pooled blocks are never returned to the
 // system, and keeping the areas listed keeps them reachable for leak checkers.
-std::vector<void*> poolAreas;
+// The list itself is never destroyed, so it still holds them when the leak
+// check runs at exit.
+std::vector<void*>& poolAreas = *new std::vector<void*>;
 
 Pool* poolFor(size_t size) {
   for (Pool& p : pools)

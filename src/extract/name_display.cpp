@@ -25,8 +25,3 @@ void DExDisplayNames(_Gviewport* vp) {
   DisplayTranNames(vp);
   DisplayNetNames(vp);
 }
-
-// Leak-checker builds: fontconfig, under the canvas's text drawing, keeps
-// caches for the life of the process that it never frees; they are not the
-// program's leaks.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig\n"; }

@@ -25,7 +25,10 @@ class CriticalPlaneTest : public ::testing::Test {
     DlayerTile[0].crittile = Init1LayerCS();
     DlayerTile[0].bordertile = DlayerTile[0].crittile->rt;
   }
-  void TearDown() override { CSreset(); }
+  void TearDown() override {
+    DFemptyCritical(0, [](void* record) { GCfree(record, sizeof(_Dfshort)); });
+    CSreset();
+  }
 
   void put(long x1, long y1, long x2, long y2, int a, int b, short flag = 0) {
     _box r{x1, y1, x2, y2};
