@@ -1,6 +1,8 @@
 // Fuzzes the Cadence technology file reader (second file: clear, parse,
 // dummy rules, conversion) over a layer map with a few Cadence layers.
 // Run with -close_fd_mask=2 to keep the reader's error lines quiet.
+// Seed it with fuzz/corpus/cadence_reader and the shipped lib/corvid_*.tf files
+// (the shipped files are not copied into the corpus).
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
