@@ -7,6 +7,7 @@
 
 #include "compact/sweep_internal.h"
 #include "compact/sweep_profile.h"
+#include "compact/tile_sides.h"
 
 sweep_list scan_queue;
 sweep_list scan_queue_y;
@@ -71,6 +72,7 @@ void SWreset() {
   delete OUTPUT_PINS;
   INPUT_PINS = new PIN_LIST;
   OUTPUT_PINS = new PIN_LIST;
+  SWforgetSides();
   SWfreeRecords();
   SWresetStore();
 }

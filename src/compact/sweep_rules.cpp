@@ -2,7 +2,9 @@
 // closes the rectangle and updates the profile; its left event emits width,
 // spacing (side and corner), abutment, left alignment, enclosure and
 // same-layer overlap rows and detects pins.
+#include <algorithm>
 #include <cstdio>
+#include <utility>
 
 #include "common/scale.h"
 #include "compact/sweep_internal.h"
@@ -97,8 +99,13 @@ void widthRow(box_item* B, int A, _adjacency_list** eq, _rhs_list** rhs) {
     value = TRAN_WIDTH[0] * theGlobalScale;
   else if (dev == 3 && lv && rv && TRAN_LENGTH_VALID[0])
     value = TRAN_LENGTH[0] * theGlobalScale;
-  else if (lv || rv)
+  else if (lv || rv) {
     value = WIDTH[A] * theGlobalScale;
+    // One side wholly against tiles of its own plane: the tile is a piece of
+    // a larger shape (the plane cut a drawn rectangle), and its own extent is
+    // no feature width; it keeps at least what it has, up to the rule.
+    if (!(lv && rv)) value = std::min(value, B->x2 - B->x1);
+  }
   atLeast(B->right_edge, B->left_edge, value, eq, rhs);
 }
 
@@ -143,10 +150,15 @@ long ext(int outer, int inner) { return EXTENSION[outer][inner] * theGlobalScale
 // (layer L). `strict`: B's side lies strictly inside O's extent; otherwise the
 // two sides coincide. "O encloses B" keeps B's side inside O's by e(L, A);
 // "B encloses O" the other way, which with strictly nested sides only a
-// negative rule can ask for.
+// negative rule can ask for. The enclosing side must also be an outer edge of
+// its material where it faces the other rectangle: where its own plane goes
+// on beyond it (a shape cut into tiles, or a gate tile between source and
+// drain under the gate-layer tile of the same extent) the enclosure is the
+// shape's, not this tile's.
 void sideEnclosure(box_item* B, int A, box_item* O, int L, bool atLeft, bool strict,
                    _adjacency_list** eq, _rhs_list** rhs) {
   const SWside s = atLeft ? SW_LEFT : SW_RIGHT;
+  const long lo = std::max(B->y1, O->y1), hi = std::min(B->y2, O->y2);
   _edge* bSide = atLeft ? B->left_edge : B->right_edge;
   _edge* oSide = atLeft ? O->left_edge : O->right_edge;
   // X(inner side) - X(outer side) >= e on the left, the reverse on the right.
@@ -156,11 +168,11 @@ void sideEnclosure(box_item* B, int A, box_item* O, int L, bool atLeft, bool str
     else
       atLeast(outer, inner, e, eq, rhs);
   };
-  if (EXTENSION_VALID[L][A] && SWfree(B, s)) {
+  if (EXTENSION_VALID[L][A] && SWfree(B, s) && SWfreeOver(O, s, lo, hi)) {
     modify_alpha(eq, O);
     inside(bSide, oSide, ext(L, A));
   }
-  const bool innerRule = EXTENSION_VALID[A][L] && SWfree(O, s);
+  const bool innerRule = EXTENSION_VALID[A][L] && SWfree(O, s) && SWfreeOver(B, s, lo, hi);
   if (strict ? innerRule && EXTENSION[A][L] < 0 && SWfree(B, s) : innerRule) {
     modify_alpha(eq, B);
     inside(oSide, bSide, ext(A, L));
@@ -185,6 +197,29 @@ int connectionClass(const box_item* B, const box_item* O) {
   if (B->x1 > O->x1 && O->x2 < B->x2) return 4;
   if (B->x1 < O->x1 && O->x2 < B->x2) return 5;
   return 0;
+}
+
+// The unit of a side next to the line where `t` touches `other`.
+std::pair<long, long> nearTouch(const box_item* t, const box_item* other) {
+  return t->y2 == other->y1 ? std::make_pair(t->y2 - 1, t->y2) : std::make_pair(t->y1, t->y1 + 1);
+}
+bool freeNearTouch(box_item* t, SWside s, const box_item* other) {
+  auto [lo, hi] = nearTouch(t, other);
+  return SWfreeOver(t, s, lo, hi);
+}
+
+// Two touching tiles of one layer with nested or staggered x-extents keep an
+// overlap of at least the layer width. Each row pairs one end of each tile; it
+// is stated only where both ends are outer edges of the shape at the line they
+// share: when the plane cut one drawn shape into these tiles, another tile of
+// it continues an end and the overlap there is not a neck of the shape.
+void overlapOfOneLayer(box_item* B, int A, box_item* O, _adjacency_list** eq, _rhs_list** rhs) {
+  if (B->y1 != O->y2 && B->y2 != O->y1) return;  // no shared line
+  const long w = WIDTH_VALID[A] ? WIDTH[A] * theGlobalScale : 0;
+  if (freeNearTouch(B, SW_RIGHT, O) && freeNearTouch(O, SW_LEFT, B))
+    atLeast(B->right_edge, O->left_edge, w, eq, rhs);
+  if (freeNearTouch(O, SW_RIGHT, B) && freeNearTouch(B, SW_LEFT, O))
+    atLeast(O->right_edge, B->left_edge, w, eq, rhs);
 }
 
 void pinCheck(box_item* B) {
@@ -215,11 +250,7 @@ void overlapRows(box_item* B, int A, _adjacency_list** eq, _rhs_list** rhs, RBt*
     const bool intersect = O->x1 <= B->x2 && B->x1 <= O->x2;
     if (!intersect) continue;
     if (A != L && ruleLayer(L) && O->y1 < B->y2 && O->y2 > B->y1) enclosureRows(B, A, O, L, eq, rhs);
-    if (A == L && connectionClass(B, O) != 0) {
-      const long w = WIDTH_VALID[A] ? WIDTH[A] * theGlobalScale : 0;
-      atLeast(B->right_edge, O->left_edge, w, eq, rhs);
-      atLeast(O->right_edge, B->left_edge, w, eq, rhs);
-    }
+    if (A == L && connectionClass(B, O) != 0) overlapOfOneLayer(B, A, O, eq, rhs);
   }
 }
 

@@ -1,5 +1,10 @@
 #include "compact/tile_sides.h"
 
+#include <algorithm>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
 #include "compact/sweep.h"
 #include "cs/cs.h"
 
@@ -27,6 +32,7 @@ int planeSide(SWside side) {
 
 // Tile coordinates in the sweep's frame.
 long sweepX1(const _Dtile* t) { return X_direction ? t->x1 : t->y1; }
+long sweepY1(const _Dtile* t) { return X_direction ? t->y1 : t->x1; }
 long sweepY2(const _Dtile* t) { return X_direction ? TileTop(t) : TileRight(t); }
 
 _Dtile* tileOf(const box_item* box) { return box->origin->right_edge->mother_tile; }
@@ -48,7 +54,39 @@ unsigned short facts(box_item* box) {
   return bits;
 }
 
+// Solid neighbours of the sides that are partly solid, as sweep-y intervals in
+// ascending order; filled when first asked, kept until SWforgetSides.
+using Spans = std::vector<std::pair<long, long>>;
+std::unordered_map<const box_item*, Spans> solidSpans[4];
+
+const Spans& spansOf(box_item* o, SWside side) {
+  auto [it, fresh] = solidSpans[side].try_emplace(o);
+  if (!fresh) return it->second;
+  _Dtilelist* list = nullptr;
+  Neighbor(tileOf(o), &list, planeSide(side), 0);
+  for (_Dtilelist* c = list; c; c = c->next)
+    if (TisSolid(c->tile)) it->second.emplace_back(sweepY1(c->tile), sweepY2(c->tile));
+  FreeList(list);
+  std::sort(it->second.begin(), it->second.end());
+  return it->second;
+}
+
 }  // namespace
+
+bool SWfreeOver(box_item* box, SWside side, long lo, long hi) {
+  const unsigned short bits = facts(box);
+  if (!(bits & (1u << (2 * side + 1)))) return true;  // all space
+  if (!(bits & (1u << (2 * side)))) return false;     // all solid
+  const Spans& spans = spansOf(box->origin, side);
+  // Neighbours do not overlap, so ends ascend with starts.
+  auto it = std::upper_bound(spans.begin(), spans.end(), lo,
+                             [](long v, const std::pair<long, long>& s) { return v < s.second; });
+  return it == spans.end() || it->first >= hi;
+}
+
+void SWforgetSides() {
+  for (auto& m : solidSpans) m.clear();
+}
 
 bool SWvisible(box_item* box, SWside side) { return facts(box) & (1u << (2 * side)); }
 

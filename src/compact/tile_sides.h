@@ -12,6 +12,11 @@ enum SWside { SW_LEFT, SW_RIGHT, SW_BOTTOM, SW_TOP };
 bool SWvisible(box_item* box, SWside side);
 // Every tile on that side is space (the side is "free").
 bool SWfree(box_item* box, SWside side);
+// No solid tile on that side overlaps the open interval (lo, hi) of the
+// sweep's y: the side is an outer edge of its material there.
+bool SWfreeOver(box_item* box, SWside side, long lo, long hi);
+// Drops what SWfreeOver remembered of the sides (with the rectangles).
+void SWforgetSides();
 // Both tiles at the bottom-left corner stitches (lb, bl) are space.
 bool SWbottomCorner(const box_item* box);
 // The solid tiles above all start right of the left side and the solid tiles

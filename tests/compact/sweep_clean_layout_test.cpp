@@ -20,18 +20,12 @@ std::vector<Rect> cleanLayout() {
   };
 }
 
-std::string listViolations(const std::vector<Row>& rows) {
-  std::string s;
-  for (const Row& r : rows) s += describe(r) + "\n";
-  return s;
-}
-
 TEST_F(SweepTest, CleanLayoutSatisfiesEveryRow) {
   build(cleanLayout());
   run();
   EXPECT_GT(rows.size(), 60u);
   auto bad = violated();
-  EXPECT_TRUE(bad.empty()) << listViolations(bad);
+  EXPECT_TRUE(bad.empty()) << describeAll(bad);
   // Every kind of row is present: widths, spacings, enclosures and equalities.
   int ge = 0, eq = 0;
   for (const Row& r : rows) (r.type == 'G' ? ge : eq) += 1;
@@ -41,13 +35,35 @@ TEST_F(SweepTest, CleanLayoutSatisfiesEveryRow) {
   EXPECT_GT(enclosed, 0);
 }
 
+TEST_F(SweepTest, CleanShapesCutIntoSeveralTilesSatisfyEveryRow) {
+  // Overlapping rectangles of one layer, each shape clean as a whole; the
+  // plane cuts the later rectangle around the earlier one, leaving slivers,
+  // short strips and pieces that touch over less than the width.
+  const std::vector<Rect> shapes = {
+      {CMF, 0, 0, 10, 10},    {CMF, 5, 1, 15, 11},                           // offset squares
+      {CMF, 30, 0, 40, 3},    {CMF, 38, 0, 41, 10},                          // L with a sliver
+      {CMF, 60, 0, 70, 10},   {CMF, 69, 5, 80, 15},                          // pieces touching over 1
+      {CMF, 101, 0, 105, 12}, {CMF, 96, -6, 120, 2},  {CCA, 102, 1, 104, 3},  // contact across strap and rail
+      {CPG, 140, 0, 142, 20}, {CPG, 138, 8, 142, 12}, {CCP, 139, 9, 141, 11}, // contact across pad and line
+  };
+  for (bool reversed : {false, true}) {
+    SetUp();
+    build(reversed ? std::vector<Rect>(shapes.rbegin(), shapes.rend()) : shapes);
+    run();
+    EXPECT_GT(num_of_var / 2, static_cast<int>(shapes.size())) << "some shape is cut";
+    auto bad = violated();
+    EXPECT_TRUE(bad.empty()) << (reversed ? "reversed\n" : "") << describeAll(bad);
+    TearDown();
+  }
+}
+
 TEST_F(SweepTest, NarrowLineViolatesOnlyItsWidthRow) {
   auto layout = cleanLayout();
   layout[13] = {CMF, 45, 0, 47, 20};  // 2 wide, rule 3
   auto t = build(layout);
   run();
   auto bad = violated();
-  ASSERT_EQ(bad.size(), 1u) << listViolations(bad);
+  ASSERT_EQ(bad.size(), 1u) << describeAll(bad);
   EXPECT_TRUE(bad[0].x);
   EXPECT_TRUE(isRow(bad[0], side(t[13], 'r'), side(t[13], 'l')));
   EXPECT_EQ(bad[0].value, 3 * LAMBDA);
@@ -59,7 +75,7 @@ TEST_F(SweepTest, CloseLinesViolateOnlyTheirSpacingRow) {
   auto t = build(layout);
   run();
   auto bad = violated();
-  ASSERT_EQ(bad.size(), 1u) << listViolations(bad);
+  ASSERT_EQ(bad.size(), 1u) << describeAll(bad);
   EXPECT_TRUE(bad[0].x);
   EXPECT_TRUE(isRow(bad[0], side(t[14], 'l'), side(t[13], 'r')));
   EXPECT_EQ(bad[0].value, 3 * LAMBDA);
@@ -71,7 +87,7 @@ TEST_F(SweepTest, FlushContactViolatesOnlyItsEnclosureRow) {
   auto t = build(layout);
   run();
   auto bad = violated();
-  ASSERT_EQ(bad.size(), 1u) << listViolations(bad);
+  ASSERT_EQ(bad.size(), 1u) << describeAll(bad);
   EXPECT_TRUE(bad[0].x);
   EXPECT_TRUE(isRow(bad[0], side(t[3], 'l'), side(t[6], 'l')));
   EXPECT_EQ(bad[0].value, 1 * LAMBDA);
@@ -87,7 +103,7 @@ TEST_F(SweepTest, ContactTooCloseToPolyViolatesOnlyThatSpacing) {
   auto t = build(layout);
   run();
   auto bad = violated();
-  ASSERT_EQ(bad.size(), 1u) << listViolations(bad);
+  ASSERT_EQ(bad.size(), 1u) << describeAll(bad);
   EXPECT_TRUE(isRow(bad[0], side(t[10], 'l'), side(t[9], 'r')));
   EXPECT_EQ(bad[0].value, 2 * LAMBDA);
 }

@@ -151,7 +151,7 @@ TEST_F(SweepTest, EnclosureAlongYIsCheckedOnTheTransposedLayout) {
   auto t = build({{CCA, 2, 2, 4, 4}, {CMF, 1, 2, 5, 5}});
   run();
   auto bad = violated();
-  ASSERT_EQ(bad.size(), 1u) << describe(bad[0]);
+  ASSERT_EQ(bad.size(), 1u) << describeAll(bad);
   EXPECT_FALSE(bad[0].x);
   EXPECT_TRUE(isRow(bad[0], side(t[0], 'b'), side(t[1], 'b')));
   EXPECT_EQ(bad[0].value, 1 * LAMBDA);

@@ -1,8 +1,6 @@
 // Layouts for the sweep tests: tile planes built from rectangles of the
-// default technology's layers, the sweep run in both directions, and an
-// independent reading of the rows (terms gathered from the columns, edge
-// coordinates taken from the tiles' own corners) to check them against the
-// input geometry.
+// default technology's layers, the sweep run in both directions, and the rows
+// read back by the independent checker of row_check.h.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -12,6 +10,7 @@
 
 #include "common/scale.h"
 #include "common/switches.h"
+#include "compact/row_check.h"
 #include "compact/sweep.h"
 #include "cs/cs.h"
 #include "designrule/designrule.h"
@@ -24,14 +23,6 @@ inline constexpr long LAMBDA = 40;  // internal units per grid unit (theGlobalSc
 struct Rect {
   int layer;
   long x1, y1, x2, y2;  // in grid units
-};
-
-struct Row {
-  int number = 0;
-  bool x = true;
-  char type = 0;
-  long value = 0;
-  std::vector<std::pair<int, _edge*>> terms;  // coefficient, variable
 };
 
 class SweepTest : public ::testing::Test {
@@ -91,34 +82,11 @@ class SweepTest : public ::testing::Test {
     SWsweepDirection(0, &rhsY);
     sweepOutput = testing::internal::GetCapturedStdout();
     rows.clear();
-    collect(equat_bucket, SWcolumns(1), rhsX, true);
-    collect(equat_bucket_y, SWcolumns(0), rhsY, false);
+    collectRows(equat_bucket, SWcolumns(1), rhsX, true, rows);
+    collectRows(equat_bucket_y, SWcolumns(0), rhsY, false, rows);
   }
 
-  // The coordinate a side has in the input, from its tile.
-  static long coordinate(const _edge* e, bool x) {
-    const _Dtile* t = e->mother_tile;
-    if (x) return e->upward ? t->x1 : TileRight(t);
-    return e->upward ? t->y1 : TileTop(t);
-  }
-
-  static long lhs(const Row& r) {
-    long sum = 0;
-    for (auto& [c, e] : r.terms) sum += c * coordinate(e, r.x);
-    return sum;
-  }
-
-  static bool holds(const Row& r) {
-    long v = lhs(r);
-    return r.type == 'E' ? v == r.value : r.type == 'G' ? v >= r.value : v <= r.value;
-  }
-
-  std::vector<Row> violated() const {
-    std::vector<Row> out;
-    for (const Row& r : rows)
-      if (!holds(r)) out.push_back(r);
-    return out;
-  }
+  std::vector<Row> violated() const { return violatedOf(rows); }
 
   std::vector<Row> rowsOf(bool x) const {
     std::vector<Row> out;
@@ -160,27 +128,4 @@ class SweepTest : public ::testing::Test {
   _rhs_list rhsX, rhsY;
   int lastX = 0;
   std::string sweepOutput;
-
- private:
-  void collect(_adjacency_list** eq, int columns, const _rhs_list& rhs, bool x) {
-    std::map<int, Row> byNumber;
-    for (int k = 0; k < columns; ++k)
-      for (_equation_item* it = eq[k]->head; it; it = it->next)
-        byNumber[it->rank].terms.push_back({it->coeff, eq[k]->the_edge});
-    for (const _rhs_item* r = rhs.head; r; r = r->next) {
-      Row row = byNumber[r->column];
-      row.number = r->column;
-      row.x = x;
-      row.type = r->type;
-      row.value = r->value;
-      rows.push_back(row);
-    }
-  }
 };
-
-inline std::string describe(const Row& r) {
-  std::string s = std::to_string(r.number) + (r.x ? " x:" : " y:");
-  for (auto& [c, e] : r.terms) s += " " + std::to_string(c) + "*" + e->name + "@" + std::to_string(e->sub);
-  s += std::string(" ") + r.type + " " + std::to_string(r.value);
-  return s;
-}
