@@ -1,0 +1,197 @@
+// Critical areas and sensitivity sweeps on planes built here, against a
+// separate model: the union of the pairwise intersections of the nets'
+// rectangles grown by half the defect size, by coordinate compression.
+#include <algorithm>
+#include <map>
+#include <random>
+#include <set>
+#include <vector>
+
+#include "callback/defect_scale.h"
+#include "yield/critical_area.h"
+#include "yield/plot_commands.h"
+#include "yield/sensitivity_sweep.h"
+#include "yield/yield_fixture.h"
+
+namespace {
+struct NetRect {
+  long x1, y1, x2, y2;
+  int net;
+};
+
+// Area (layout units squared) of the union of the boxes.
+double unionArea(const std::vector<NetRect>& boxes) {
+  std::vector<long> xs, ys;
+  for (auto& b : boxes) xs.insert(xs.end(), {b.x1, b.x2}), ys.insert(ys.end(), {b.y1, b.y2});
+  std::sort(xs.begin(), xs.end());
+  xs.erase(std::unique(xs.begin(), xs.end()), xs.end());
+  std::sort(ys.begin(), ys.end());
+  ys.erase(std::unique(ys.begin(), ys.end()), ys.end());
+  double area = 0;
+  for (size_t i = 0; i + 1 < xs.size(); ++i)
+    for (size_t j = 0; j + 1 < ys.size(); ++j) {
+      long cx = xs[i], cy = ys[j];
+      bool in = std::any_of(boxes.begin(), boxes.end(),
+                            [&](const NetRect& b) { return b.x1 <= cx && cx < b.x2 && b.y1 <= cy && cy < b.y2; });
+      if (in) area += double(xs[i + 1] - xs[i]) * double(ys[j + 1] - ys[j]);
+    }
+  return area;
+}
+
+// Where a defect of size d bridges two different nets: pairwise intersections
+// of the rectangles grown by d/2.
+double bridgeModel(const std::vector<NetRect>& rects, long d) {
+  const long h = d / 2;
+  std::vector<NetRect> pieces;
+  for (size_t i = 0; i < rects.size(); ++i)
+    for (size_t j = i + 1; j < rects.size(); ++j) {
+      const NetRect &a = rects[i], &b = rects[j];
+      if (a.net == b.net) continue;
+      long x1 = std::max(a.x1, b.x1) - h, x2 = std::min(a.x2, b.x2) + h;
+      long y1 = std::max(a.y1, b.y1) - h, y2 = std::min(a.y2, b.y2) + h;
+      if (x1 < x2 && y1 < y2) pieces.push_back({x1, y1, x2, y2, 0});
+    }
+  return unionArea(pieces);
+}
+
+class CriticalAreaTest : public YieldTest {
+ protected:
+  // Plane 0 (the active layer, empty here) and plane 1 holding the layer under test.
+  void SetUp() override {
+    YieldTest::SetUp();
+    DlayerNum = 2;
+    for (int p = 0; p < 2; ++p) {
+      DlayerTile[p].layer = static_cast<short>(p + 1);
+      DlayerTile[p].layertile = Init1LayerCS();
+      DlayerTile[p].crittile = Init1LayerCS();
+      DlayerTile[p].bordertile = frameTop(DlayerTile[p].crittile);
+    }
+  }
+  static _Dtile* frameTop(_Dtile* centre) { return centre->rt; }
+
+  void build(const std::vector<NetRect>& rects) {
+    for (auto& r : rects) {
+      _rects box{r.x1, r.y1, r.x2, r.y2, nullptr};
+      Stitch = DlayerTile[1].layertile;
+      Put1BoxCS(&box, 2, 1);
+      DlayerTile[1].layertile = Stitch;
+    }
+    // Nets as an extraction would number them: every solid tile gets the
+    // net of the rectangle holding its lower-left corner.
+    Stitch = DlayerTile[1].layertile;
+    _Dtilelist* all = nullptr;
+    AreaEnum(-GC_INFINITY, -GC_INFINITY, GC_INFINITY, GC_INFINITY, &all, 0);
+    for (_Dtilelist* c = all; c; c = c->next)
+      for (auto& r : rects)
+        if (TisSolid(c->tile) && r.x1 <= c->tile->x1 && c->tile->x1 < r.x2 && r.y1 <= c->tile->y1 &&
+            c->tile->y1 < r.y2)
+          c->tile->node = r.net;
+    FreeList(all);
+  }
+  static float micron2(double units2) { return static_cast<float>(units2 / (double(theGlobalScale) * theGlobalScale)); }
+};
+
+// Random non-touching rectangles of a few nets; rectangles of one net may overlap.
+std::vector<NetRect> randomLayout(std::mt19937& rng, long unit) {
+  std::vector<NetRect> rects;
+  std::uniform_int_distribution<long> pos(0, 40), len(1, 8);
+  std::uniform_int_distribution<int> net(1, 4);
+  for (int tries = 0; rects.size() < 14 && tries < 400; ++tries) {
+    NetRect r{pos(rng) * unit, pos(rng) * unit, 0, 0, net(rng)};
+    r.x2 = r.x1 + len(rng) * unit, r.y2 = r.y1 + len(rng) * unit;
+    bool ok = true;
+    for (auto& o : rects)  // different nets keep at least one unit apart
+      if (o.net != r.net && r.x1 < o.x2 + unit && o.x1 < r.x2 + unit && r.y1 < o.y2 + unit && o.y1 < r.y2 + unit)
+        ok = false;
+    if (ok) rects.push_back(r);
+  }
+  return rects;
+}
+}  // namespace
+
+TEST_F(CriticalAreaTest, BridgeAreaIsTheUnionOfGrownPairIntersections) {
+  std::mt19937 rng(7);
+  const long unit = theGlobalScale / 2;
+  for (int layout = 0; layout < 6; ++layout) {
+    SetUp();
+    auto rects = randomLayout(rng, unit);
+    build(rects);
+    frame(-100 * unit, -100 * unit, 200 * unit, 200 * unit);
+    for (long d : {0L, unit, 3 * unit, 5 * unit + 2, 12 * unit}) {
+      float got = DYcritAreaS(1, d, -GC_INFINITY, -GC_INFINITY, GC_INFINITY, GC_INFINITY, DY_SWEEP_POINT);
+      EXPECT_NEAR(got, micron2(bridgeModel(rects, d)), 1e-3 * (1 + got)) << "layout " << layout << " d " << d;
+    }
+    // Marks and the critical plane are left clean: the same call gives the same area.
+    float again = DYcritAreaS(1, 3 * unit, -GC_INFINITY, -GC_INFINITY, GC_INFINITY, GC_INFINITY, DY_SWEEP_POINT);
+    EXPECT_NEAR(again, micron2(bridgeModel(rects, 3 * unit)), 1e-3 * (1 + again));
+    TearDown();
+  }
+}
+
+TEST_F(CriticalAreaTest, SweepSensitivityIsTheCriticalFractionAtEachSize) {
+  std::mt19937 rng(11);
+  const long unit = theGlobalScale / 2;
+  auto rects = randomLayout(rng, unit);
+  build(rects);
+  frame(-10 * unit, -10 * unit, 60 * unit, 60 * unit);
+  const double layout = micron2(70.0 * unit * 70.0 * unit);
+  std::vector<float> want;
+  for (long d = theMinDefectSize; d <= theMaxDefectSize; d += theStep)
+    want.push_back(static_cast<float>(std::min<double>(micron2(bridgeModel(rects, d)), layout) / layout));
+  ASSERT_EQ(DYsweepShorts(1), 1);
+  ASSERT_EQ(Fsensitivity.n, static_cast<int>(want.size()));
+  for (int i = 0; i < Fsensitivity.n; ++i) {
+    EXPECT_FLOAT_EQ(Fsensitivity.x[i], static_cast<float>(i + 1));
+    EXPECT_NEAR(Fsensitivity.y[i], want[i], 1e-4) << "size " << i + 1;
+  }
+  EXPECT_EQ(DIscaleValue(), 100) << "the scale shows the last size, 10 microns";
+}
+
+TEST_F(CriticalAreaTest, CriticalAreaBeyondTheLayoutIsClampedToSensitivityOne) {
+  const long g = theGlobalScale;
+  build({{0, 0, 10 * g, 2 * g, 1}, {0, 3 * g, 10 * g, 5 * g, 2}});
+  frame(0, 0, 10 * g, 5 * g);
+  ::testing::internal::CaptureStdout();
+  float crit = DYcritAreaS(1, 20 * g, -GC_INFINITY, -GC_INFINITY, GC_INFINITY, GC_INFINITY, DY_REPORT);
+  EXPECT_EQ(::testing::internal::GetCapturedStdout(), "Critical Area: 50.000000\n");
+  EXPECT_FLOAT_EQ(crit, 50.0f);
+  EXPECT_STREQ(GClastMessage(),
+               "Defect Size : 20.000 micron\n\t\tCritical Area : 50.000 micron x micron\n\t\tLayout Area : 50.000 "
+               "micron x micron\n\t\tSensitivity : 1.000.");
+  // Below the clamp: two parallel wires 1 micron apart, defect 3: (10 + 3) x (3 - 1).
+  DYcritAreaS(1, 3 * g, -GC_INFINITY, -GC_INFINITY, GC_INFINITY, GC_INFINITY, DY_SWEEP_POINT);
+  ASSERT_EQ(Fsensitivity.n, 1);
+  EXPECT_FLOAT_EQ(Fsensitivity.y[0], 26.0f / 50.0f);
+}
+
+TEST_F(CriticalAreaTest, BreakAreaOfAWireBetweenTwoBlocks) {
+  // An H: two blocks joined by a wire 2 microns wide and 10 long.
+  const long g = theGlobalScale;
+  build({{-5 * g, -5 * g, 0, 7 * g, 1}, {0, 0, 10 * g, 2 * g, 1}, {10 * g, -5 * g, 15 * g, 7 * g, 1}});
+  frame(-5 * g, -5 * g, 15 * g, 7 * g);
+  auto opens = [&](long d) {
+    return DYcritAreaO(1, d, -GC_INFINITY, -GC_INFINITY, GC_INFINITY, GC_INFINITY, DY_SWEEP_POINT);
+  };
+  EXPECT_FLOAT_EQ(opens(1 * g), 0.0f);
+  EXPECT_FLOAT_EQ(opens(2 * g), 0.0f) << "a defect as wide as the wire just touches both sides";
+  EXPECT_FLOAT_EQ(opens(3 * g), 13.0f * 1.0f);  // (10 + d) x (d - 2)
+  EXPECT_FLOAT_EQ(opens(4 * g), 14.0f * 2.0f);
+  ASSERT_EQ(Fsensitivity.n, 4);
+  EXPECT_FLOAT_EQ(Fsensitivity.y[3], 28.0f / 240.0f);
+}
+
+TEST_F(CriticalAreaTest, EmptySweepAndMissingPreconditions) {
+  theMinDefectSize = 5 * theGlobalScale;
+  theMaxDefectSize = 2 * theGlobalScale;
+  ASSERT_EQ(DYsweepShorts(1), 1);
+  EXPECT_EQ(Fsensitivity.n, 0);
+  activate("CMF", 1.0f, 10.0f, 1.0f, 1.0f);
+  EXPECT_EQ(DYpof(), 0);
+  EXPECT_STREQ(GClastMessage(), "Warning: No data available to view the POF.");
+  EXPECT_EQ(DYanaShort(), 0);
+  EXPECT_STREQ(GClastMessage(), "Warning: Do circuit extraction first.");
+  EXPECT_EQ(DYanaOpen(), 0);
+  EXPECT_EQ(DYcritCompS(), 0);
+  EXPECT_EQ(DYcritCompO(), 0);
+  EXPECT_STREQ(GClastMessage(), "Warning: Do circuit extraction first.");
+}
