@@ -24,7 +24,9 @@
 #include "callback/pane_commands.h"
 #include "event/recording.h"
 #include "view/view.h"
+#include "yield/critical_area.h"
 #include "yield/plot_commands.h"
+#include "yield/sensitivity_sweep.h"
 
 extern char** environ;
 
@@ -104,16 +106,16 @@ const _Actionindex DactionIndex[DI_ACTION_COUNT] = {
     {"f.DFshowOpen", nullptr, nullptr, DFshowOpen},
     {"f.DExNameNet", nullptr, DExNameNet, nullptr},
     {"f.GCdump", nullptr, nullptr, GCdump},
-    {"f.DYcritCompS", nullptr, nullptr, NullAction},  // DYcritCompS (action2)
-    {"f.DYcritCompO", nullptr, nullptr, NullAction},  // DYcritCompO (action2)
+    {"f.DYcritCompS", nullptr, nullptr, DYcritCompS},
+    {"f.DYcritCompO", nullptr, nullptr, DYcritCompO},
     {"f.DFexLayersS", nullptr, nullptr, DFexLayersS},
     {"f.DFexLayersP", nullptr, nullptr, DFexLayersP},
     {"f.DFexLayersO", nullptr, nullptr, DFexLayersO},
     {"f.DYdx", nullptr, nullptr, DYdx},
     {"f.DYCarea", nullptr, nullptr, DYCarea},
     {"f.DYpof", nullptr, nullptr, DYpof},
-    {"f.DYanaShort", nullptr, nullptr, NullAction},  // DYanaShort (action2)
-    {"f.DYanaOpen", nullptr, nullptr, NullAction},  // DYanaOpen (action2)
+    {"f.DYanaShort", nullptr, nullptr, DYanaShort},
+    {"f.DYanaOpen", nullptr, nullptr, DYanaOpen},
     {"f.DIsetForm", DIsetForm, nullptr, nullptr},
     {"f.DIstartPB", nullptr, nullptr, DIstartPB},
     {"f.DIendPB", nullptr, nullptr, DIendPB},

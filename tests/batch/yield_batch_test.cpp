@@ -1,6 +1,7 @@
 // Yield commands and plot files through the real batch program.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 
@@ -33,4 +34,42 @@ TEST(YieldBatch, PlotCommandsWithoutDataWarnAndWriteNothing) {
   EXPECT_TRUE(has(r.err, "Warning: No active layer, select one.\n")) << r.err;
   EXPECT_TRUE(has(r.err, "Warning: Select an active layer first.\n")) << r.err;
   EXPECT_TRUE(std::filesystem::is_empty(dir));
+}
+
+TEST(YieldBatch, SweepsOverTheAmplifierWritePlotsAndReports) {
+  std::string dir = CVscratchDir();
+  std::string script = "f.DIldLayout " + std::string(CORVID_SOURCE_DIR) +
+                       "/examples/amplifier.cif\n"
+                       "f.DYanaShort\n"  // refused: no active layer yet
+                       "layer CMF\n"
+                       "f.DIsetForm MinSize 4\nf.DIsetForm MaxSize 12\nf.DIsetForm Step 2\n"
+                       "f.DYanaShort\nf.DYCarea\nf.DYpof\nf.DYyx\n"
+                       "plots svg\nf.DYanaOpen\nf.DYCarea\n"
+                       "scale 30\nf.DYcritCompS\nf.DYcritCompO\n";
+  CVrunResult r = batch(script, dir);
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(has(r.err, "Warning: No active layer, select one.\n")) << r.err;
+  size_t steps = 0;
+  for (size_t at = r.err.find("Message: One step done."); at != std::string::npos;
+       at = r.err.find("Message: One step done.", at + 1))
+    ++steps;
+  EXPECT_EQ(steps, 10u) << "5 sizes from 4 to 12 microns, twice";
+  EXPECT_TRUE(has(r.err, "Analyzing layout sensitivity for missing materials done.")) << r.err;
+  EXPECT_TRUE(has(r.err, "Analyzing layout sensitivity for extra materials done.")) << r.err;
+  EXPECT_TRUE(has(r.err, "Defect Size : 3.000 micron\n\t\tCritical Area : ")) << r.err;
+  EXPECT_TRUE(has(r.out, "Possibility of failure: ")) << r.out;
+  size_t critLines = 0;
+  for (size_t at = r.out.find("Critical Area: "); at != std::string::npos; at = r.out.find("Critical Area: ", at + 1))
+    ++critLines;
+  EXPECT_EQ(critLines, 6u) << "every bridge size and the window command";
+  namespace fs = std::filesystem;
+  for (const char* f : {"sensitivity.png", "sensitivity.svg", "pof.png", "yield.png"})
+    EXPECT_TRUE(fs::exists(dir + "/" + f)) << f;
+  std::string csv = CVreadFile(dir + "/sensitivity.csv");  // the break sweep, written last
+  EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 6) << csv;
+  EXPECT_EQ(csv.rfind("defect_size_um,sensitivity\n4,0\n6,", 0), 0u) << "4 micron wires are cut by larger defects";
+  EXPECT_FALSE(has(csv, "\n12,0\n")) << csv;
+  std::string yield = CVreadFile(dir + "/yield.csv");
+  EXPECT_EQ(std::count(yield.begin(), yield.end(), '\n'), 21) << yield;
+  EXPECT_FALSE(has(yield, "\n2000,1\n")) << "bridges at the larger sizes lower the yield";
 }
