@@ -5,72 +5,32 @@
 // Run each size in its own process for clean memory figures, e.g.
 //   bench_extract_load --benchmark_filter=/100000
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
 #include <malloc.h>
-#include <unistd.h>
 
-#include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <ctime>
 #include <string>
 
-#include "../tests/support/circuit_layouts.h"
-#include "batch/batch_startup.h"
-#include "common/switches.h"
-#include "cs/cs.h"
+#include "array_session.h"
 #include "cifc/cif.h"
 #include "common/flatten.h"
+#include "cs/cs.h"
 #include "extract/load_layout.h"
 #include "extract/net.h"
 #include "extract/transistor.h"
 
 namespace {
-void startOnce() {
-  static bool started = false;
-  if (started) return;
-  setenv("SYSRC", CORVID_SOURCE_DIR "/lib/corvidrc", 0);
-  BAstartup();
-  Silently = 1;
-  started = true;
-}
-
-std::string arrayFile(long transistors, long* rects) {
-  long inverters = transistors / 2;
-  int rows = static_cast<int>(std::lround(std::sqrt(static_cast<double>(inverters))));
-  int columns = static_cast<int>((inverters + rows - 1) / rows);
-  CvLayout l;
-  l.inverterArray(rows, columns);
-  *rects = static_cast<long>(l.rects.size());
-  std::string path = "/tmp/corvid_bench_array_" + std::to_string(transistors) + ".cif";
-  if (!l.writeCif(path)) abort();
-  return path;
-}
-
 double heapMegabytes() {
   struct mallinfo2 m = mallinfo2();
   return static_cast<double>(m.uordblks + m.hblkhd) / (1024.0 * 1024.0);
 }
 
-// The load prints a few lines per transistor on standard output; they go to
-// /dev/null while it runs.
-void quietLoad(const std::string& path) {
-  fflush(stdout);
-  int saved = dup(1);
-  int null = open("/dev/null", O_WRONLY);
-  dup2(null, 1);
-  close(null);
-  DIacceptLayout(path.c_str());
-  fflush(stdout);
-  dup2(saved, 1);
-  close(saved);
-}
-
 void BM_WholeLoad(benchmark::State& state) {
-  startOnce();
+  CVstartBatch();
   long rects = 0;
-  std::string path = arrayFile(state.range(0), &rects);
-  for (auto _ : state) quietLoad(path);
+  std::string path = "/tmp/corvid_bench_array_" + std::to_string(state.range(0)) + ".cif";
+  CVwriteArray(state.range(0), path, &rects);
+  for (auto _ : state) CVquietly([&] { DIacceptLayout(path.c_str()); });
   if (TransNum < state.range(0)) state.SkipWithError("fewer transistors than generated");
   state.counters["transistors"] = TransNum;
   state.counters["rects"] = static_cast<double>(rects);
@@ -84,16 +44,11 @@ void BM_WholeLoad(benchmark::State& state) {
 double cpuSeconds() { return static_cast<double>(clock()) / CLOCKS_PER_SEC; }
 
 void BM_LoadSteps(benchmark::State& state) {
-  startOnce();
-  long rects = 0;
-  std::string path = arrayFile(state.range(0), &rects);
+  CVstartBatch();
+  std::string path = "/tmp/corvid_bench_array_" + std::to_string(state.range(0)) + ".cif";
+  CVwriteArray(state.range(0), path);
   double read = 0, flatten = 0, planes = 0, extract = 0;
-  for (auto _ : state) {
-    fflush(stdout);
-    int saved = dup(1);
-    int null = open("/dev/null", O_WRONLY);
-    dup2(null, 1);
-    close(null);
+  for (auto _ : state) CVquietly([&] {
     double t0 = cpuSeconds();
     DExInit();
     GCfreeCS();
@@ -109,11 +64,8 @@ void BM_LoadSteps(benchmark::State& state) {
     DExVerifyNets();
     DExCrtNameTb();
     double t4 = cpuSeconds();
-    fflush(stdout);
-    dup2(saved, 1);
-    close(saved);
     read += t1 - t0, flatten += t2 - t1, planes += t3 - t2, extract += t4 - t3;
-  }
+  });
   state.counters["read_s"] = read;
   state.counters["flatten_s"] = flatten;
   state.counters["planes_s"] = planes;
