@@ -1,4 +1,5 @@
 #include <cstdio>
+#include <unordered_set>
 #include <vector>
 
 #include "common/memory.h"
@@ -13,6 +14,10 @@ _DtransList* TransList = nullptr;
 int RecordTerm = 0;
 
 namespace {
+// The transistors of TransList, so that recording one is not a walk of the
+// list: a retrace of a rail net meets every transistor on it many times.
+std::unordered_set<const _Dtransistor*> recordedTrans;
+
 void record(_Dtile* tile) {
   if (RecordTerm == 1) DErecordTrans(DExTileTransistor(tile));
 }
@@ -46,8 +51,8 @@ _Dtilelist* TlistCat(_Dtilelist* list, _Dtilelist* links, long n) {
 
 void DErecordTrans(_Dtransistor* transistor) {
   if (!transistor) return;
-  for (_DtransList* c = TransList; c; c = c->next)
-    if (c->transistor == transistor) return;
+  if (!TransList) recordedTrans.clear();
+  if (!recordedTrans.insert(transistor).second) return;
   _DtransList* c = GCnew<_DtransList>();
   c->transistor = transistor;
   c->next = TransList;
@@ -55,6 +60,7 @@ void DErecordTrans(_Dtransistor* transistor) {
 }
 
 void DExFreeTransList() {
+  recordedTrans.clear();
   while (TransList) {
     _DtransList* next = TransList->next;
     GCdelete(TransList);

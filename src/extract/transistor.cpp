@@ -214,6 +214,14 @@ _Dtile* DExGatePolyTile(const _Dtransistor* t) {
   if (!t || !t->Tgate) return nullptr;
   int plane = DExPlaneOfLayer(t->Tgate->type & 0xFF);
   if (plane < 0) return nullptr;
+  // Start beside the gate when its poly tile is known: from the plane's last
+  // search tile, a walk to another column of an array crosses the tall space
+  // strip between columns and then the whole column, which made the fault
+  // commands' walk over all transistors grow faster than the layout.
+  if (t->Pgate && plane == DExPlaneIndex("CPG")) {
+    Stitch = t->Pgate;
+    return PointFind(t->Tgate->x1 + 1, t->Tgate->y1 + 1);
+  }
   return DExFind(plane, t->Tgate->x1 + 1, t->Tgate->y1 + 1);
 }
 

@@ -339,6 +339,9 @@ TEST_F(BreakReference, WireFeedingTwoGates) {
                {"CMF", 75, 295, 85, 315, "-", cut},  // end of the drain metal
            });
   EXPECT_GE(agreedBreaks(c), 2);  // the poly wire and the drain metal; the strip between the gates
+  Comparison none = compare("CMF", 8 * L, 10 * L, 0);  // a point defect cuts nothing
+  check(none, {});
+  EXPECT_TRUE(none.weights.empty());
 }
 
 TEST_F(BreakReference, InverterChainStageToStage) {
