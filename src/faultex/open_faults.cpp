@@ -9,6 +9,7 @@
 #include <cstring>
 #include <map>
 #include <memory>
+#include <unordered_map>
 
 #include "common/cputime.h"
 #include "common/memory.h"
@@ -40,6 +41,16 @@ NetInProgress current;
 // distinct effects the cuts share.
 std::map<std::vector<_Dtile*>, std::unique_ptr<DFbreak>> BreakList;
 std::vector<_Dfopen*> effects;
+// For each boundary space tile, the net tile it was found beside. Searches
+// around a space tile start there: a space tile may be a strip as tall as a
+// whole array, and a search leaving it sideways walks the next column from
+// its far end.
+std::unordered_map<const _Dtile*, _Dtile*> besideOf;
+
+_Dtile* searchStart(_Dtile* space) {
+  auto found = besideOf.find(space);
+  return found == besideOf.end() ? space : found->second;
+}
 // Transistor number -> channel class (0 P, 1 N), built once per command.
 std::vector<signed char> channelOfNumber;
 
@@ -124,9 +135,10 @@ _box shrunk(const _box& b) {
 // One candidate cut between space tiles b and x (through w when given).
 void tryCut(_Dtile* b, _Dtile* x, _Dtile* w, const _box& gap, long d) {
   _box inner = shrunk(gap);
-  Stitch = b;
+  _Dtile* start = searchStart(b);
+  Stitch = start;
   if (DFspaceTinArea(&inner, current.net, nullptr)) return;
-  _Dtilelist* cut = DFenumerate(b, gap.x1, gap.y1, gap.x2, gap.y2);
+  _Dtilelist* cut = DFenumerate(start, gap.x1, gap.y1, gap.x2, gap.y2);
   _Dtile* solid = nullptr;
   for (_Dtilelist* c = cut; c && !solid; c = c->next)
     if (TisSolid(c->tile)) solid = c->tile;
@@ -135,7 +147,7 @@ void tryCut(_Dtile* b, _Dtile* x, _Dtile* w, const _box& gap, long d) {
   const int plane = DFlayerIndex(solid->type & 0xFF);
   _box* area = DFcrtArea(b, x, w, d);
   if (!area) return;
-  Stitch = b;
+  Stitch = start;
   const DFbreak* effect = DFextOpen(&gap, current.terms, current.tiles);
   if (effect) {
     Stitch = DlayerTile[plane].crittile;
@@ -152,7 +164,7 @@ void pairsOf(_Dtile* b, long d) {
   const long x1 = std::max(b->x1 - d, current.bounds.x1 - d - 1), x2 = std::min(TileRight(b) + d, current.bounds.x2 + d + 1);
   const long y1 = std::max(b->y1 - d, current.bounds.y1 - d - 1), y2 = std::min(TileTop(b) + d, current.bounds.y2 + d + 1);
   if (x1 >= x2 || y1 >= y2) return;
-  _Dtilelist* near = DFenumerate(b, x1, y1, x2, y2);
+  _Dtilelist* near = DFenumerate(searchStart(b), x1, y1, x2, y2);
   for (_Dtilelist* c = near; c && !current.abandon; c = c->next) {
     _Dtile* x = c->tile;
     if (x == b || TisSolid(x) || x->node != 1 || (x->processed & USED_FIRST)) continue;
@@ -161,7 +173,7 @@ void pairsOf(_Dtile* b, long d) {
     if (DFvertPosition(b, x)) {
       tryCut(b, x, nullptr, *gap, d);
     } else {
-      _Dtilelist* inGap = DFenumerate(b, gap->x1, gap->y1, gap->x2, gap->y2);
+      _Dtilelist* inGap = DFenumerate(searchStart(b), gap->x1, gap->y1, gap->x2, gap->y2);
       for (_Dtilelist* g = inGap; g && !current.abandon; g = g->next) {
         _Dtile* w = g->tile;
         if (!onNet(w) || TisElement(w)) continue;
@@ -308,6 +320,7 @@ _Dtilelist* DFxBSTiles(_Dtilelist* tiles, int plane) {
         if (!TisSolid(n->tile) && n->tile->node != 1) {
           n->tile->node = 1;
           spaces = TileToList(spaces, n->tile);
+          besideOf[n->tile] = t;
         }
       FreeList(nbs);
     }
@@ -333,6 +346,7 @@ void DFproc1NetO(_Dtilelist* tiles, _DtermList* terms, int plane, long d) {
     c->tile->processed = 0;
   }
   FreeList(spaces);
+  besideOf.clear();
 }
 
 void DFmissLayers(int plane, long d) {
