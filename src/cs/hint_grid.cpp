@@ -41,17 +41,25 @@ void CShintsBegin(const _box& frame, long rects) {
   grid.side = std::clamp(static_cast<long>(std::sqrt(static_cast<double>(std::max(rects, 1L)) / 4)), 1L, 1024L);
   grid.cellW = std::max(1L, (frame.x2 - frame.x1) / grid.side + 1);
   grid.cellH = std::max(1L, (frame.y2 - frame.y1) / grid.side + 1);
-  for (auto& cells : grid.cells) cells.assign(static_cast<size_t>(grid.side * grid.side), nullptr);
 }
 
 void CShintsEnd() {
   for (int p = 0; p < CS_MAX_PLANES; ++p) {
     for (_Dtile* t : grid.cells[p])
       if (t) t->node = 0;
-    grid.cells[p].clear();
+    std::vector<_Dtile*>().swap(grid.cells[p]);
   }
   grid.active = false;
 }
+
+namespace {
+// A start in the same column of tiles as the target: with vertical strips a
+// walk up or down a column is short, while a walk that crosses a tall strip
+// sideways enters the next column at its far end (the top when going right,
+// the bottom when going left) and climbs the whole column.
+bool overColumn(const _Dtile* t, long x) { return t->x1 < x && x <= TileRight(t); }
+constexpr int CANDIDATES = 4;
+}  // namespace
 
 _Dtile* CShint(int plane, long x, long y, _Dtile* fallback) {
   if (!grid.active || plane < 0 || plane >= CS_MAX_PLANES || grid.cells[plane].empty()) return fallback;
@@ -60,20 +68,34 @@ _Dtile* CShint(int plane, long x, long y, _Dtile* fallback) {
   auto at = [&](long c, long r) -> _Dtile* {
     return c < 0 || r < 0 || c >= grid.side || r >= grid.side ? nullptr : cells[r * grid.side + c];
   };
-  for (long d = 0; d <= REACH; ++d) {
-    if (_Dtile* t = at(cx, cy - d)) return t;
-    if (_Dtile* t = at(cx, cy + d)) return t;
+  _Dtile* first = nullptr;
+  int seen = 0;
+  // True when the search may stop: `t` lies over x, or enough were seen.
+  auto consider = [&](_Dtile* t) {
+    if (!t) return false;
+    if (!first) first = t;
+    return overColumn(t, x) || ++seen >= CANDIDATES;
+  };
+  auto chosen = [&](_Dtile* t) { return overColumn(t, x) ? t : first; };
+  if (_Dtile* t = at(cx, cy); consider(t)) return chosen(t);
+  if (fallback && overColumn(fallback, x)) return fallback;
+  for (long d = 1; d <= REACH; ++d) {
+    if (_Dtile* t = at(cx, cy - d); consider(t)) return chosen(t);
+    if (_Dtile* t = at(cx, cy + d); consider(t)) return chosen(t);
   }
   for (long d = 1; d <= 2; ++d)
     for (long r = cy - 1; r <= cy + 1; ++r) {
-      if (_Dtile* t = at(cx - d, r)) return t;
-      if (_Dtile* t = at(cx + d, r)) return t;
+      if (_Dtile* t = at(cx - d, r); consider(t)) return chosen(t);
+      if (_Dtile* t = at(cx + d, r); consider(t)) return chosen(t);
     }
-  return fallback;
+  return first ? first : fallback;
 }
 
 void CShintRecord(int plane, long x, long y, _Dtile* tile) {
-  if (!grid.active || !tile || plane < 0 || plane >= CS_MAX_PLANES || grid.cells[plane].empty()) return;
+  if (!grid.active || !tile || plane < 0 || plane >= CS_MAX_PLANES) return;
+  // Grids are made for the planes that are built: 32 grids of a
+  // million-rectangle layout would take tens of megabytes to clear.
+  if (grid.cells[plane].empty()) grid.cells[plane].assign(static_cast<size_t>(grid.side * grid.side), nullptr);
   if (tile->node > 0) release(static_cast<int>(tile->node >> CELL_BITS), (tile->node & ((1L << CELL_BITS) - 1)) - 1);
   long cell = cellOf(x, y);
   release(plane, cell);

@@ -3,8 +3,9 @@
 // only its corner stitches: every crossing lands at the top or bottom of the
 // next column. Rectangles come in list order, not in an order that suits the
 // walk, so building keeps, per plane, a coarse grid of recently touched tiles
-// and starts each search from the one nearest its target. Where a search
-// starts never changes what it finds.
+// and starts each search from one near its target, preferring a tile over the
+// target's x (the same column). Where a search starts never changes what it
+// finds.
 #pragma once
 #include "cs/cs.h"
 
@@ -12,7 +13,8 @@
 void CShintsBegin(const _box& frame, long rects);
 // Drops the grids and the marks they left on tiles.
 void CShintsEnd();
-// A tile of plane `plane` near (x, y), or `fallback`.
+// A tile of plane `plane` near (x, y), or `fallback`: a nearby tile whose x
+// range holds x if there is one (`fallback` too qualifies), else the nearest.
 _Dtile* CShint(int plane, long x, long y, _Dtile* fallback);
 // Remembers `tile` (of plane `plane`) as the tile near (x, y).
 void CShintRecord(int plane, long x, long y, _Dtile* tile);
