@@ -272,12 +272,34 @@ void GCcairoCanvas::drawArc(GCpen pen, int x, int y, int w, int h, int angle1, i
 }
 
 void GCcairoCanvas::drawString(GCpen pen, int x, int y, const char* text) {
-  paint(pen, true, [&](cairo_t* c) {
+  auto font = [&](cairo_t* c) {
     cairo_select_font_face(c, "monospace", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
     cairo_set_font_size(c, fontSize_);
-    cairo_move_to(c, x, y);
-    cairo_text_path(c, text);
-  });
+  };
+  if (pen == GC_PEN_XOR) {
+    paint(pen, true, [&](cairo_t* c) {
+      font(c);
+      cairo_move_to(c, x, y);
+      cairo_text_path(c, text);
+    });
+    return;
+  }
+  // Glyphs through Cairo's glyph cache: a fitted extraction draws a name per
+  // transistor and net, and outlining each string as a path costs far more.
+  cairo_save(cr_);
+  cairo_pattern_t* stipple = pen == GC_PEN_LAYER && stippled_ && layer_ >= 0 ? layerStipple() : nullptr;
+  if (stipple)
+    cairo_set_source(cr_, stipple);
+  else
+    applySource(pen);
+  font(cr_);
+  cairo_font_options_t* options = cairo_font_options_create();
+  cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_NONE);
+  cairo_set_font_options(cr_, options);
+  cairo_font_options_destroy(options);
+  cairo_move_to(cr_, x, y);
+  cairo_show_text(cr_, text);
+  cairo_restore(cr_);
 }
 
 void GCcairoCanvas::copyArea(GCanvas* to, int sx, int sy, int w, int h, int dx, int dy) {
