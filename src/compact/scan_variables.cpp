@@ -36,7 +36,7 @@ std::unordered_map<_Dtile*, _Dtransistor*> gateTiles() {
 }
 
 void addTile(_Dtile* tile, _DlayerTile& plane, const std::unordered_map<_Dtile*, _Dtransistor*>& gates) {
-  tile->layer = &plane;
+  TileSetLayer(tile, &plane);
   const long left = tile->x1, bottom = tile->y1, right = TileRight(tile), top = TileTop(tile);
   _edge* l = makeEdge(left, bottom, left, top, 1, tile, plane, 1);
   _edge* r = makeEdge(right, bottom, right, top, 0, tile, plane, 1);
@@ -81,7 +81,7 @@ void scan_toget_variables() {
     AreaEnum(-GC_INFINITY, -GC_INFINITY, GC_INFINITY, GC_INFINITY, &tiles, 0);
     for (_Dtilelist* c = tiles; c; c = c->next) {
       if (!TisSolid(c->tile))
-        c->tile->layer = nullptr;
+        TileSetLayer(c->tile, nullptr);
       else
         addTile(c->tile, *plane, gates);
     }

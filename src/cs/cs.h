@@ -21,11 +21,16 @@ inline constexpr unsigned short CS_ELEMENT = 0xFF00;
 inline constexpr int CS_MAX_PLANES = 32;
 
 // One tile. The upper-right corner is not stored: right = tr->x1, top = rt->y1.
-// Fields are grouped by size (pointers and longs first, then the marks) so
-// that a tile takes 136 bytes; a million-rectangle layout makes millions.
+// A million-rectangle layout makes millions of tiles, so the record is kept
+// small: coordinates and the net number are 32-bit (all plane coordinates lie
+// within +-2^30), the plane is an index into DlayerTile, and the fields that
+// only later stages write (squeeze cells, the net name) live beside the tile
+// in a table of their own (CStileCold), made only for the tiles that need them.
 struct _Dtile {
-  long x1, y1;
-  long node;              // net: 0 none, > 0 net number, -1 new half of a split
+  int x1, y1;
+  int node;               // net: 0 none, > 0 net number, -1 new half of a split
+  unsigned short type;    // 31 space, 30 frame, else solid; >= 256 element (0xFF00 | layer)
+  short processed;        // visit mark
   _Dtile* rt;             // above: rightmost of those touching the top edge
   _Dtile* tr;             // right: topmost of those touching the right edge
   _Dtile* lb;             // below: leftmost of those touching the bottom edge
@@ -33,21 +38,31 @@ struct _Dtile {
   _Dtilelist* lower;      // contact links to the plane below
   _Dtilelist* upper;      // contact links to the plane above (fault record in critical planes)
   _Dtile* next;           // chain link for the extractors
-  _DlayerTile* layer;     // plane the tile belongs to
-  SQCELL_item* resize_cell;
-  SQCELL_item* resize_cell_LR;
-  SQCELL_item* resize_cell_TB;
-  unsigned short type;    // 31 space, 30 frame, else solid; >= 256 element (0xFF00 | layer)
-  short processed;        // visit mark
+  // Plane the tile belongs to, as its index in DlayerTile plus one (0: none);
+  // read and set it through TileLayer / TileSetLayer.
+  unsigned char layer;
   // Small marks in one byte each: they only ever hold a few values.
+  signed char activeDev : 7;    // 1 gate, 2 source/drain, 3 gate-layer over gate, 4 beside it
+  bool passiveDev : 1;
   unsigned char tran_sharing;   // copied to the new half on splits; nothing sets it
   signed char drainsourcegate;  // 1 on gate tiles reached by the RC graph
   signed char substrate_flag;   // substrate extraction mark
-  signed char activeDev : 7;    // 1 gate, 2 source/drain, 3 gate-layer over gate, 4 beside it
-  bool passiveDev : 1;
+};
+static_assert(sizeof(_Dtile) == 80, "tile record grew");
+
+// The fields of a tile that only later stages write, kept out of the record.
+struct _DtileCold {
+  SQCELL_item* resize_cell;
+  SQCELL_item* resize_cell_LR;
+  SQCELL_item* resize_cell_TB;
   char nodename[16];
 };
-static_assert(sizeof(_Dtile) == 136, "tile record grew");
+// The tile's cold fields, or null while none was ever written.
+_DtileCold* CStileCold(const _Dtile* tile);
+// The tile's cold fields, made zero-filled on first use; they go with the tile
+// (FreeTile) and with the planes (CSreset, GCfreeCS).
+_DtileCold& CStileColdMake(_Dtile* tile);
+long CScoldTiles();  // tiles that have cold fields
 
 struct _DlayerTile {
   _box frame;             // bounding box of the layout the planes were built from
@@ -67,6 +82,12 @@ extern int DlayerNum;
 extern _Dtile* Stitch;         // search hint: every plane operation starts and ends here
 extern _Dtile* CurrentStitch;  // plane chosen for the navigation commands
 extern _DlayerTile* CLayer;    // plane being built (progress counter)
+
+// The plane a tile belongs to (an entry of DlayerTile), or null.
+inline _DlayerTile* TileLayer(const _Dtile* t) { return t->layer ? &DlayerTile[t->layer - 1] : nullptr; }
+inline void TileSetLayer(_Dtile* t, const _DlayerTile* plane) {
+  t->layer = plane ? static_cast<unsigned char>(plane - DlayerTile + 1) : 0;
+}
 
 // ---- corners ------------------------------------------------------------
 // Frame tiles on the outer rim have no stitch outwards; their far edge is one

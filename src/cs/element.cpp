@@ -33,7 +33,7 @@ _Dtile* carveElement(int plane, const _box* b, short type) {
   if (carvable(CShint(plane, b->x2, b->y1, p.layertile), b)) {
     _Dtile* t = TileCreation(b->x1, b->y1, b->x2, b->y2, nullptr);
     t->type = element;
-    t->layer = &p;
+    TileSetLayer(t, &p);
   } else {
     _rects r{b->x1, b->y1, b->x2, b->y2, nullptr};
     Stitch = p.layertile;

@@ -49,7 +49,7 @@ _Dtile* Put1BoxCS(_rects* rect, short type, int plane) {
   if (!solid) {
     _Dtile* t = TileCreation(rect->x1, rect->y1, rect->x2, rect->y2, nullptr);
     t->type = static_cast<unsigned short>(type);
-    t->layer = &DlayerTile[plane];
+    TileSetLayer(t, &DlayerTile[plane]);
     t->passiveDev = false;
     t->activeDev = 0;
     return t;
@@ -60,7 +60,7 @@ _Dtile* Put1BoxCS(_rects* rect, short type, int plane) {
   if (solid->type != static_cast<unsigned short>(type) && inter) {
     _Dtile* e = TileCreation(inter->x1, inter->y1, inter->x2, inter->y2, nullptr);
     e->type = static_cast<unsigned short>(CS_ELEMENT | type);
-    e->layer = &DlayerTile[plane];
+    TileSetLayer(e, &DlayerTile[plane]);
   }
   for (_rects* p = pieces; p; p = p->next) Stitch = Put1BoxCS(p, type, plane);
   CSfreeRects(pieces);

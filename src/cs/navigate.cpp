@@ -16,7 +16,7 @@
 namespace {
 void show(const char* command, _Dtile* t) {
   TestTile(t, TisSolid(t) ? 2 : 1);
-  printf("%s: %u %ld %ld %ld %ld\n", command, (unsigned)t->type, t->x1, t->y1, TileRight(t), TileTop(t));
+  printf("%s: %u %d %d %ld %ld\n", command, (unsigned)t->type, t->x1, t->y1, TileRight(t), TileTop(t));
 }
 
 void showSide(const char* command, _Dtile* t, int side) {

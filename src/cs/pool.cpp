@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <sys/mman.h>
+#include <unordered_map>
 #include <vector>
 
 #include "common/memory.h"
@@ -40,6 +41,12 @@ struct RecordPool {
   char* fresh;    // next never-used record of the newest block
   size_t unused;  // records left there
 };
+
+// Cold fields by tile; empty unless a later stage wrote one.
+std::unordered_map<const _Dtile*, _DtileCold>& coldFields() {
+  static std::unordered_map<const _Dtile*, _DtileCold> table;
+  return table;
+}
 
 RecordPool tilePool = {sizeof(_Dtile), nullptr, 0, 0, {}, nullptr, 0};
 RecordPool cellPool = {sizeof(_Dtilelist), nullptr, 0, 0, {}, nullptr, 0};
@@ -91,8 +98,19 @@ _Dtile* NewTile() { return static_cast<_Dtile*>(take(tilePool)); }
 void FreeTile(_Dtile* tile) {
   if (!tile) return;
   CShintForget(tile);
+  if (!coldFields().empty()) coldFields().erase(tile);
   give(tilePool, tile);
 }
+
+_DtileCold* CStileCold(const _Dtile* tile) {
+  if (coldFields().empty()) return nullptr;
+  auto found = coldFields().find(tile);
+  return found == coldFields().end() ? nullptr : &found->second;
+}
+
+_DtileCold& CStileColdMake(_Dtile* tile) { return coldFields()[tile]; }
+
+long CScoldTiles() { return static_cast<long>(coldFields().size()); }
 
 _Dtilelist* TileToList(_Dtilelist* list, _Dtile* tile) {
   _Dtilelist* cell = static_cast<_Dtilelist*>(take(cellPool));
@@ -130,6 +148,7 @@ long CSliveCells() { return cellPool.live; }
 long CSpoolBytes() { return tilePool.bytes + cellPool.bytes; }
 
 void CSreleasePools() {
+  if (tilePool.live == 0) std::unordered_map<const _Dtile*, _DtileCold>().swap(coldFields());
   release(tilePool);
   release(cellPool);
 }

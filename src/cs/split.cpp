@@ -89,7 +89,7 @@ void TileSplit(_Dtile* tile, _points point, int dir, _Dtile** newTile, int keepn
 
 void CSupdateCon(_Dtile* tile) {
   if (!tile->layer) return;
-  const char* plane = tile->layer->name;
+  const char* plane = TileLayer(tile)->name;
   for (int i = 0; i < DconNum; ++i) {
     const _Dconnect& c = Dconnect[i];
     bool isLower = strcmp(c.lowerLayer, plane) == 0;

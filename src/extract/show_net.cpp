@@ -23,7 +23,7 @@ void replace(_Dtilelist** list, long n) {
 void showPicked(long x, long y, bool select) {
   DExPick pick = DExPickTile(x, y);
   if (!DExPickedObject(pick)) return;
-  fprintf(stderr, "Net number: %ld\n", pick.tile->node);
+  fprintf(stderr, "Net number: %d\n", pick.tile->node);
   replace(select ? &DlayerTile[0].selected : &DlayerTile[0].highlight, pick.tile->node);
   DVredraw(nullptr, nullptr, nullptr);
 }

@@ -18,7 +18,7 @@ std::vector<_Dtransistor*> terminalRecords;
 void remember(const char* name) { snprintf(pendingName, sizeof pendingName, "%s", name ? name : ""); }
 
 void nameNet(_Dtile* tile) {
-  printf("Net number: %ld\n", tile->node);
+  printf("Net number: %d\n", tile->node);
   DExAddNetName(tile->node, pendingName);
 }
 

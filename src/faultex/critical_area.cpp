@@ -38,7 +38,7 @@ bool DFvertPosition(_Dtile* a, _Dtile* b) {
 _box* DFcrtArea(_Dtile* a, _Dtile* b, _Dtile* k, long d) {
   DFrect ra = DFtileRect(a), rb = DFtileRect(b);
   if (k && !DFvertPosition(a, b)) {
-    rb.y1 = std::max(rb.y1, k->y1);
+    rb.y1 = std::max<long>(rb.y1, k->y1);
     rb.y2 = std::min(rb.y2, TileTop(k));
   }
   if (a->type == DlayerTile[0].layer) {

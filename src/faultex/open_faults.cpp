@@ -178,7 +178,7 @@ void pairsOf(_Dtile* b, long d) {
         _Dtile* w = g->tile;
         if (!onNet(w) || TisElement(w)) continue;
         _box limited = *gap;
-        limited.y1 = std::max(limited.y1, w->y1);
+        limited.y1 = std::max<long>(limited.y1, w->y1);
         limited.y2 = std::min(limited.y2, TileTop(w));
         if (limited.y1 < limited.y2) tryCut(b, x, w, limited, d);
       }
@@ -334,7 +334,7 @@ void DFproc1NetO(_Dtilelist* tiles, _DtermList* terms, int plane, long d) {
   current.bounds = {GC_INFINITY, GC_INFINITY, -GC_INFINITY, -GC_INFINITY};
   for (_Dtilelist* c = tiles; c; c = c->next) {
     _box& b = current.bounds;
-    b.x1 = std::min(b.x1, c->tile->x1), b.y1 = std::min(b.y1, c->tile->y1);
+    b.x1 = std::min<long>(b.x1, c->tile->x1), b.y1 = std::min<long>(b.y1, c->tile->y1);
     b.x2 = std::max(b.x2, TileRight(c->tile)), b.y2 = std::max(b.y2, TileTop(c->tile));
   }
   current.terms = terms;

@@ -74,8 +74,8 @@ TEST_F(ExampleTest, ContactLinksJoinExactlyTheTilesTheContactsOverlap) {
       ASSERT_NE(k->upper, nullptr);
       _Dtile* l = k->lower->tile;
       _Dtile* u = k->upper->tile;
-      EXPECT_EQ(l->layer, &DlayerTile[lowerPlane]);
-      EXPECT_EQ(u->layer, &DlayerTile[upperPlane]);
+      EXPECT_EQ(TileLayer(l), &DlayerTile[lowerPlane]);
+      EXPECT_EQ(TileLayer(u), &DlayerTile[upperPlane]);
       EXPECT_TRUE(overlaps(l, r->x1 - 1, r->y1 - 1, r->x2 + 1, r->y2 + 1));
       EXPECT_TRUE(overlaps(u, r->x1, r->y1, r->x2, r->y2));
     }
@@ -87,7 +87,7 @@ TEST_F(ExampleTest, ContactLinksJoinExactlyTheTilesTheContactsOverlap) {
     for (_Dtilelist* a = all; a; a = a->next) {
       std::set<_Dtile*> seen;
       for (_Dtilelist* up = a->tile->upper; up; up = up->next) {
-        if (up->tile->layer != &DlayerTile[upperPlane]) continue;
+        if (TileLayer(up->tile) != &DlayerTile[upperPlane]) continue;
         EXPECT_TRUE(seen.insert(up->tile).second);
         bool joined = false;
         for (_rects* r : rs)

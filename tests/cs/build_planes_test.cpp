@@ -48,12 +48,12 @@ TEST_F(BuildTest, GateOverActiveBecomesElementTilesInBothPlanes) {
   const unsigned short gate = static_cast<unsigned short>(CS_ELEMENT | L("CPG"));
   _Dtile* e = at("CAA", 50, 20);
   EXPECT_EQ(e->type, gate);
-  EXPECT_EQ(e->layer, &DlayerTile[0]);
+  EXPECT_EQ(TileLayer(e), &DlayerTile[0]);
   EXPECT_EQ(e->x1, 40);
   EXPECT_EQ(TileRight(e), 60);
   _Dtile* g = at("CPG", 50, 20);
   EXPECT_EQ(g->type, gate);
-  EXPECT_EQ(g->layer, &DlayerTile[planeOf("CPG")]);
+  EXPECT_EQ(TileLayer(g), &DlayerTile[planeOf("CPG")]);
   EXPECT_EQ(at("CPG", 50, -10)->type, L("CPG"));
   EXPECT_EQ(at("CPG", 50, 50)->type, L("CPG"));
   EXPECT_EQ(at("CAA", 20, 20)->type, L("CAA"));

@@ -23,7 +23,7 @@ TEST_F(PlaneTest, EmptyPlaneIsOneSpaceTileInsideEightFrameTiles) {
 TEST_F(PlaneTest, OneRectangleGivesFiveInnerTiles) {
   _Dtile* t = put(10, 20, 30, 50);
   EXPECT_EQ(rectOf(t), (TileRect{10, 20, 30, 50, 1}));
-  EXPECT_EQ(t->layer, &DlayerTile[0]);
+  EXPECT_EQ(TileLayer(t), &DlayerTile[0]);
   std::set<TileRect> want = {{-I, -I, 10, I, SP}, {30, -I, I, I, SP}, {10, 50, 30, I, SP},
                              {10, -I, 30, 20, SP}, {10, 20, 30, 50, 1}};
   EXPECT_EQ(innerRects(), want);

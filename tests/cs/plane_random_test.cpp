@@ -83,8 +83,8 @@ TEST_P(RandomPlane, AgreesWithIndependentModels) {
   // Solid area per type, from the tiles, against the cell count of the model.
   for (_Dtile* t : tiles) {
     if (!TisSolid(t)) continue;
-    long w = std::min(TileRight(t), (long)span + 28) - std::max(t->x1, -3L);
-    long h = std::min(TileTop(t), (long)span + 29) - std::max(t->y1, -2L);
+    long w = std::min(TileRight(t), (long)span + 28) - std::max<long>(t->x1, -3L);
+    long h = std::min(TileTop(t), (long)span + 29) - std::max<long>(t->y1, -2L);
     planeCells[t->type] += w * h;
   }
   for (auto& [type, cells] : planeCells) EXPECT_EQ(cells, modelArea[type]) << type;
