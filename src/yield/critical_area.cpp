@@ -106,7 +106,7 @@ void collectOpens(int plane, _Dtilelist* window, long d) {
         for (_Dtilelist* w = wires; w; w = w->next) {
           _Dtile* wire = w->tile;
           if (!conductor(wire, layer)) continue;
-          long y1 = std::max(gap->y1, wire->y1), y2 = std::min(gap->y2, TileTop(wire));
+          long y1 = std::max<long>(gap->y1, wire->y1), y2 = std::min(gap->y2, TileTop(wire));
           if (y1 >= y2 || !filledByLayer(b, gap->x1, y1, gap->x2, y2, layer)) continue;
           if (_box* area = DFcrtArea(b, x, wire, d)) addCritical(plane, area);
         }
