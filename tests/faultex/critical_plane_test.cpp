@@ -1,16 +1,21 @@
 // Critical rectangles unioned in a critical-area plane against the
 // independent rectangle-union model: random bridge rectangles, overlapping in
-// every way, must leave tiles whose net sets cover exactly the model's areas.
+// every way, must leave tiles whose net sets cover exactly the model's areas;
+// and the fixed arrays of net sets and breaks are never overrun.
 #include <gtest/gtest.h>
 
 #include <random>
 
 #include "common/memory.h"
+#include "common/message.h"
 #include "common/switches.h"
 #include "cs/cs.h"
 #include "faultex/critical_area.h"
 #include "faultex/critical_plane.h"
+#include "extract/net.h"
+#include "extract/transistor.h"
 #include "faultex/fault_lists.h"
+#include "faultex/open_faults.h"
 #include "rect_union.h"
 
 namespace {
@@ -89,36 +94,40 @@ TEST_F(CriticalPlaneTest, ProcessedMarkSpreadsOverOverlapsOnly) {
 }
 
 TEST_F(CriticalPlaneTest, MoreThanMaxNetsIsReportedAndSkipped) {
+  GCresetMessages();
   for (int i = 0; i < 40; ++i) put(0, 0, 100, 100, 1, 2 + i);
+  EXPECT_STREQ(GClastMessage(), "Warning: A fault causes MAXNETS too small, ignored.");
   auto areas = planeAreas();
   ASSERT_EQ(areas.size(), 1u);
   EXPECT_EQ(areas.begin()->first.size(), static_cast<size_t>(DF_MAXNETS));
 }
 
-TEST(CriticalArea, GrownIntersectionAndGaps) {
-  CSreset();
-  _Dtile a{}, b{}, ar{}, at{}, br{}, bt{};
-  // Tiles with their right/top read from neighbours.
-  auto make = [](_Dtile& t, _Dtile& r, _Dtile& top, long x1, long y1, long x2, long y2) {
-    t.x1 = x1, t.y1 = y1, r.x1 = x2, top.y1 = y2, t.tr = &r, t.rt = &top, t.type = 8;
+// A net's terminal list stops at 31 terminals, so extraction never fills a
+// break's arrays; the records guard them anyway: a part beyond the array and
+// a part with more terminals than it holds are reported and give no record.
+TEST(BreakRecord, OverflowingPartsAndTerminalsAreReportedAndSkipped) {
+  std::vector<_Dtile> tiles(MAXNGATES + 2);
+  std::vector<_Dtransistor> transistors(tiles.size());
+  std::vector<_DtermList> terms(tiles.size());
+  auto link = [&](size_t n) {
+    for (size_t i = 0; i < n; ++i) {
+      transistors[i].number = static_cast<int>(i + 1);
+      terms[i] = {&transistors[i], &tiles[i], static_cast<int>(i + 1), 0, 0, i + 1 < n ? &terms[i + 1] : nullptr};
+    }
   };
-  make(a, ar, at, 0, 0, 100, 20);
-  make(b, br, bt, 0, 60, 100, 80);
-  DlayerTile[0].layer = 9;
-  EXPECT_EQ(DFcrtArea(&a, &b, nullptr, 40), nullptr);  // gap 40 needs more than 40
-  _box* c = DFcrtArea(&a, &b, nullptr, 60);
-  ASSERT_NE(c, nullptr);
-  EXPECT_EQ(c->x1, -30);
-  EXPECT_EQ(c->x2, 130);
-  EXPECT_EQ(c->y1, 30);
-  EXPECT_EQ(c->y2, 50);
-  GCdelete(c);
-  _box* g = DFcrossTalk(&a, &b);
-  ASSERT_NE(g, nullptr);
-  EXPECT_EQ(g->y1, 20);
-  EXPECT_EQ(g->y2, 60);
-  EXPECT_EQ(g->x1, 0);
-  EXPECT_EQ(g->x2, 100);
-  GCdelete(g);
-  EXPECT_TRUE(DFvertPosition(&a, &b));
+  link(MAXNPARTS + 1);
+  for (int i = 0; i <= MAXNPARTS; ++i) tiles[static_cast<size_t>(i)].processed = static_cast<short>(i + 1);
+  GCresetMessages();
+  EXPECT_EQ(DFterm2Fault(&terms[0], MAXNPARTS + 1), nullptr);
+  EXPECT_STREQ(GClastMessage(), "Warning: A fault causes MAXNPARTS too small, ignored.");
+
+  link(tiles.size());
+  for (_Dtile& t : tiles) t.processed = 1;
+  tiles.back().processed = 2;
+  GCresetMessages();
+  const _Dfopen* o = DFterm2Fault(&terms[0], 2);
+  ASSERT_NE(o, nullptr);
+  EXPECT_EQ(o->net, -1);
+  EXPECT_STREQ(GClastMessage(), "Error: MAXNGATES too small, ignored.");
+  FreeBreakList();
 }
