@@ -20,6 +20,23 @@
 // X_direction = 1 and scan_queue.sweep(equat_bucket, &rhs_x), then
 // X_direction = 0 and scan_queue_y.sweep(equat_bucket_y, &rhs_y).
 // SWsweepDirection does one such step. SWwriteRows prints rows as text.
+// mps_column_num is set to 1 by SWreset only: a driver that wants x and y rows
+// numbered separately sets it before each sweep itself.
+//
+// What the rest of the resizer plugs in here:
+//   - the driver (init_staff) calls SWreset, then scan_toget_variables once;
+//     the rows are the caller's: free each _rhs_list with SWfreeRows;
+//   - symmetry detection takes gate_rectangles (one per transistor, sharing
+//     the gate tile's four variables) into its own tree and sets, and installs
+//     SWsymmetryAxisHook to collect the rectangles centred on an axis during
+//     the x sweep;
+//   - symmetry rows add axis variables with SWaddVariable (NUM_of_VAR grows)
+//     and their rows with add_column_2 / add_column_4 after a sweep.
+// On the input geometry every row holds when the layout obeys the rules: an
+// enclosure is stated only where the enclosing side is an outer edge of its
+// material, same-layer overlap rows only at outer ends, and a piece of a
+// shape that the plane cut keeps at least its own width if that is smaller
+// than the rule (see sweep_rules.cpp).
 #pragma once
 #include <cstdio>
 #include <vector>

@@ -32,7 +32,7 @@ TEST(PrioritySearchTree, RandomInsertDeleteAndQueriesMatchAList) {
   RBt tree;
   std::vector<Key> all;
   long seq = 0;
-  for (int step = 0; step < 20000; ++step) {
+  for (int step = 0; step < 5000; ++step) {
     int op = static_cast<int>(rng() % 3);
     if (op < 2 || all.empty()) {
       Key k{coord(rng), coord(rng), ++seq};

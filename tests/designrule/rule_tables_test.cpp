@@ -40,19 +40,6 @@ TEST(DefaultRules, TablesHoldTheBuiltInRulesAtStart) {
   EXPECT_FALSE(TRAN_WIDTH_VALID[1] || TRAN_LENGTH_VALID[1]);
 }
 
-TEST(DefaultRules, ClearingEmptiesEveryTableAndResetRestoresThem) {
-  DRclearAllRules();
-  for (int i = 0; i < DR_MAX_LAYERS; ++i) {
-    EXPECT_EQ(WIDTH[i] | WIDTH_VALID[i], 0);
-    for (int j = 0; j < DR_MAX_LAYERS; ++j)
-      EXPECT_EQ(SPACING[i][j] | SPACING_VALID[i][j] | EXTENSION[i][j] | EXTENSION_VALID[i][j], 0);
-  }
-  EXPECT_EQ(TRAN_WIDTH_VALID[0], 0);
-  DRreset();
-  EXPECT_EQ(WIDTH[7], 10);
-  EXPECT_EQ(SPACING[9][7], 5);
-}
-
 TEST(CheckDesRule, PrintsTheTablesUpToTheLastLayerWithAWidth) {
   SetDefaultLayerNames();
   DRclearAllRules();
