@@ -319,8 +319,8 @@ class BreakReference : public ::testing::Test {
 // Where the extraction differs from the geometry, its procedure prescribes it:
 //  - Only defects reaching from a space tile beside a conductor across it to
 //    another are examined. A defect inside a pad or a drain that lifts a
-//    contact's whole landing, touching space on one side at most, breaks the
-//    net but is not found ("inside" below).
+//    contact's whole landing without reaching across the conductor breaks
+//    the net but is not found ("inside" below).
 //  - A break cuts whole tiles (the maximal vertical strips of the planes).
 //    The critical area of a cut runs half the defect size past the ends of
 //    the cut tile, where a defect only nibbles a wire that ends on a contact
