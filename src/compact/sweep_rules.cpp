@@ -101,12 +101,27 @@ void widthRow(box_item* B, int A, _adjacency_list** eq, _rhs_list** rhs) {
     value = TRAN_LENGTH[0] * theGlobalScale;
   else if (lv || rv) {
     value = WIDTH[A] * theGlobalScale;
-    // One side wholly against tiles of its own plane: the tile is a piece of
-    // a larger shape (the plane cut a drawn rectangle), and its own extent is
-    // no feature width; it keeps at least what it has, up to the rule.
-    if (!(lv && rv)) value = std::min(value, B->x2 - B->x1);
+    // Where no stretch of the tile has space on both sides, the tile is a
+    // piece of a larger shape (the plane cut drawn rectangles into tiles) and
+    // its own extent is no width of the material; it keeps at least what it
+    // has, up to the rule.
+    if (!SWseeThrough(B)) value = std::min(value, B->x2 - B->x1);
   }
   atLeast(B->right_edge, B->left_edge, value, eq, rhs);
+}
+
+// B's left side and the profile piece P see each other through space where
+// they face (both sides visible is not enough: each may be covered by its own
+// material just there). Pieces that meet B's extent only at an end face it
+// over the unit next to that end.
+bool facingSides(box_item* B, box_item* P) {
+  long lo = std::max(B->y1, P->y1), hi = std::min(B->y2, P->y2);
+  if (lo == hi) {
+    const bool atBottom = lo == B->y1;
+    return SWspaceIn(B, SW_LEFT, atBottom ? lo : lo - 1, atBottom ? lo + 1 : lo) &&
+           SWspaceIn(P, SW_RIGHT, atBottom ? lo - 1 : lo, atBottom ? lo : lo + 1);
+  }
+  return SWspaceIn(B, SW_LEFT, lo, hi) && SWspaceIn(P, SW_RIGHT, lo, hi);
 }
 
 void spacingRows(box_item* B, int A, _adjacency_list** eq, _rhs_list** rhs, SweepProfile* profile) {
@@ -125,7 +140,7 @@ void spacingRows(box_item* B, int A, _adjacency_list** eq, _rhs_list** rhs, Swee
       B->right_edge->Se = SWnewSeEntry(P, P->right_edge, B->right_edge->Se);
       if (B->x1 == P->x2 && A == L)
         equal(B->left_edge, P->right_edge, eq, rhs);
-      else if (lv && SWvisible(P, SW_RIGHT))
+      else if (lv && facingSides(B, P))
         atLeast(B->left_edge, P->right_edge, s, eq, rhs);
     }
   }
@@ -139,8 +154,13 @@ void spacingRows(box_item* B, int A, _adjacency_list** eq, _rhs_list** rhs, Swee
     if (below) profile->shadeBelow(L, B->x1, lo, found);
     if (above) profile->shadeAbove(L, B->x1, hi, found);
     countVisits(SWprogress.lpLeft, A, found.size());
-    for (const point& p : found)
-      if (SWvisible(p.the_box, SW_RIGHT)) atLeast(B->left_edge, p.the_box->right_edge, s, eq, rhs);
+    for (const point& p : found) {
+      box_item* P = p.the_box;
+      // The end of the piece next to B's corner is a corner of its material.
+      const bool isBelow = P->y2 <= lo;
+      if (SWspaceIn(P, SW_RIGHT, isBelow ? P->y2 - 1 : P->y1, isBelow ? P->y2 : P->y1 + 1))
+        atLeast(B->left_edge, P->right_edge, s, eq, rhs);
+    }
   }
 }
 

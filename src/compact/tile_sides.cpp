@@ -84,6 +84,39 @@ bool SWfreeOver(box_item* box, SWside side, long lo, long hi) {
   return it == spans.end() || it->first >= hi;
 }
 
+bool SWspaceIn(box_item* box, SWside side, long lo, long hi) {
+  const unsigned short bits = facts(box);
+  if (!(bits & (1u << (2 * side)))) return false;     // all solid
+  if (!(bits & (1u << (2 * side + 1)))) return true;  // all space
+  const Spans& spans = spansOf(box->origin, side);
+  long covered = lo;
+  auto it = std::upper_bound(spans.begin(), spans.end(), lo,
+                             [](long v, const std::pair<long, long>& s) { return v < s.second; });
+  for (; it != spans.end() && covered < hi; ++it) {
+    if (it->first > covered) return true;
+    covered = it->second;
+  }
+  return covered < hi;
+}
+
+bool SWseeThrough(box_item* box) {
+  const unsigned short bits = facts(box);
+  const unsigned leftSpace = 1u << (2 * SW_LEFT), rightSpace = 1u << (2 * SW_RIGHT);
+  if (!(bits & leftSpace) || !(bits & rightSpace)) return false;
+  if (!(bits & (leftSpace << 1)) || !(bits & (rightSpace << 1))) return true;
+  // Both sides mixed: look for a stretch that no solid neighbour of either covers.
+  const Spans& l = spansOf(box->origin, SW_LEFT);
+  const Spans& r = spansOf(box->origin, SW_RIGHT);
+  long covered = box->origin->y1;
+  size_t i = 0, j = 0;
+  while (i < l.size() || j < r.size()) {
+    const auto& next = j == r.size() || (i < l.size() && l[i].first <= r[j].first) ? l[i++] : r[j++];
+    if (next.first > covered) return true;
+    covered = std::max(covered, next.second);
+  }
+  return covered < box->origin->y2;
+}
+
 void SWforgetSides() {
   for (auto& m : solidSpans) m.clear();
 }

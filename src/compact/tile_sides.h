@@ -15,6 +15,11 @@ bool SWfree(box_item* box, SWside side);
 // No solid tile on that side overlaps the open interval (lo, hi) of the
 // sweep's y: the side is an outer edge of its material there.
 bool SWfreeOver(box_item* box, SWside side, long lo, long hi);
+// Some stretch of the open interval (lo, hi) of that side is space.
+bool SWspaceIn(box_item* box, SWside side, long lo, long hi);
+// Somewhere along the rectangle both its left and its right neighbour are
+// space: there its own width is the width of its material.
+bool SWseeThrough(box_item* box);
 // Drops what SWfreeOver remembered of the sides (with the rectangles).
 void SWforgetSides();
 // Both tiles at the bottom-left corner stitches (lb, bl) are space.
