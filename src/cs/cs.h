@@ -151,12 +151,22 @@ bool CScheckOverlap(_Dtile* a, _Dtile* b);
 void CSupdateCon(_Dtile* tile);
 
 // ---- predicates -------------------------------------------------------------------
-bool TisSolid(const _Dtile* t);
-bool TisElement(const _Dtile* t);
-bool TisNoted(const _Dtile* t);
-bool TsameType(const _Dtile* a, const _Dtile* b);
-bool TisType(const _Dtile* t, int k);
-bool TisTaged(const _Dtile* t, long n);
+// The type tests run for every tile an extractor meets: inline.
+inline bool TisSolid(const _Dtile* t) { return t->type != CS_SPACE; }
+inline bool TisElement(const _Dtile* t) { return t->type >= 256; }
+inline bool TisNoted(const _Dtile* t) { return t->node > 0; }
+inline bool TsameType(const _Dtile* a, const _Dtile* b) {
+  return a->type == b->type || a->type == (b->type & 0xFF) || (a->type & 0xFF) == b->type;
+}
+inline bool TisType(const _Dtile* t, int k) {
+  return t->type == k || t->type == (k & 0xFF) || k == (t->type & 0xFF);
+}
+void CSnetClash();  // reports "Net extraction error"
+inline bool TisTaged(const _Dtile* t, long n) {
+  if (!TisSolid(t) || t->node == n) return true;
+  if (t->node > 0 && n > 0) CSnetClash();
+  return false;
+}
 bool TisInfinit(const _Dtile* t);
 bool LeftToArea(const _Dtile* t, const _box* box);
 bool BelowToArea(const _Dtile* t, const _box* box);

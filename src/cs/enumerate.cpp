@@ -1,6 +1,7 @@
 // Area enumeration in its fixed order: the bottom row right to left, then for
 // each bottom-row tile the tiles above it that it owns, depth first, left to
 // right. Other modules rely on this order.
+#include <cstddef>
 #include <vector>
 
 #include "cs/cs.h"
@@ -11,11 +12,12 @@ struct Appender {
   _Dtilelist* head = nullptr;
   _Dtilelist* tail = nullptr;
   short clear;
-  void add(_Dtile* t) {
+  bool operator()(_Dtile* t) {
     _Dtilelist* cell = TileToList(nullptr, t);
     if (tail) tail->next = cell; else head = cell;
     tail = cell;
     if (clear) t->processed = 0;
+    return false;
   }
 };
 
@@ -29,11 +31,25 @@ bool owns(const _Dtile* t, const _Dtile* n, long bx1) {
   return (n->x1 >= t->x1 && n->x1 < TileRight(t)) || (t->x1 <= bx1 && n->x1 < bx1);
 }
 
-void enumerate(long x1, long y1, long x2, long y2, _Dtilelist** list, short clear, bool insideOnly) {
-  Appender out;
-  out.clear = clear;
-  // Reused between calls: enumeration runs for every inserted rectangle.
-  static std::vector<_Dtile*> row, stack;
+// The work lists of a walk. Enumeration runs for every inserted rectangle,
+// so they are kept between walks; a walk started from inside another one's
+// visitor gets lists of its own.
+struct WalkLists {
+  std::vector<_Dtile*> row, stack;
+};
+WalkLists shared;
+bool sharedInUse = false;
+
+// Hands the tiles to `visit` in enumeration order; a visitor returning true
+// ends the walk.
+template <class Visit>
+void walk(long x1, long y1, long x2, long y2, bool insideOnly, Visit& visit) {
+  WalkLists own;
+  const bool nested = sharedInUse;
+  WalkLists& lists = nested ? own : shared;
+  sharedInUse = true;
+  std::vector<_Dtile*>& row = lists.row;
+  std::vector<_Dtile*>& stack = lists.stack;
   row.clear();
   stack.clear();
   _Dtile* t = PointFind(x2, y1);
@@ -44,18 +60,21 @@ void enumerate(long x1, long y1, long x2, long y2, _Dtilelist** list, short clea
     while (TileTop(n) <= y1) n = n->rt;
     t = n;
   }
-  for (_Dtile* r : row) out.add(r);
+  bool stop = false;
+  for (_Dtile* r : row)
+    if ((stop = visit(r))) break;
   // Depth-first walk with an explicit stack (columns may be very tall): the
   // top neighbours are met right to left, so pushing them in that order pops
   // the leftmost first.
-  for (_Dtile* r : row) {
+  for (std::size_t i = 0; !stop && i < row.size(); ++i) {
+    _Dtile* r = row[i];
     if (TileTop(r) >= y2) continue;
     stack.push_back(r);
     bool first = true;
-    while (!stack.empty()) {
+    while (!stop && !stack.empty()) {
       _Dtile* cur = stack.back();
       stack.pop_back();
-      if (!first && (!insideOnly || whollyInside(cur, x1, y1, x2, y2))) out.add(cur);
+      if (!first && (!insideOnly || whollyInside(cur, x1, y1, x2, y2))) stop = visit(cur);
       first = false;
       for (_Dtile* n = cur->rt; n && TileRight(n) > cur->x1; n = n->bl) {
         if (TileRight(n) <= x1 || n->y1 >= y2 || n->x1 >= x2) continue;
@@ -63,6 +82,13 @@ void enumerate(long x1, long y1, long x2, long y2, _Dtilelist** list, short clea
       }
     }
   }
+  if (!nested) sharedInUse = false;
+}
+
+void enumerate(long x1, long y1, long x2, long y2, _Dtilelist** list, short clear, bool insideOnly) {
+  Appender out;
+  out.clear = clear;
+  walk(x1, y1, x2, y2, insideOnly, out);
   *list = out.head;
 }
 }  // namespace
@@ -73,6 +99,11 @@ void AreaEnum(long x1, long y1, long x2, long y2, _Dtilelist** list, short clear
 
 void ExAreaEnum(long x1, long y1, long x2, long y2, _Dtilelist** list, short clear) {
   enumerate(x1, y1, x2, y2, list, clear, true);
+}
+
+void CSvisitArea(long x1, long y1, long x2, long y2, bool (*visit)(_Dtile*, void*), void* context) {
+  auto call = [&](_Dtile* t) { return visit(t, context); };
+  walk(x1, y1, x2, y2, false, call);
 }
 
 void cleanUp(_Dtilelist** list, _box* box) {
@@ -90,11 +121,12 @@ void cleanUp(_Dtilelist** list, _box* box) {
 }
 
 _Dtile* CSfirstSolid(long x1, long y1, long x2, long y2) {
-  _Dtilelist* found = nullptr;
-  AreaEnum(x1, y1, x2, y2, &found, 0);
   _Dtile* solid = nullptr;
-  for (_Dtilelist* c = found; c && !solid; c = c->next)
-    if (TisSolid(c->tile)) solid = c->tile;
-  FreeList(found);
+  auto firstSolid = [&](_Dtile* t) {
+    if (!TisSolid(t)) return false;
+    solid = t;
+    return true;
+  };
+  walk(x1, y1, x2, y2, false, firstSolid);
   return solid;
 }

@@ -6,24 +6,7 @@
 #include "cs/cs.h"
 #include "techc/tech.h"
 
-bool TisSolid(const _Dtile* t) { return t->type != CS_SPACE; }
-bool TisElement(const _Dtile* t) { return t->type >= 256; }
-bool TisNoted(const _Dtile* t) { return t->node > 0; }
-
-bool TsameType(const _Dtile* a, const _Dtile* b) {
-  return a->type == b->type || a->type == (b->type & 0xFF) || (a->type & 0xFF) == b->type;
-}
-
-bool TisType(const _Dtile* t, int k) {
-  return t->type == k || t->type == (k & 0xFF) || k == (t->type & 0xFF);
-}
-
-bool TisTaged(const _Dtile* t, long n) {
-  if (!TisSolid(t)) return true;
-  if (t->node == n) return true;
-  if (t->node > 0 && n > 0) GCmessage(GC_MOD_CS, 'F', "Net extraction error");
-  return false;
-}
+void CSnetClash() { GCmessage(GC_MOD_CS, 'F', "Net extraction error"); }
 
 bool TisInfinit(const _Dtile* t) {
   const long lim = GC_INFINITY - 1;

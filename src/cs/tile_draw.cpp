@@ -6,6 +6,7 @@
 #include "common/layout.h"
 #include "common/memory.h"
 #include "common/message.h"
+#include "cs/plane_internal.h"
 #include "display/draw.h"
 #include "extract/name_display.h"
 #include "interface/switch_commands.h"
@@ -36,6 +37,23 @@ int boxMinusAdapter(const long a[4], const long b[4], long out[][4], int max) {
   CSfreeRects(pieces);
   GCdelete(overlap);
   return n;
+}
+
+struct PlaneDrawing {
+  _Gviewport* vp;
+  unsigned short layer;
+  int fillMode;
+};
+
+bool drawTile(_Dtile* t, void* context) {
+  const PlaneDrawing& d = *static_cast<PlaneDrawing*>(context);
+  if (TisElement(t)) {
+    GGsetColor(d.vp, 2);
+    GGrectangle(d.vp, t->x1, t->y1, TileRight(t), TileTop(t), d.fillMode);
+  } else if (t->type == d.layer) {
+    GLrectangle(d.vp, t->x1, t->y1, TileRight(t), TileTop(t), d.fillMode);
+  }
+  return false;
 }
 
 bool hasPlane(const char* layer) { return NamedLayerTile(layer) != nullptr; }
@@ -70,20 +88,10 @@ void TileDisplay(_Gviewport* vp, long x1, long y1, long x2, long y2) {
     const _layerDef& layer = Glayers[DfindNumber(p.name)];
     GLsetGC(layer.layer);
     if (!p.layertile || layer.showswitch != 1) continue;
-    const int fillMode = layer.fillmode == 1;
+    PlaneDrawing drawing{vp, static_cast<unsigned short>(p.layer), layer.fillmode == 1};
     Stitch = p.layertile;
-    _Dtilelist* list = nullptr;
-    AreaEnum(x1, y1, x2, y2, &list, 0);
-    for (_Dtilelist* c = list; c; c = c->next) {
-      const _Dtile* t = c->tile;
-      if (TisElement(t)) {
-        GGsetColor(vp, 2);
-        GGrectangle(vp, t->x1, t->y1, TileRight(t), TileTop(t), fillMode);
-      } else if (t->type == static_cast<unsigned short>(p.layer)) {
-        GLrectangle(vp, t->x1, t->y1, TileRight(t), TileTop(t), fillMode);
-      }
-    }
-    FreeList(list);
+    // Drawn as the walk meets them, while each tile is still in the cache.
+    CSvisitArea(x1, y1, x2, y2, drawTile, &drawing);
   }
   if (DlayerTile[0].highlight && FsetHighlight == 1) ListDisplay(vp, DlayerTile[0].highlight, 1);
   if (DlayerTile[0].selected && FsetSelected == 1) ListDisplay(vp, DlayerTile[0].selected, 6);
