@@ -128,6 +128,10 @@ void UpdateNeighbor(_Dtile* tile, int side);
 void AreaEnum(long x1, long y1, long x2, long y2, _Dtilelist** list, short clear);
 void ExAreaEnum(long x1, long y1, long x2, long y2, _Dtilelist** list, short clear);
 void cleanUp(_Dtilelist** list, _box* box);
+// Calls `visit` on the tiles AreaEnum would list, in the same order, without
+// making the list; a visitor returning true ends the walk. The visitor may
+// search and enumerate but must not change the plane.
+void CSvisitArea(long x1, long y1, long x2, long y2, bool (*visit)(_Dtile*, void*), void* context);
 
 // ---- editing --------------------------------------------------------------------
 _Dtile* TileCreation(long x1, long y1, long x2, long y2, _Dtile** tile);

@@ -32,22 +32,22 @@ bool owns(const _Dtile* t, const _Dtile* n, long bx1) {
 }
 
 // The work lists of a walk. Enumeration runs for every inserted rectangle,
-// so they are kept between walks; a walk started from inside another one's
-// visitor gets lists of its own.
+// so they are kept between walks, one pair per nesting level (a visitor may
+// start walks of its own).
 struct WalkLists {
   std::vector<_Dtile*> row, stack;
 };
-WalkLists shared;
-bool sharedInUse = false;
+constexpr int KEPT_LEVELS = 4;
+WalkLists kept[KEPT_LEVELS];
+int walkDepth = 0;
 
 // Hands the tiles to `visit` in enumeration order; a visitor returning true
 // ends the walk.
 template <class Visit>
 void walk(long x1, long y1, long x2, long y2, bool insideOnly, Visit& visit) {
   WalkLists own;
-  const bool nested = sharedInUse;
-  WalkLists& lists = nested ? own : shared;
-  sharedInUse = true;
+  WalkLists& lists = walkDepth < KEPT_LEVELS ? kept[walkDepth] : own;
+  ++walkDepth;
   std::vector<_Dtile*>& row = lists.row;
   std::vector<_Dtile*>& stack = lists.stack;
   row.clear();
@@ -82,7 +82,7 @@ void walk(long x1, long y1, long x2, long y2, bool insideOnly, Visit& visit) {
       }
     }
   }
-  if (!nested) sharedInUse = false;
+  --walkDepth;
 }
 
 void enumerate(long x1, long y1, long x2, long y2, _Dtilelist** list, short clear, bool insideOnly) {

@@ -17,9 +17,6 @@ void CScutHorizontal(_Dtile* old, long y, _Dtile* fresh);
 // Frees every plane of the table (tiles, contact lists, highlight lists) and
 // empties the table; pins lose their tiles.
 void CSdiscardPlanes();
-// Calls `visit` on the tiles AreaEnum would list, in the same order, without
-// making the list; a visitor returning true ends the walk.
-void CSvisitArea(long x1, long y1, long x2, long y2, bool (*visit)(_Dtile*, void*), void* context);
 // The first solid tile that AreaEnum lists for the box in the plane Stitch
 // is in, or null when the box is all space.
 _Dtile* CSfirstSolid(long x1, long y1, long x2, long y2);

@@ -29,10 +29,12 @@ void freeChains(_DhashEntry* heads, int size) {
 }
 
 void insert(_DhashEntry* heads, NameIndex& index, const char* name, void* record, int bucket) {
-  std::string key(name, strnlen(name, sizeof(_DhashEntry::name)));
-  if (index.count(key)) return;
+  // One lookup: the slot is made here and filled below.
+  auto [slot, fresh] = index.try_emplace(std::string(name, strnlen(name, sizeof(_DhashEntry::name))), nullptr);
+  if (!fresh) return;
   _DhashEntry* e = GCnew<_DhashEntry>();
   if (!e) {
+    index.erase(slot);
     printf("Fatal : Out of Space\n");
     return;
   }
@@ -40,7 +42,7 @@ void insert(_DhashEntry* heads, NameIndex& index, const char* name, void* record
   e->record = record;
   e->next = heads[bucket].next;
   heads[bucket].next = e;
-  index.emplace(std::move(key), e);
+  slot->second = e;
 }
 
 void* find(const NameIndex& index, const char* name) {

@@ -46,3 +46,11 @@ _Dtilelist* DExEnum(int plane, long x1, long y1, long x2, long y2) {
   hint[plane] = Stitch;
   return list;
 }
+
+void DExVisit(int plane, long x1, long y1, long x2, long y2, bool (*visit)(_Dtile*, void*), void* context) {
+  _Dtile* s = start(plane);
+  if (!s) return;
+  Stitch = s;
+  hint[plane] = PointFind(x2, y1);
+  CSvisitArea(x1, y1, x2, y2, visit, context);
+}

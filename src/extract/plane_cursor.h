@@ -15,3 +15,5 @@ int DExPlaneOfLayer(int layer);
 _Dtile* DExFind(int plane, long x, long y);
 // Tiles of plane `plane` overlapping the box (AreaEnum), Stitch left in that plane.
 _Dtilelist* DExEnum(int plane, long x1, long y1, long x2, long y2);
+// The same tiles, in the same order, handed to `visit` without a list.
+void DExVisit(int plane, long x1, long y1, long x2, long y2, bool (*visit)(_Dtile*, void*), void* context);

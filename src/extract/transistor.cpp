@@ -60,16 +60,26 @@ int portLayer(short element, int k) {
   return DTlayerIndex(name);
 }
 
-bool allSolid(_Dtilelist* list) {
-  for (_Dtilelist* c = list; c; c = c->next)
-    if (!TisSolid(c->tile)) return false;
-  return list != nullptr;
+// Whether the box in the plane is all solid (and has tiles) / has a solid
+// tile: the walks stop at the first tile that decides.
+bool allSolid(int plane, long x1, long y1, long x2, long y2) {
+  struct Seen {
+    bool any = false, space = false;
+  } seen;
+  DExVisit(plane, x1, y1, x2, y2,
+           [](_Dtile* t, void* c) {
+             Seen& s = *static_cast<Seen*>(c);
+             s.any = true;
+             return s.space = !TisSolid(t);
+           },
+           &seen);
+  return seen.any && !seen.space;
 }
 
-bool anySolid(_Dtilelist* list) {
-  for (_Dtilelist* c = list; c; c = c->next)
-    if (TisSolid(c->tile)) return true;
-  return false;
+bool anySolid(int plane, long x1, long y1, long x2, long y2) {
+  bool solid = false;
+  DExVisit(plane, x1, y1, x2, y2, [](_Dtile* t, void* c) { return *static_cast<bool*>(c) = TisSolid(t); }, &solid);
+  return solid;
 }
 
 // The three tiles of a transistor lie in one row (orientation 1), one column
@@ -232,10 +242,7 @@ bool TisPortTile(_Dtile* tile, short element, int check) {
   bool ok = true;
   for (int k = 1; ok && k < Delement[element].portLayerNum; ++k) {
     int plane = DExPlaneIndex(Delement[element].portlayers[k]);
-    _Dtilelist* list = plane < 0 ? nullptr
-                                 : DExEnum(plane, tile->x1, tile->y1, TileRight(tile), TileTop(tile));
-    ok = anySolid(list);
-    FreeList(list);
+    ok = plane >= 0 && anySolid(plane, tile->x1, tile->y1, TileRight(tile), TileTop(tile));
   }
   Stitch = saved;
   return ok;
@@ -252,9 +259,7 @@ short DExElementNo(_Dtile* tile) {
     bool covered = true;
     for (int j = 1; covered && j < Delement[e].layerNum; ++j) {
       int plane = DExPlaneIndex(Delement[e].layers[j]);
-      _Dtilelist* list = plane < 0 ? nullptr : DExEnum(plane, x1, y1, x2, y2);
-      covered = allSolid(list);
-      FreeList(list);
+      covered = plane >= 0 && allSolid(plane, x1, y1, x2, y2);
     }
     if (covered && Delement[e].layerNum > bestLayers) {
       best = e;
@@ -347,6 +352,40 @@ _box* DExGSD(_Dtile* tile, short element, _Dtile** gate, _Dtile** source, _Dtile
   return box;
 }
 
+namespace {
+struct Recognition {
+  int noSource = 0, noDrain = 0;
+};
+
+// One tile of the active plane, in enumeration order: a gate not met yet
+// becomes a transistor (or is reported and highlighted).
+bool recognise(_Dtile* tile, void* context) {
+  Recognition& counts = *static_cast<Recognition*>(context);
+  if (!TisElement(tile) || tile->node == -1) return false;
+  short element = DExElementNo(tile);
+  _Dtile *gate, *source, *drain;
+  _box* box = DExGSD(tile, element, &gate, &source, &drain, DcheckStatus);
+  if (!gate) {
+    GCmessage(GC_MOD_EXTRACT, 'E', "Ignored a transistor with no gate");
+    highlight(tile, 6, true);
+  } else if (!source) {
+    GCmessage(GC_MOD_EXTRACT, 'E', "Ignored a transistor with no source");
+    highlight(gate, 3, false);
+    counts.noSource += 1;
+  } else {
+    if (!drain) {
+      GCmessage(GC_MOD_EXTRACT, 'W', "find a transistor with no drain");
+      highlight(gate, 6, false);
+      counts.noDrain += 1;
+    }
+    _Dtransistor* t = makeTransistor(element, gate, source, drain, box);
+    InsertTranToHash(t->name, t);
+  }
+  GCdelete(box);
+  return false;
+}
+}  // namespace
+
 int DExCir() {
   if (DlayerNum == 0 || !DlayerTile[0].layertile) {
     GCmessage(GC_MOD_EXTRACT, 'W', "No layout avaiable, load one");
@@ -368,38 +407,13 @@ int DExCir() {
 
   DExClearRegions();
   const _box& f = DlayerTile[0].frame;
-  _Dtilelist* tiles = DExEnum(0, f.x1, f.y1, f.x2, f.y2);
-  int noSource = 0, noDrain = 0;
-  for (_Dtilelist* c = tiles; c; c = c->next) {
-    _Dtile* tile = c->tile;
-    if (!TisElement(tile) || tile->node == -1) continue;
-    short element = DExElementNo(tile);
-    _Dtile *gate, *source, *drain;
-    _box* box = DExGSD(tile, element, &gate, &source, &drain, DcheckStatus);
-    if (!gate) {
-      GCmessage(GC_MOD_EXTRACT, 'E', "Ignored a transistor with no gate");
-      highlight(tile, 6, true);
-    } else if (!source) {
-      GCmessage(GC_MOD_EXTRACT, 'E', "Ignored a transistor with no source");
-      highlight(gate, 3, false);
-      noSource += 1;
-    } else {
-      if (!drain) {
-        GCmessage(GC_MOD_EXTRACT, 'W', "find a transistor with no drain");
-        highlight(gate, 6, false);
-        noDrain += 1;
-      }
-      _Dtransistor* t = makeTransistor(element, gate, source, drain, box);
-      InsertTranToHash(t->name, t);
-    }
-    GCdelete(box);
-  }
-  FreeList(tiles);
+  Recognition counts;
+  DExVisit(0, f.x1, f.y1, f.x2, f.y2, recognise, &counts);
   DExClearRegions();
 
   GCmessage(GC_MOD_EXTRACT, 'M', "%d transistors are extracted", TransNum);
-  GCmessage(GC_MOD_EXTRACT, 'M', "%d no source transistors are ignored", noSource);
-  GCmessage(GC_MOD_EXTRACT, 'M', "%d no drain transistors are found", noDrain);
+  GCmessage(GC_MOD_EXTRACT, 'M', "%d no source transistors are ignored", counts.noSource);
+  GCmessage(GC_MOD_EXTRACT, 'M', "%d no drain transistors are found", counts.noDrain);
   GCcpuTime(0, "DExCir");
 
   numberNets();
