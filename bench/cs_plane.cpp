@@ -65,7 +65,7 @@ long build(const std::vector<Box>& boxes) {
   DlayerTile[0].layer = 1;
   Stitch = DlayerTile[0].layertile = Init1LayerCS();
   for (const Box& b : boxes) {
-    _rects r{b.x1, b.y1, b.x2, b.y2, nullptr};
+    _rects r = GCrectOf(b.x1, b.y1, b.x2, b.y2);
     Stitch = Put1BoxCS(&r, 1, 0);
   }
   DlayerTile[0].layertile = Stitch;

@@ -1,11 +1,17 @@
 // The whole one-step load (read the CIF file, flatten, build the planes,
 // extract transistors and nets, check and name them) of generated flat
-// inverter arrays of 10^3 to 10^5 transistors: time per load and the heap
-// in use after it (counters heap_MB; rects and tiles for the sizes).
-// Run each size in its own process for clean memory figures, e.g.
-//   bench_extract_load --benchmark_filter=/100000
+// inverter arrays of 10^3 to 10^5 transistors: time per load, the heap in
+// use after it (heap_MB), the process's peak resident memory (peak_rss_MB;
+// the array is written by a child process, so the peak is the load's), and
+// the tiles with their bytes each (pool blocks over live tiles, tile_B).
+// LoadSteps gives the processor time and the heap after each step, and the
+// most list cells in use at once. Run each size in its own process for clean
+// memory figures, e.g.
+//   bench_extract_load --benchmark_filter=WholeLoad/100000
 #include <benchmark/benchmark.h>
 #include <malloc.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
 
 #include <cstdio>
 #include <ctime>
@@ -25,17 +31,46 @@ double heapMegabytes() {
   return static_cast<double>(m.uordblks + m.hblkhd) / (1024.0 * 1024.0);
 }
 
+double peakRssMegabytes() {
+  struct rusage u;
+  getrusage(RUSAGE_SELF, &u);
+  return static_cast<double>(u.ru_maxrss) / 1024.0;
+}
+
+// The generated layout and its text would count in this process's peak, so a
+// child writes the file.
+long writeArrayApart(long transistors, const std::string& path) {
+  int pipeEnds[2];
+  if (pipe(pipeEnds) != 0) abort();
+  pid_t child = fork();
+  if (child == 0) {
+    long rects = 0;
+    CVwriteArray(transistors, path, &rects);
+    if (write(pipeEnds[1], &rects, sizeof rects) != sizeof rects) _exit(1);
+    _exit(0);
+  }
+  long rects = 0;
+  if (read(pipeEnds[0], &rects, sizeof rects) != sizeof rects) abort();
+  int status = 0;
+  waitpid(child, &status, 0);
+  close(pipeEnds[0]);
+  close(pipeEnds[1]);
+  return rects;
+}
+
 void BM_WholeLoad(benchmark::State& state) {
   CVstartBatch();
-  long rects = 0;
   std::string path = "/tmp/corvid_bench_array_" + std::to_string(state.range(0)) + ".cif";
-  CVwriteArray(state.range(0), path, &rects);
+  long rects = writeArrayApart(state.range(0), path);
   for (auto _ : state) CVquietly([&] { DIacceptLayout(path.c_str()); });
   if (TransNum < state.range(0)) state.SkipWithError("fewer transistors than generated");
   state.counters["transistors"] = TransNum;
   state.counters["rects"] = static_cast<double>(rects);
   state.counters["heap_MB"] = heapMegabytes();
+  state.counters["peak_rss_MB"] = peakRssMegabytes();
   state.counters["tiles"] = static_cast<double>(CSliveTiles());
+  state.counters["tile_B"] = static_cast<double>(sizeof(_Dtile));
+  state.counters["cells_peak"] = static_cast<double>(CSpeakCells());
   remove(path.c_str());
 }
 
@@ -48,6 +83,8 @@ void BM_LoadSteps(benchmark::State& state) {
   std::string path = "/tmp/corvid_bench_array_" + std::to_string(state.range(0)) + ".cif";
   CVwriteArray(state.range(0), path);
   double read = 0, flatten = 0, planes = 0, extract = 0;
+  double heap[4] = {0, 0, 0, 0};
+  long cellsAfterPlanes = 0;
   for (auto _ : state) CVquietly([&] {
     double t0 = cpuSeconds();
     DExInit();
@@ -56,20 +93,32 @@ void BM_LoadSteps(benchmark::State& state) {
     cifin = fopen(path.c_str(), "r");
     CIFparse();
     double t1 = cpuSeconds();
+    heap[0] = heapMegabytes();
     GCflatten();
     double t2 = cpuSeconds();
+    heap[1] = heapMegabytes();
     DCcrtCS();
     double t3 = cpuSeconds();
+    heap[2] = heapMegabytes();
+    cellsAfterPlanes = CSpeakCells();
     DExCir();
     DExVerifyNets();
     DExCrtNameTb();
     double t4 = cpuSeconds();
+    heap[3] = heapMegabytes();
     read += t1 - t0, flatten += t2 - t1, planes += t3 - t2, extract += t4 - t3;
   });
   state.counters["read_s"] = read;
   state.counters["flatten_s"] = flatten;
   state.counters["planes_s"] = planes;
   state.counters["extract_s"] = extract;
+  state.counters["read_MB"] = heap[0];
+  state.counters["flatten_MB"] = heap[1];
+  state.counters["planes_MB"] = heap[2];
+  state.counters["extract_MB"] = heap[3];
+  state.counters["cells_peak_planes"] = static_cast<double>(cellsAfterPlanes);
+  state.counters["cells_peak"] = static_cast<double>(CSpeakCells());
+  state.counters["cells_live"] = static_cast<double>(CSliveCells());
   state.counters["transistors"] = TransNum;
   remove(path.c_str());
 }

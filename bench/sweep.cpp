@@ -52,7 +52,7 @@ void buildArray(long transistors) {
       long ox = (n % side) * 20, oy = (n / side) * 20;
       for (const R& r : kCell) {
         if (r.layer != layer) continue;
-        _rects box{(ox + r.x1) * 40, (oy + r.y1) * 40, (ox + r.x2) * 40, (oy + r.y2) * 40, nullptr};
+        _rects box = GCrectOf((ox + r.x1) * 40, (oy + r.y1) * 40, (ox + r.x2) * 40, (oy + r.y2) * 40);
         Put1BoxCS(&box, static_cast<short>(layer), k);
       }
     }

@@ -39,7 +39,8 @@ _layout* generate(long n) {
       _symbol* s = GCslot(cell, l, layers[k]);
       auto* r = GCnew<_rects>();
       long w = 4 + (made * 7) % 17;
-      *r = {cx + k * 8, cy, cx + k * 8 + w, cy + 30, s->rect};
+      *r = GCrectOf(cx + k * 8, cy, cx + k * 8 + w, cy + 30);
+      r->next = s->rect;
       s->rect = r;
       ACframe(r->x1, r->y1, cell);
       ACframe(r->x2, r->y2, cell);

@@ -22,11 +22,16 @@ struct _points {
   _points* next;
 };
 
-// Axis-parallel rectangle with x1 < x2 and y1 < y2.
+// Axis-parallel rectangle with x1 < x2 and y1 < y2. A layout holds millions,
+// so the corners are 32-bit, the range every coordinate is kept in at input.
 struct _rects {
-  long x1, y1, x2, y2;
+  int x1, y1, x2, y2;
   _rects* next;
 };
+// An unlinked rectangle from corners held as long.
+inline _rects GCrectOf(long x1, long y1, long x2, long y2) {
+  return {static_cast<int>(x1), static_cast<int>(y1), static_cast<int>(x2), static_cast<int>(y2), nullptr};
+}
 
 // Closed polygon; the closing edge is implied.
 struct _polys {

@@ -25,7 +25,8 @@ inline constexpr int CS_MAX_PLANES = 32;
 // small: coordinates and the net number are 32-bit (all plane coordinates lie
 // within +-2^30), the plane is an index into DlayerTile, and the fields that
 // only later stages write (squeeze cells, the net name) live beside the tile
-// in a table of their own (CStileCold), made only for the tiles that need them.
+// in a table of their own (CStileCold), made only for the tiles that need them;
+// so does the extractors' chain link `next`, which only user terminals use.
 struct _Dtile {
   int x1, y1;
   int node;               // net: 0 none, > 0 net number, -1 new half of a split
@@ -37,7 +38,6 @@ struct _Dtile {
   _Dtile* bl;             // left: bottommost of those touching the left edge
   _Dtilelist* lower;      // contact links to the plane below
   _Dtilelist* upper;      // contact links to the plane above (fault record in critical planes)
-  _Dtile* next;           // chain link for the extractors
   // Plane the tile belongs to, as its index in DlayerTile plus one (0: none);
   // read and set it through TileLayer / TileSetLayer.
   unsigned char layer;
@@ -48,7 +48,7 @@ struct _Dtile {
   signed char drainsourcegate;  // 1 on gate tiles reached by the RC graph
   signed char substrate_flag;   // substrate extraction mark
 };
-static_assert(sizeof(_Dtile) == 80, "tile record grew");
+static_assert(sizeof(_Dtile) == 72, "tile record grew");
 
 // The fields of a tile that only later stages write, kept out of the record.
 struct _DtileCold {
@@ -56,6 +56,7 @@ struct _DtileCold {
   SQCELL_item* resize_cell_LR;
   SQCELL_item* resize_cell_TB;
   char nodename[16];
+  _Dtile* next;  // chain link for the extractors (a user terminal's record)
 };
 // The tile's cold fields, or null while none was ever written.
 _DtileCold* CStileCold(const _Dtile* tile);
@@ -63,6 +64,10 @@ _DtileCold* CStileCold(const _Dtile* tile);
 // (FreeTile) and with the planes (CSreset, GCfreeCS).
 _DtileCold& CStileColdMake(_Dtile* tile);
 long CScoldTiles();  // tiles that have cold fields
+inline _Dtile* TileNext(const _Dtile* t) {
+  _DtileCold* cold = CStileCold(t);
+  return cold ? cold->next : nullptr;
+}
 
 struct _DlayerTile {
   _box frame;             // bounding box of the layout the planes were built from
@@ -111,6 +116,8 @@ extern unsigned CSopenRecordSize;
 long CSliveTiles();             // tiles allocated and not freed
 long CSpoolBytes();             // bytes taken from the system for tiles and list cells
 long CSliveCells();
+long CSpeakTiles();             // most tiles / list cells in use at once since the
+long CSpeakCells();             // pools last gave their memory back
 void CSreleasePools();           // returns the pools' memory when no record is in use
 
 _Dtile* Init1LayerCS();

@@ -35,7 +35,7 @@ _Dtile* carveElement(int plane, const _box* b, short type) {
     t->type = element;
     TileSetLayer(t, &p);
   } else {
-    _rects r{b->x1, b->y1, b->x2, b->y2, nullptr};
+    _rects r = GCrectOf(b->x1, b->y1, b->x2, b->y2);
     Stitch = p.layertile;
     Put1BoxCS(&r, static_cast<short>(element), plane);
   }

@@ -36,6 +36,7 @@ struct RecordPool {
   size_t size;
   FreeBlock* head;
   long live;
+  long peak;  // most records in use at once since the blocks were last released
   long bytes;
   std::vector<void*> blocks;
   char* fresh;    // next never-used record of the newest block
@@ -48,8 +49,8 @@ std::unordered_map<const _Dtile*, _DtileCold>& coldFields() {
   return table;
 }
 
-RecordPool tilePool = {sizeof(_Dtile), nullptr, 0, 0, {}, nullptr, 0};
-RecordPool cellPool = {sizeof(_Dtilelist), nullptr, 0, 0, {}, nullptr, 0};
+RecordPool tilePool = {sizeof(_Dtile), nullptr, 0, 0, 0, {}, nullptr, 0};
+RecordPool cellPool = {sizeof(_Dtilelist), nullptr, 0, 0, 0, {}, nullptr, 0};
 
 // Gives the blocks back to the system once every record is home again.
 void release(RecordPool& pool) {
@@ -60,6 +61,7 @@ void release(RecordPool& pool) {
   pool.fresh = nullptr;
   pool.unused = 0;
   pool.bytes = 0;
+  pool.peak = 0;
 }
 
 // New blocks are handed out by bumping through the newest area, so memory is
@@ -81,7 +83,7 @@ void* take(RecordPool& pool) {
     pool.unused--;
   }
   memset(record, 0, pool.size);
-  pool.live++;
+  if (++pool.live > pool.peak) pool.peak = pool.live;
   return record;
 }
 
@@ -145,6 +147,8 @@ void FreeList3(_Dtilelist* list) { freeListWithRecords(list, CSopenRecordSize); 
 
 long CSliveTiles() { return tilePool.live; }
 long CSliveCells() { return cellPool.live; }
+long CSpeakTiles() { return tilePool.peak; }
+long CSpeakCells() { return cellPool.peak; }
 long CSpoolBytes() { return tilePool.bytes + cellPool.bytes; }
 
 void CSreleasePools() {

@@ -217,7 +217,7 @@ void DExInit() {
 _Dtransistor* DExTileTransistor(_Dtile* tile) {
   if (!tile) return nullptr;
   return reinterpret_cast<_Dtransistor*>(TisElement(tile) ? static_cast<void*>(tile->lower)
-                                                          : static_cast<void*>(tile->next));
+                                                          : static_cast<void*>(TileNext(tile)));
 }
 
 _Dtile* DExGatePolyTile(const _Dtransistor* t) {

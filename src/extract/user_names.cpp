@@ -23,11 +23,11 @@ void nameNet(_Dtile* tile) {
 }
 
 void makeTerminal(_Dtile* tile) {
-  if (tile->next) return;  // made once, reused later
+  if (TileNext(tile)) return;  // made once, reused later
   _Dtransistor* t = GCnew<_Dtransistor>();
   t->number = -1;
   t->Tgate = tile;
-  tile->next = reinterpret_cast<_Dtile*>(t);
+  CStileColdMake(tile).next = reinterpret_cast<_Dtile*>(t);
   terminalRecords.push_back(t);
 }
 }  // namespace

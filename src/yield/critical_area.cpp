@@ -29,7 +29,7 @@ _Dtilelist* around(_Dtile* t, long d) { return DFenumerate(t, t->x1 - d, t->y1 -
 // the layer's own type: the carving reserves type 30 for the tile it is
 // making, so same-typed tiles of 30 would not merge into a union.
 void addCritical(int plane, _box* b) {
-  _rects r{b->x1, b->y1, b->x2, b->y2, nullptr};
+  _rects r = GCrectOf(b->x1, b->y1, b->x2, b->y2);
   Stitch = DlayerTile[plane].crittile;
   Put1BoxCS(&r, DlayerTile[plane].layer, plane);
   DlayerTile[plane].crittile = Stitch;

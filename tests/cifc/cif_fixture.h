@@ -81,4 +81,4 @@ inline bool operator==(const _rects& a, const _rects& b) {
 inline std::ostream& operator<<(std::ostream& o, const _rects& r) {
   return o << "(" << r.x1 << "," << r.y1 << "," << r.x2 << "," << r.y2 << ")";
 }
-inline _rects R(long x1, long y1, long x2, long y2) { return _rects{x1, y1, x2, y2, nullptr}; }
+inline _rects R(long x1, long y1, long x2, long y2) { return GCrectOf(x1, y1, x2, y2); }

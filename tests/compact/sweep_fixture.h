@@ -60,7 +60,7 @@ class SweepTest : public ::testing::Test {
     }
     for (const Rect& r : rects) {
       int k = plane[r.layer];
-      _rects box{r.x1 * LAMBDA, r.y1 * LAMBDA, r.x2 * LAMBDA, r.y2 * LAMBDA, nullptr};
+      _rects box = GCrectOf(r.x1 * LAMBDA, r.y1 * LAMBDA, r.x2 * LAMBDA, r.y2 * LAMBDA);
       Stitch = DlayerTile[k].layertile;
       Put1BoxCS(&box, static_cast<short>(r.layer), k);
       DlayerTile[k].layertile = Stitch;

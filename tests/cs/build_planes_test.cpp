@@ -158,7 +158,7 @@ TEST_F(BuildTest, CleanPlaneEmptiesTheCriticalPlane) {
   // tiles, and empty it.
   Stitch = DlayerTile[0].crittile;
   for (int i = 0; i < 5; ++i) {
-    _rects r{i * 20L, 0, i * 20L + 10, 10, nullptr};
+    _rects r = GCrectOf(i * 20L, 0, i * 20L + 10, 10);
     Put1BoxCS(&r, 1, 0);
   }
   _Dtilelist* all = nullptr;

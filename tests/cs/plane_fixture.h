@@ -36,7 +36,7 @@ class PlaneTest : public ::testing::Test {
   void TearDown() override { CSreset(); }
 
   _Dtile* put(long x1, long y1, long x2, long y2, short type = 1) {
-    _rects r{x1, y1, x2, y2, nullptr};
+    _rects r = GCrectOf(x1, y1, x2, y2);
     Stitch = DlayerTile[0].layertile;
     _Dtile* t = Put1BoxCS(&r, type, 0);
     DlayerTile[0].layertile = Stitch;

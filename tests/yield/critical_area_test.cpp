@@ -46,7 +46,7 @@ class CriticalAreaTest : public YieldTest {
 
   void build(const std::vector<NetRect>& rects) {
     for (auto& r : rects) {
-      _rects box{r.x1, r.y1, r.x2, r.y2, nullptr};
+      _rects box = GCrectOf(r.x1, r.y1, r.x2, r.y2);
       Stitch = DlayerTile[1].layertile;
       Put1BoxCS(&box, 2, 1);
       DlayerTile[1].layertile = Stitch;
