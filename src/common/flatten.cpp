@@ -122,6 +122,14 @@ void extend(_box& f, long x, long y) {
   f.y2 = std::max(f.y2, y);
 }
 
+// Rectangles store 32-bit corners; a transformation that carries one beyond
+// them drops it (counted and reported once per flattening).
+long outOfRange = 0;
+bool fitsCoordinates(long x, long y) {
+  constexpr long low = -2147483648L, high = 2147483647L;
+  return x >= low && x <= high && y >= low && y <= high;
+}
+
 template <class Map>
 void copyRects(const _rects* r, _symbol* dst, _box& frame, const Map& map) {
   _rects* head = dst->rect;
@@ -132,6 +140,10 @@ void copyRects(const _rects* r, _symbol* dst, _box& frame, const Map& map) {
     if (ax > bx) std::swap(ax, bx);
     if (ay > by) std::swap(ay, by);
     if (ax == bx || ay == by) continue;
+    if (!fitsCoordinates(ax, ay) || !fitsCoordinates(bx, by)) {
+      ++outOfRange;
+      continue;
+    }
     _rects* n = GCnew<_rects>();
     n->x1 = ax;
     n->y1 = ay;
@@ -213,6 +225,7 @@ void dropInstances(_layout* cell) {
 
 // Flattens `root` in place; reports skipped calls.
 void flattenInPlace(_layout* root, const CellIndex& cells) {
+  outOfRange = 0;
   Walk walk{cells, {}};
   walk.run(root, [](_layout* cell, _instance* inst, _layout* called) { copyCell(cell, inst, called); },
            dropInstances);
@@ -220,6 +233,8 @@ void flattenInPlace(_layout* root, const CellIndex& cells) {
     GCmessage(GC_MOD_COMMON, 'W', "%ld calls of undefined cells are skipped", walk.missing);
   if (walk.recursive)
     GCmessage(GC_MOD_COMMON, 'W', "%ld recursive calls are skipped", walk.recursive);
+  if (outOfRange)
+    GCmessage(GC_MOD_COMMON, 'W', "%ld rectangles beyond the 32-bit coordinate range are skipped", outOfRange);
 }
 }  // namespace
 

@@ -166,6 +166,19 @@ TEST_F(Flatten, DeepChainDoesNotExhaustTheStack) {
   EXPECT_EQ(rects(Gflatten, "CMF"), (std::vector<_rects>{R(20, -20, 60, 20)}));
 }
 
+TEST_F(Flatten, BoxesCarriedBeyondThirtyTwoBitsAreDropped) {
+  // Three calls, each shifted by 10^9 units: the deepest box lies near
+  // 3e9, the shallower one near 2e9, still inside.
+  std::string text = "DS 3;\nL CMF;\nB 10 10 0 0;\nDF;\n";
+  text += "DS 2;\nC 3 T 250000000 0;\nL CMF;\nB 10 10 0 0;\nDF;\n";
+  text += "DS 1;\nC 2 T 250000000 0;\nDF;\nC 1 T 250000000 0;\nE\n";
+  testing::internal::CaptureStdout();
+  ASSERT_EQ(read(text), 0);
+  testing::internal::GetCapturedStdout();
+  ASSERT_EQ(GCflatten(), 1);
+  EXPECT_EQ(rects(Gflatten, "CMF"), (std::vector<_rects>{R(1999999980, -20, 2000000020, 20)}));
+}
+
 TEST_F(Flatten, ExplodingHierarchyIsRefused) {
   // Every level doubles the element count: 2^40 boxes.
   std::string text = "DS 40;\nL CMF;\nB 10 10 0 0;\nDF;\n";
