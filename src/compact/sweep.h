@@ -32,11 +32,15 @@
 //     the x sweep;
 //   - symmetry rows add axis variables with SWaddVariable (NUM_of_VAR grows)
 //     and their rows with add_column_2 / add_column_4 after a sweep.
-// On the input geometry every row holds when the layout obeys the rules: an
-// enclosure is stated only where the enclosing side is an outer edge of its
-// material, same-layer overlap rows only at outer ends, and a piece of a
-// shape that the plane cut keeps at least its own width if that is smaller
-// than the rule (see sweep_rules.cpp).
+// On the input geometry every row holds when the layout obeys the rules. The
+// planes cut drawn shapes into tiles, so rules are stated between tile sides
+// only where those sides are edges of the material: an enclosure where the
+// enclosing side is an outer edge facing the inner rectangle, a spacing where
+// the two sides face each other through space (a corner spacing from an
+// exposed end of the piece), a same-layer overlap at outer ends of the shared
+// line, and the full width only where a tile has space on both sides
+// somewhere (a piece keeps at least its own smaller width). See
+// sweep_rules.cpp and tile_sides.h.
 #pragma once
 #include <cstdio>
 #include <vector>
