@@ -13,22 +13,7 @@ class GCxCanvas : public GCanvas {
 
   int width() const override;
   int height() const override;
-  void clear() override;
-  void clearArea(int x, int y, int w, int h) override;
-  void setColor(unsigned long pixel, unsigned rgb) override;
-  void setLineWidth(int pixels) override;
-  bool setFont(const char* name) override;
-  void setLayer(int layer, bool stippled) override;
-  void drawPoint(GCpen pen, int x, int y) override;
-  void drawLine(GCpen pen, int x1, int y1, int x2, int y2) override;
-  void drawRectangle(GCpen pen, int x, int y, int w, int h, bool fill) override;
-  void drawPolygon(GCpen pen, const GCpixelPoint* points, int n, bool fill) override;
-  void drawArc(GCpen pen, int x, int y, int w, int h, int angle1, int angle2, bool fill) override;
-  void drawString(GCpen pen, int x, int y, const char* text) override;
-  void copyArea(GCanvas* to, int sx, int sy, int w, int h, int dx, int dy) override;
-  void setClip(int x, int y, int w, int h) override;
-  void clearClip() override;
-  void flush() override;
+#include "display/canvas_overrides.inc"
 
  private:
   GC gcOf(GCpen pen) const;
