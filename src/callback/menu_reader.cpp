@@ -43,13 +43,10 @@ _Buttons* newButton(const char* label, int type) {
 }
 
 void freeButtons(_Buttons* b) {
-  while (b) {
-    _Buttons* next = b->next;
-    freeButtons(b->pulldown);
-    GCstrfree(b->client_data);
-    GCdelete(b);
-    b = next;
-  }
+  GCdeleteChain(b, [](_Buttons* e) {
+    freeButtons(e->pulldown);
+    GCstrfree(e->client_data);
+  });
 }
 
 _Buttons* layerButtons() {
@@ -188,13 +185,7 @@ _Menutree* DImenuData(_Menustruct* menus, std::string* error) {
   return head;
 }
 
-void DIfreeMenuStruct(_Menustruct* menus) {
-  while (menus) {
-    _Menustruct* next = menus->next;
-    GCdelete(menus);
-    menus = next;
-  }
-}
+void DIfreeMenuStruct(_Menustruct* menus) { GCdeleteChain(menus); }
 
 void DImenuRead(const char* path) {
   FILE* f = fopen(path, "r");

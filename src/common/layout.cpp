@@ -75,56 +75,12 @@ int GCfreeS() {
   return 1;
 }
 
-void GCfreePoints(_points* p) {
-  while (p) {
-    _points* next = p->next;
-    GCdelete(p);
-    p = next;
-  }
-}
-
-void GCfreeRect(_rects* r) {
-  while (r) {
-    _rects* next = r->next;
-    GCdelete(r);
-    r = next;
-  }
-}
-
-void GCfreePath(_paths* p) {
-  while (p) {
-    _paths* next = p->next;
-    GCfreePoints(p->points);
-    GCdelete(p);
-    p = next;
-  }
-}
-
-void GCfreePoly(_polys* p) {
-  while (p) {
-    _polys* next = p->next;
-    GCfreePoints(p->points);
-    GCdelete(p);
-    p = next;
-  }
-}
-
-void GCfreeCircle(_circles* c) {
-  while (c) {
-    _circles* next = c->next;
-    GCdelete(c);
-    c = next;
-  }
-}
-
-void GCfreeLabel(_labels* l) {
-  while (l) {
-    _labels* next = l->next;
-    GCstrfree(l->label);
-    GCdelete(l);
-    l = next;
-  }
-}
+void GCfreePoints(_points* p) { GCdeleteChain(p); }
+void GCfreeRect(_rects* r) { GCdeleteChain(r); }
+void GCfreePath(_paths* p) { GCdeleteChain(p, [](_paths* e) { GCfreePoints(e->points); }); }
+void GCfreePoly(_polys* p) { GCdeleteChain(p, [](_polys* e) { GCfreePoints(e->points); }); }
+void GCfreeCircle(_circles* c) { GCdeleteChain(c); }
+void GCfreeLabel(_labels* l) { GCdeleteChain(l, [](_labels* e) { GCstrfree(e->label); }); }
 
 void GCfreeSymbol(_symbol* s) {
   if (!s) return;
@@ -136,41 +92,23 @@ void GCfreeSymbol(_symbol* s) {
   GCdelete(s);
 }
 
-void GCfreeInst(_instance* i) {
-  while (i) {
-    _instance* next = i->next;
-    GCdelete(i);
-    i = next;
-  }
-}
+void GCfreeInst(_instance* i) { GCdeleteChain(i); }
 
 void GCfreeLayout(_layout* l) {
-  while (l) {
-    _layout* next = l->next;
-    for (_symbol*& s : l->symbol) GCfreeSymbol(s);
-    GCfreeInst(l->instance);
-    GCdelete(l);
-    l = next;
-  }
+  GCdeleteChain(l, [](_layout* e) {
+    for (_symbol*& s : e->symbol) GCfreeSymbol(s);
+    GCfreeInst(e->instance);
+  });
 }
 
 void GCfreePin(_pin* p) {
-  while (p) {
-    _pin* next = p->next;
-    GCstrfree(p->label);
-    GCstrfree(p->layername);
-    GCdelete(p);
-    p = next;
-  }
+  GCdeleteChain(p, [](_pin* e) {
+    GCstrfree(e->label);
+    GCstrfree(e->layername);
+  });
 }
 
-void GCfreeNameList(_DnameTable* n) {
-  while (n) {
-    _DnameTable* next = n->next;
-    GCdelete(n);
-    n = next;
-  }
-}
+void GCfreeNameList(_DnameTable* n) { GCdeleteChain(n); }
 
 _layout* GfindLayout(const char* name, _layout* list) {
   for (; list; list = list->next)

@@ -21,3 +21,15 @@ long GCpoolRefills(size_t size);
 // Typed helpers over GCmalloc/GCfree for plain records.
 template <class T> T* GCnew() { return static_cast<T*>(GCmalloc(sizeof(T))); }
 template <class T> void GCdelete(T* p) { GCfree(p, sizeof(T)); }
+// Deletes a linked list (through `next`), releasing what each element owns first.
+template <class T, class Owned> void GCdeleteChain(T* p, Owned releaseOwned) {
+  while (p) {
+    T* next = p->next;
+    releaseOwned(p);
+    GCdelete(p);
+    p = next;
+  }
+}
+template <class T> void GCdeleteChain(T* p) {
+  GCdeleteChain(p, [](T*) {});
+}

@@ -81,13 +81,8 @@ Scanner* scanner = nullptr;
 DTlayerGCMaker layerGCMaker = DIlayerGC;
 
 void freeItems() {
-  while (TlistString) {
-    _strings* next = TlistString->next;
-    GCstrfree(TlistString->string);
-    GCdelete(TlistString);
-    TlistString = next;
-  }
-  TlistTail = nullptr;
+  GCdeleteChain(TlistString, [](_strings* s) { GCstrfree(s->string); });
+  TlistString = TlistTail = nullptr;
 }
 }  // namespace
 
