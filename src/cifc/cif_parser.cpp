@@ -47,6 +47,11 @@ long number() {
   return v;
 }
 
+long blankNumber() {
+  expect(AC_BLANK);
+  return number();
+}
+
 // A WORD's text, refused beyond the token buffer.
 void word(char* out) {
   if (scan.token != AC_WORD) fail("parse error");
@@ -75,10 +80,8 @@ void extension() {
     ACrdCName(n, name);
     return;
   }
-  expect(AC_BLANK);
-  long x = number();
-  expect(AC_BLANK);
-  long y = number();
+  long x = blankNumber();
+  long y = blankNumber();
   if (scan.token == AC_SEMI) {
     advance();
     ok(ACrdLabel(n, name, x, y, nullptr));
@@ -103,10 +106,7 @@ void layer() {
 void box() {
   advance();
   long v[4];
-  for (long& x : v) {
-    expect(AC_BLANK);
-    x = number();
-  }
+  for (long& x : v) x = blankNumber();
   expect(AC_SEMI);
   ok(ACrdBox(v[0], v[1], v[2], v[3]));
 }
@@ -136,15 +136,13 @@ void polygon() {
 
 void definitionStart() {
   advance();
-  expect(AC_BLANK);
-  long n = number();
+  long n = blankNumber();
   long a = 1, b = 1;
   bool scaled = false;
   if (scan.token == AC_BLANK) {
     advance();
     a = number();
-    expect(AC_BLANK);
-    b = number();
+    b = blankNumber();
     scaled = true;
   }
   expect(AC_SEMI);
@@ -154,26 +152,21 @@ void definitionStart() {
 
 void call() {
   advance();
-  expect(AC_BLANK);
-  long n = number();
+  long n = blankNumber();
   while (scan.token == AC_BLANK) {
     advance();
     switch (scan.token) {
       case AC_T: {
         advance();
-        expect(AC_BLANK);
-        long x = number();
-        expect(AC_BLANK);
-        long y = number();
+        long x = blankNumber();
+        long y = blankNumber();
         ok(ACcallTran(x, y));
         break;
       }
       case AC_R: {
         advance();
-        expect(AC_BLANK);
-        long a = number();
-        expect(AC_BLANK);
-        long b = number();
+        long a = blankNumber();
+        long b = blankNumber();
         ok(ACcallRot(a, b));
         break;
       }

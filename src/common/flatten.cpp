@@ -170,6 +170,13 @@ void copyCell(_layout* target, const _instance* inst, _layout* cell) {
     }
   };
   _box& frame = target->frame;
+  // A point list moved by the call, its box added to the frame.
+  auto movedPoints = [&](const _points* points) {
+    _box b;
+    _points* moved = PlistTrans(inst->opcode, inst->optimes, points, &b);
+    if (!GCframeEmpty(b)) extend(frame, b.x1, b.y1), extend(frame, b.x2, b.y2);
+    return moved;
+  };
   forEachSlot(cell, [&](int layer, _symbol* src) {
     _symbol* dst = GCslot(target, layer, src->layername);
     snprintf(dst->layername, sizeof dst->layername, "%s", src->layername);
@@ -182,20 +189,16 @@ void copyCell(_layout* target, const _instance* inst, _layout* cell) {
       copyRects(src->rect, dst, frame, map);
     for (const _paths* p = src->path; p; p = p->next) {
       _paths* n = GCnew<_paths>();
-      _box b;
       n->width = p->width;
-      n->points = PlistTrans(inst->opcode, inst->optimes, p->points, &b);
+      n->points = movedPoints(p->points);
       n->next = dst->path;
       dst->path = n;
-      if (!GCframeEmpty(b)) extend(frame, b.x1, b.y1), extend(frame, b.x2, b.y2);
     }
     for (const _polys* p = src->poly; p; p = p->next) {
       _polys* n = GCnew<_polys>();
-      _box b;
-      n->points = PlistTrans(inst->opcode, inst->optimes, p->points, &b);
+      n->points = movedPoints(p->points);
       n->next = dst->poly;
       dst->poly = n;
-      if (!GCframeEmpty(b)) extend(frame, b.x1, b.y1), extend(frame, b.x2, b.y2);
     }
     for (const _circles* c = src->circle; c; c = c->next) {
       _circles* n = GCnew<_circles>();
