@@ -7,32 +7,21 @@
 
 #include "support/run_program.h"
 
-namespace {
-CVrunResult batch(const std::string& script, const std::string& cwd) {
-  CVrunOptions options;
-  options.stdinText = script;
-  options.cwd = cwd;
-  options.env["SYSRC"] = CVlibDir() + "/corvidrc";
-  return CVrunProgram(CVbuildProgram("corvid-batch"), {}, options);
-}
-bool has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
-}  // namespace
-
 TEST(YieldBatch, PlotsLineTakesAFormatAndNamesABadLine) {
   std::string dir = CVscratchDir();
-  CVrunResult r = batch("plots svg\nplots off\nplots jpeg\n", dir);
+  CVrunResult r = CVrunBatch("plots svg\nplots off\nplots jpeg\n", dir);
   EXPECT_NE(r.status, 0);
-  EXPECT_TRUE(has(r.err, "Error: Script line 3: plots takes png, svg or off, not jpeg.")) << r.err;
-  EXPECT_FALSE(has(r.err, "Script line 1")) << r.err;
+  EXPECT_TRUE(CVhas(r.err, "Error: Script line 3: plots takes png, svg or off, not jpeg.")) << r.err;
+  EXPECT_FALSE(CVhas(r.err, "Script line 1")) << r.err;
 }
 
 TEST(YieldBatch, PlotCommandsWithoutDataWarnAndWriteNothing) {
   std::string dir = CVscratchDir();
-  CVrunResult r = batch("f.DYCarea\nf.DYpof\nf.DYyx\nf.DYdx\n", dir);
+  CVrunResult r = CVrunBatch("f.DYCarea\nf.DYpof\nf.DYyx\nf.DYdx\n", dir);
   EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_TRUE(has(r.err, "Warning: No data available to view the layout sensitivity.\n")) << r.err;
-  EXPECT_TRUE(has(r.err, "Warning: No active layer, select one.\n")) << r.err;
-  EXPECT_TRUE(has(r.err, "Warning: Select an active layer first.\n")) << r.err;
+  EXPECT_TRUE(CVhas(r.err, "Warning: No data available to view the layout sensitivity.\n")) << r.err;
+  EXPECT_TRUE(CVhas(r.err, "Warning: No active layer, select one.\n")) << r.err;
+  EXPECT_TRUE(CVhas(r.err, "Warning: Select an active layer first.\n")) << r.err;
   EXPECT_TRUE(std::filesystem::is_empty(dir));
 }
 
@@ -46,30 +35,23 @@ TEST(YieldBatch, SweepsOverTheAmplifierWritePlotsAndReports) {
                        "f.DYanaShort\nf.DYCarea\nf.DYpof\nf.DYyx\n"
                        "plots svg\nf.DYanaOpen\nf.DYCarea\n"
                        "scale 30\nf.DYcritCompS\nf.DYcritCompO\n";
-  CVrunResult r = batch(script, dir);
+  CVrunResult r = CVrunBatch(script, dir);
   ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_TRUE(has(r.err, "Warning: No active layer, select one.\n")) << r.err;
-  size_t steps = 0;
-  for (size_t at = r.err.find("Message: One step done."); at != std::string::npos;
-       at = r.err.find("Message: One step done.", at + 1))
-    ++steps;
-  EXPECT_EQ(steps, 10u) << "5 sizes from 4 to 12 microns, twice";
-  EXPECT_TRUE(has(r.err, "Analyzing layout sensitivity for missing materials done.")) << r.err;
-  EXPECT_TRUE(has(r.err, "Analyzing layout sensitivity for extra materials done.")) << r.err;
-  EXPECT_TRUE(has(r.err, "Defect Size : 3.000 micron\n\t\tCritical Area : ")) << r.err;
-  EXPECT_TRUE(has(r.out, "Possibility of failure: ")) << r.out;
-  size_t critLines = 0;
-  for (size_t at = r.out.find("Critical Area: "); at != std::string::npos; at = r.out.find("Critical Area: ", at + 1))
-    ++critLines;
-  EXPECT_EQ(critLines, 6u) << "every bridge size and the window command";
+  EXPECT_TRUE(CVhas(r.err, "Warning: No active layer, select one.\n")) << r.err;
+  EXPECT_EQ(CVcount(r.err, "Message: One step done."), 10u) << "5 sizes from 4 to 12 microns, twice";
+  EXPECT_TRUE(CVhas(r.err, "Analyzing layout sensitivity for missing materials done.")) << r.err;
+  EXPECT_TRUE(CVhas(r.err, "Analyzing layout sensitivity for extra materials done.")) << r.err;
+  EXPECT_TRUE(CVhas(r.err, "Defect Size : 3.000 micron\n\t\tCritical Area : ")) << r.err;
+  EXPECT_TRUE(CVhas(r.out, "Possibility of failure: ")) << r.out;
+  EXPECT_EQ(CVcount(r.out, "Critical Area: "), 6u) << "every bridge size and the window command";
   namespace fs = std::filesystem;
   for (const char* f : {"sensitivity.png", "sensitivity.svg", "pof.png", "yield.png"})
     EXPECT_TRUE(fs::exists(dir + "/" + f)) << f;
   std::string csv = CVreadFile(dir + "/sensitivity.csv");  // the break sweep, written last
   EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 6) << csv;
   EXPECT_EQ(csv.rfind("defect_size_um,sensitivity\n4,0\n6,", 0), 0u) << "4 micron wires are cut by larger defects";
-  EXPECT_FALSE(has(csv, "\n12,0\n")) << csv;
+  EXPECT_FALSE(CVhas(csv, "\n12,0\n")) << csv;
   std::string yield = CVreadFile(dir + "/yield.csv");
   EXPECT_EQ(std::count(yield.begin(), yield.end(), '\n'), 21) << yield;
-  EXPECT_FALSE(has(yield, "\n2000,1\n")) << "bridges at the larger sizes lower the yield";
+  EXPECT_FALSE(CVhas(yield, "\n2000,1\n")) << "bridges at the larger sizes lower the yield";
 }

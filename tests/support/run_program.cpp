@@ -89,3 +89,19 @@ CVrunResult CVrunProgram(const std::string& program, const std::vector<std::stri
   unlink(err.c_str());
   return result;
 }
+
+CVrunResult CVrunBatch(const std::string& script, const std::string& cwd,
+                       const std::vector<std::string>& args, CVrunOptions options) {
+  options.stdinText = script;
+  if (!cwd.empty()) options.cwd = cwd;
+  if (!options.env.count("SYSRC")) options.env["SYSRC"] = CVlibDir() + "/corvidrc";
+  return CVrunProgram(CVbuildProgram("corvid-batch"), args, options);
+}
+
+bool CVhas(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+size_t CVcount(const std::string& text, const std::string& part) {
+  size_t n = 0;
+  for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+  return n;
+}

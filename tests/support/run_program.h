@@ -20,6 +20,14 @@ struct CVrunOptions {
 CVrunResult CVrunProgram(const std::string& program, const std::vector<std::string>& args,
                          const CVrunOptions& options = {});
 
+// Runs corvid-batch with `script` on its standard input, in `cwd` ("" = ours), with
+// the bundled settings unless `options` names another SYSRC.
+CVrunResult CVrunBatch(const std::string& script, const std::string& cwd = "",
+                       const std::vector<std::string>& args = {}, CVrunOptions options = {});
+// Whether `part` occurs in `text`, and how many times.
+bool CVhas(const std::string& text, const std::string& part);
+size_t CVcount(const std::string& text, const std::string& part);
+
 // Path of a program in the build directory (e.g. "corvid-batch").
 std::string CVbuildProgram(const std::string& name);
 // A fresh empty directory under the build directory, named after the running test.

@@ -31,13 +31,6 @@ long countColour(const std::string& png, unsigned rgb) {
 
 constexpr unsigned CMF = 0x1E90FF, CPG = 0xFF0000, CAA = 0x228B22, BACKGROUND = 0xB3B3B3;
 
-CVrunResult runScript(const std::string& dir, const std::string& script) {
-  CVwriteFile(dir + "/script.batch", script);
-  CVrunOptions options;
-  options.cwd = dir;
-  return CVrunProgram(CVbuildProgram("corvid-batch"), {"script.batch"}, options);
-}
-
 std::string loadExample() {
   return "f.DIldLayout " + std::string(CORVID_SOURCE_DIR) + "/tests/data/gui/inverter.cif\n";
 }
@@ -45,14 +38,15 @@ std::string loadExample() {
 
 TEST(BatchView, ShowsTheLoadedLayoutInLayerColoursAndZoomEnlargesIt) {
   std::string dir = CVscratchDir();
-  CVrunResult r = runScript(dir, loadExample() +
-                                     "view fit.png\n"
-                                     "f.DVzoomin\n"
-                                     "point 1000 3400\n"  // about the gate (CIF units x 4)
-                                     "point 1800 4600\n"
-                                     "view zoom.png\n");
+  CVrunResult r = CVrunBatch(loadExample() +
+                                 "view fit.png\n"
+                                 "f.DVzoomin\n"
+                                 "point 1000 3400\n"  // about the gate (CIF units x 4)
+                                 "point 1800 4600\n"
+                                 "view zoom.png\n",
+                             dir);
   ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_NE(r.err.find("Message: View written to fit.png."), std::string::npos);
+  EXPECT_TRUE(CVhas(r.err, "Message: View written to fit.png.")) << r.err;
   for (unsigned c : {CMF, CPG, CAA}) EXPECT_GT(countColour(dir + "/fit.png", c), 200) << std::hex << c;
   EXPECT_GT(countColour(dir + "/fit.png", BACKGROUND), 200000);  // the layout is fitted with a margin
   EXPECT_GT(countColour(dir + "/zoom.png", CPG), 3 * countColour(dir + "/fit.png", CPG));
@@ -60,25 +54,25 @@ TEST(BatchView, ShowsTheLoadedLayoutInLayerColoursAndZoomEnlargesIt) {
 
 TEST(BatchView, SvgByExtensionAndUnwritableFilesAreReported) {
   std::string dir = CVscratchDir();
-  CVrunResult r = runScript(dir, loadExample() + "view out.svg\nview /nonexistent/dir/x.png\n");
+  CVrunResult r = CVrunBatch(loadExample() + "view out.svg\nview /nonexistent/dir/x.png\n", dir);
   EXPECT_EQ(r.status, 2);  // the failing line is reported and the script goes on
   std::string svg = CVreadFile(dir + "/out.svg");
-  EXPECT_NE(svg.find("<svg"), std::string::npos);
+  EXPECT_TRUE(CVhas(svg, "<svg"));
   EXPECT_GT(svg.size(), 2000u);
-  EXPECT_NE(r.err.find("Script line 3"), std::string::npos) << r.err;
+  EXPECT_TRUE(CVhas(r.err, "Script line 3")) << r.err;
 }
 
 TEST(BatchView, EmptyViewIsTheBackground) {
   std::string dir = CVscratchDir();
-  CVrunResult r = runScript(dir, "f.DVfit\nview empty.png\n");
+  CVrunResult r = CVrunBatch("f.DVfit\nview empty.png\n", dir);
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(countColour(dir + "/empty.png", BACKGROUND), 800L * 600L);
 }
 
 TEST(BatchView, ViewSizeSetsTheImageSizeAndKeepsTheView) {
   std::string dir = CVscratchDir();
-  CVrunResult r = runScript(dir, "viewsize 320 200\nview small.png\nviewsize 5 5\n");
+  CVrunResult r = CVrunBatch("viewsize 320 200\nview small.png\nviewsize 5 5\n", dir);
   EXPECT_EQ(r.status, 2);  // the bad size is reported
-  EXPECT_NE(r.err.find("Script line 3"), std::string::npos) << r.err;
+  EXPECT_TRUE(CVhas(r.err, "Script line 3")) << r.err;
   EXPECT_EQ(countColour(dir + "/small.png", BACKGROUND), 320L * 200L);
 }
