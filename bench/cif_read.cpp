@@ -3,9 +3,7 @@
 // cells). Throughput is reported in bytes of CIF per second and rectangles
 // per second; compare the sizes for the scaling.
 #include <benchmark/benchmark.h>
-#include <spawn.h>
 #include <fcntl.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -23,20 +21,10 @@
 #include "common/scale.h"
 #include "common/switches.h"
 #include "techc/tech.h"
-
-extern char** environ;
+#include "../tests/support/cif_layers.h"
+#include "../tests/support/layout_generator.h"
 
 namespace {
-void loadLayers() {
-  const char* names[] = {"CAA", "CPG", "CMF", "CMS", "CCA", "CCP", "CVA", "CWN", "CSN", "CSP"};
-  GlayerNum = 0;
-  for (const char* n : names) {
-    snprintf(Glayers[GlayerNum].name, sizeof Glayers[GlayerNum].name, "%s", n);
-    Glayers[GlayerNum].layer = GlayerNum;
-    ++GlayerNum;
-  }
-}
-
 // The generated file's text, made once per size and kind (kept in the temp directory).
 const std::string& layout(long rects, bool flat) {
   static std::map<std::pair<long, bool>, std::string> cache;
@@ -45,20 +33,11 @@ const std::string& layout(long rects, bool flat) {
   if (it != cache.end()) return it->second;
   std::filesystem::path file = std::filesystem::temp_directory_path() /
                                ("corvid_bench_" + std::to_string(rects) + (flat ? "_flat" : "_hier") + ".cif");
-  if (!std::filesystem::exists(file)) {
-    std::string script = std::string(CORVID_SOURCE_DIR) + "/examples/gen_layout.py";
-    std::string count = std::to_string(rects);
-    std::string out = file.string();
-    std::vector<const char*> argv = {"python3", script.c_str(), "--rects", count.c_str(), "-o", out.c_str()};
-    if (flat) argv.push_back("--flat");
-    argv.push_back(nullptr);
-    pid_t pid;
-    if (posix_spawnp(&pid, "python3", nullptr, nullptr, const_cast<char* const*>(argv.data()), environ) != 0) {
-      fprintf(stderr, "cannot run python3\n");
-      exit(1);
-    }
-    int status = 0;
-    waitpid(pid, &status, 0);
+  std::vector<std::string> options = {"--rects", std::to_string(rects)};
+  if (flat) options.push_back("--flat");
+  if (!std::filesystem::exists(file) && !CVgenerateLayout(options, file.string())) {
+    fprintf(stderr, "cannot run the layout generator\n");
+    exit(1);
   }
   std::ifstream in(file);
   std::stringstream s;
@@ -77,7 +56,7 @@ long countRects(const _layout* top) {
 void readAndFlatten(benchmark::State& state, bool flat) {
   Silently = 1;
   GCresetScale();
-  loadLayers();
+  CVloadCifLayers();
   const std::string& text = layout(state.range(0), flat);
   // The call trace of the reader goes to standard output; keep it out of the report.
   fflush(stdout);

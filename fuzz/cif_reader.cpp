@@ -13,6 +13,7 @@
 #include "common/scale.h"
 #include "common/switches.h"
 #include "techc/tech.h"
+#include "../tests/support/cif_layers.h"
 
 namespace {
 struct ReaderExit {
@@ -22,13 +23,7 @@ struct ReaderExit {
 [[noreturn]] void throwExit(int status) { throw ReaderExit{status}; }
 
 void setUp() {
-  const char* names[] = {"CAA", "CPG", "CMF", "CMS", "CCA", "CCP", "CVA", "CWN", "CSN", "CSP"};
-  GlayerNum = 0;
-  for (const char* n : names) {
-    snprintf(Glayers[GlayerNum].name, sizeof Glayers[GlayerNum].name, "%s", n);
-    Glayers[GlayerNum].layer = GlayerNum;
-    ++GlayerNum;
-  }
+  CVloadCifLayers();
   Silently = 1;
   GCflattenLimit = 200000;
 }

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "cifc/cif.h"
@@ -13,20 +14,8 @@
 #include "common/layout.h"
 #include "common/message.h"
 #include "common/scale.h"
+#include "support/cif_layers.h"
 #include "techc/tech.h"
-
-inline const char* const kDefaultLayers[] = {"CAA", "CPG", "CMF", "CMS", "CCA",
-                                             "CCP", "CVA", "CWN", "CSN", "CSP"};
-
-inline void CTloadLayers() {
-  memset(Glayers, 0, sizeof Glayers);
-  GlayerNum = 0;
-  for (const char* name : kDefaultLayers) {
-    snprintf(Glayers[GlayerNum].name, sizeof Glayers[GlayerNum].name, "%s", name);
-    Glayers[GlayerNum].layer = GlayerNum;
-    ++GlayerNum;
-  }
-}
 
 inline int CTlayer(const char* name) { return DTlayerIndex(name); }
 
@@ -34,7 +23,7 @@ class CifTest : public ::testing::Test {
  protected:
   void SetUp() override {
     GCresetScale();
-    CTloadLayers();
+    CVloadCifLayers();
     ACreset();
     GCresetMessages();
   }
@@ -66,6 +55,14 @@ class CifTest : public ::testing::Test {
     return status;
   }
   static _layout* cell(const char* name) { return GfindLayout(name, Gsymbols); }
+  // A cell's frame as a rectangle, for comparisons.
+  static _rects frame(const _layout* l) { return _rects{l->frame.x1, l->frame.y1, l->frame.x2, l->frame.y2, nullptr}; }
+  // A call's transformation steps as (type, x, y).
+  static std::vector<std::tuple<int, long, long>> steps(const _instance* i) {
+    std::vector<std::tuple<int, long, long>> out;
+    for (int k = 0; k < i->optimes; ++k) out.push_back({i->opcode[k].type, i->opcode[k].x, i->opcode[k].y});
+    return out;
+  }
   static std::vector<_rects> rects(const _layout* l, const char* layer) {
     std::vector<_rects> out;
     int n = CTlayer(layer);
