@@ -10,11 +10,7 @@ TEST_F(Conversion, BoxCentreAndSize) {
   ASSERT_EQ(r.size(), 2u);
   EXPECT_EQ(r[1], R(-20, -40, 20, 40));
   EXPECT_EQ(r[0], R(400 - 40, 200 - 20, 400 + 40, 200 + 20));
-  _box f = cell("CIRCUIT1")->frame;
-  EXPECT_EQ(f.x1, -20);
-  EXPECT_EQ(f.y1, -40);
-  EXPECT_EQ(f.x2, 440);
-  EXPECT_EQ(f.y2, 220);
+  EXPECT_EQ(frame(cell("CIRCUIT1")), R(-20, -40, 440, 220));
 }
 
 TEST_F(Conversion, SymbolScaleMultipliesEveryCoordinate) {

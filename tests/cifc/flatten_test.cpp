@@ -1,6 +1,7 @@
 // Flattening in place, point transformation, label renaming, the roots and
 // their commands, and the dump.
 #include <array>
+#include <tuple>
 #include <fstream>
 #include <sstream>
 
@@ -20,26 +21,23 @@ std::string slurp(const char* path) {
 
 TEST_F(Flatten, PointTransformationStepsInOrder) {
   _opcode steps[3] = {{trans, 100, 0}, {mirror, -1, 1}, {rotate, 0, 1}};
-  long x, y;
-  PointTrans(steps, 2, 10, 20, &x, &y);  // (110, 20) then mirrored in x
-  EXPECT_EQ(x, -110);
-  EXPECT_EQ(y, 20);
-  PointTrans(steps, 3, 10, 20, &x, &y);  // then a quarter turn: (x, y) -> (-y, x)
-  EXPECT_EQ(x, -20);
-  EXPECT_EQ(y, -110);
-  // 45 degrees: (100, 0) -> (70.71, 70.71), truncated toward zero; negative likewise.
-  _opcode diag = {rotate, 1, 1};
-  PointTrans(&diag, 1, 100, 0, &x, &y);
-  EXPECT_EQ(x, 70);
-  EXPECT_EQ(y, 70);
-  PointTrans(&diag, 1, -100, 0, &x, &y);
-  EXPECT_EQ(x, -70);
-  EXPECT_EQ(y, -70);
-  // A zero direction leaves the point alone.
-  _opcode zero = {rotate, 0, 0};
-  PointTrans(&zero, 1, 5, 6, &x, &y);
-  EXPECT_EQ(x, 5);
-  EXPECT_EQ(y, 6);
+  _opcode diag = {rotate, 1, 1}, zero = {rotate, 0, 0};
+  struct {
+    const _opcode* steps;
+    int n;
+    long x, y, wantX, wantY;
+  } cases[] = {
+      {steps, 2, 10, 20, -110, 20},   // (110, 20) then mirrored in x
+      {steps, 3, 10, 20, -20, -110},  // then a quarter turn: (x, y) -> (-y, x)
+      {&diag, 1, 100, 0, 70, 70},     // 45 degrees: 70.71 truncated toward zero...
+      {&diag, 1, -100, 0, -70, -70},  // ...negative likewise
+      {&zero, 1, 5, 6, 5, 6},         // a zero direction leaves the point alone
+  };
+  for (const auto& c : cases) {
+    long x, y;
+    PointTrans(c.steps, c.n, c.x, c.y, &x, &y);
+    EXPECT_EQ(std::make_pair(x, y), std::make_pair(c.wantX, c.wantY)) << c.x << "," << c.y << " in " << c.n << " steps";
+  }
 }
 
 TEST_F(Flatten, PointListTransformationIsReversedWithItsBox) {
@@ -51,10 +49,7 @@ TEST_F(Flatten, PointListTransformationIsReversedWithItsBox) {
   EXPECT_EQ(out->x, 31);
   EXPECT_EQ(out->next->x, 11);
   EXPECT_EQ(out->next->next->x, 1);
-  EXPECT_EQ(box.x1, 1);
-  EXPECT_EQ(box.y1, -3);
-  EXPECT_EQ(box.x2, 31);
-  EXPECT_EQ(box.y2, 42);
+  EXPECT_EQ(std::tie(box.x1, box.y1, box.x2, box.y2), std::make_tuple(1L, -3L, 31L, 42L));
   GCfreePoints(out);
 }
 
@@ -236,6 +231,7 @@ TEST_F(Flatten, RootsAndTheirCommands) {
   EXPECT_EQ(Glayout, nullptr);
   EXPECT_EQ(GfindLayout("CIRCUIT", Gsymbols), nullptr);
   EXPECT_NE(GfindLayout("CIRCUIT1", Gsymbols), nullptr);
+  EXPECT_EQ(GfindLayout("CIRCUIT01", Gsymbols), nullptr) << "names compare exactly";
   EXPECT_EQ(GCfreeS(), 0);
   EXPECT_STREQ(GClastMessage(), "Warning: No smashed layout to free.");
   EXPECT_EQ(GCfreeH(), 1);
@@ -243,13 +239,6 @@ TEST_F(Flatten, RootsAndTheirCommands) {
   EXPECT_EQ(GCfreeH(), 0);
   EXPECT_STREQ(GClastMessage(), "Warning: No hierarchy to free.");
   EXPECT_EQ(Gsymbols, nullptr);
-}
-
-TEST_F(Flatten, FindLayoutComparesExactly) {
-  ASSERT_EQ(read("DS 1;\nDF;\n"), 0);
-  EXPECT_NE(GfindLayout("CIRCUIT1", Gsymbols), nullptr);
-  EXPECT_EQ(GfindLayout("CIRCUIT01", Gsymbols), nullptr);
-  EXPECT_EQ(GfindLayout("CIRCUIT", Gsymbols), nullptr);
 }
 
 TEST_F(Flatten, DumpNumbers) {

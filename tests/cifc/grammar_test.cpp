@@ -110,29 +110,18 @@ TEST_F(Grammar, LabelExtensionAddsPinAndSelectsLayer) {
 TEST_F(Grammar, CallStepsInOrder) {
   ASSERT_EQ(read("DS 2;\nC 3 T 100 0 MX;\nC 3 R 0 1 MY;\nC 3;\nDF;\nE\n"), 0);
   _layout* c = cell("CIRCUIT2");
+  using Steps = std::vector<std::tuple<int, long, long>>;
   _instance* i = c->instance;  // newest first
   ASSERT_NE(i, nullptr);
   EXPECT_EQ(i->no, 2);
-  EXPECT_EQ(i->optimes, 0);
+  EXPECT_EQ(steps(i), Steps{});
   i = i->next;
   EXPECT_EQ(i->no, 1);
-  ASSERT_EQ(i->optimes, 2);
-  EXPECT_EQ(i->opcode[0].type, rotate);
-  EXPECT_EQ(i->opcode[0].x, 0);
-  EXPECT_EQ(i->opcode[0].y, 1);
-  EXPECT_EQ(i->opcode[1].type, mirror);
-  EXPECT_EQ(i->opcode[1].x, 1);
-  EXPECT_EQ(i->opcode[1].y, -1);
+  EXPECT_EQ(steps(i), (Steps{{rotate, 0, 1}, {mirror, 1, -1}}));
   i = i->next;
   EXPECT_EQ(i->no, 0);
   EXPECT_STREQ(i->cellname, "CIRCUIT3");
-  ASSERT_EQ(i->optimes, 2);
-  EXPECT_EQ(i->opcode[0].type, trans);
-  EXPECT_EQ(i->opcode[0].x, 400);
-  EXPECT_EQ(i->opcode[0].y, 0);
-  EXPECT_EQ(i->opcode[1].type, mirror);
-  EXPECT_EQ(i->opcode[1].x, -1);
-  EXPECT_EQ(i->opcode[1].y, 1);
+  EXPECT_EQ(steps(i), (Steps{{trans, 400, 0}, {mirror, -1, 1}}));
 }
 
 TEST_F(Grammar, TopLevelCallMakesTopCell) {
@@ -151,10 +140,7 @@ TEST_F(Grammar, TopLevelCallMakesTopCell) {
   _layout* first = GfindLayout("CIRCUIT", top->next);
   ASSERT_NE(first, nullptr);
   // The called cell's frame, moved by the call, extends the caller.
-  EXPECT_EQ(first->frame.x1, 40 - 20);
-  EXPECT_EQ(first->frame.y1, 80 - 20);
-  EXPECT_EQ(first->frame.x2, 40 + 20);
-  EXPECT_EQ(first->frame.y2, 80 + 20);
+  EXPECT_EQ(frame(first), R(40 - 20, 80 - 20, 40 + 20, 80 + 20));
 }
 
 TEST_F(Grammar, ReadingStopsAtEnd) {

@@ -67,6 +67,7 @@ TEST_F(Robustness, LongPolygonsAndWires) {
 
 TEST_F(Robustness, SelfIntersectingPolygonsTerminate) {
   EXPECT_EQ(quiet("DS 1;\nL CMF;\nP 0 0 200 0 200 200 100 200 100 -100 300 -100 300 100 0 100;\n"
+                      "P 0 0 250 0 250 250 50 250 50 50 200 50 200 200 100 200 100 -125 0 -125;\n"
                       "P 0 0 100 100 0 100 100 0;\nP 0 0 0 0 0 0;\nP 5 5;\nW 10 0 0 100 0 0 0 100 0;\n"),
             0);
 }
