@@ -24,14 +24,6 @@ class Memory : public testing::Test {
 };
 }  // namespace
 
-TEST_F(Memory, PooledRefillsEvery20000EightByteBlocks) {
-  OwnMemory = 1;
-  for (int i = 0; i < 20000; ++i) GCmalloc(8);
-  EXPECT_EQ(GCpoolRefills(8), 1);
-  GCmalloc(8);
-  EXPECT_EQ(GCpoolRefills(8), 2);
-}
-
 TEST_F(Memory, RefillSizesOfTheFivePools) {
   OwnMemory = 1;
   struct {

@@ -44,18 +44,13 @@ TEST_F(Messages, PrefixesAndTheFinalFullStop) {
   EXPECT_EQ(shown[7].severity, 'L');
 }
 
-TEST_F(Messages, FormatWithoutArgumentsStillEndsWithAFullStop) {
+TEST_F(Messages, ArgumentsAreFormattedAndTheLastMessageKept) {
   testing::internal::CaptureStderr();
   GCmessage(GC_MOD_TECH, 'W', "Technology missing");
-  EXPECT_EQ(testing::internal::GetCapturedStderr(), "Warning: Technology missing.\n");
-  EXPECT_STREQ(GClastMessage(), "Warning: Technology missing.");
-  EXPECT_EQ(GClastSeverity(), 'W');
-}
-
-TEST_F(Messages, ArgumentsAreFormatted) {
-  testing::internal::CaptureStderr();
   GCmessage(GC_MOD_CS, 'M', "%s is switched %s (%d)", "CMF", "on", 3);
-  EXPECT_EQ(testing::internal::GetCapturedStderr(), "Message: CMF is switched on (3).\n");
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "Warning: Technology missing.\nMessage: CMF is switched on (3).\n");
+  EXPECT_STREQ(GClastMessage(), "Message: CMF is switched on (3).");
+  EXPECT_EQ(GClastSeverity(), 'M');
 }
 
 TEST_F(Messages, SilentDropsOnlyTheEcho) {

@@ -37,34 +37,32 @@ TEST_F(Settings, ValueAndNameFollowTheKeyAtTheStartOfALine) {
   EXPECT_STREQ(StringBuffer, "/abs/icons/") << "each call overwrites the buffer";
 }
 
-TEST_F(Settings, KeysAreCaseSensitiveAndMatchWholeWords) {
-  EXPECT_EXIT(GCgetValue("globalscale"), testing::ExitedWithCode(1), "Fatal: System source file error\\.");
-  EXPECT_EXIT(GCgetValue("Glob"), testing::ExitedWithCode(1), "System source file error");
-}
-
-TEST_F(Settings, AKeyOnlyAsSecondWordIsNotFound) {
-  CVwriteFile(dir + "/rc", "Note Step 9\n");
-  EXPECT_EXIT(GCgetValue("Step"), testing::ExitedWithCode(1), "Fatal: System source file error\\.");
-}
-
 TEST_F(Settings, RelativePathsResolveAgainstTheSettingsDirectory) {
   EXPECT_EQ(std::string(GCgetPath("TechFile")), dir + "/my.tech");
   EXPECT_STREQ(GCgetPath("IconPath"), "/abs/icons/");
 }
 
-TEST_F(Settings, UnsetVariableIsFatal) {
+TEST_F(Settings, FailedLookupsAreFatal) {
+  // Keys are case sensitive, match whole words and count only as a line's first word.
+  EXPECT_EXIT(GCgetValue("globalscale"), testing::ExitedWithCode(1), "Fatal: System source file error\\.");
+  EXPECT_EXIT(GCgetValue("Glob"), testing::ExitedWithCode(1), "System source file error");
+  struct {
+    const char* rc;  // the settings file's text, or null for no file
+    const char* fatal;
+  } cases[] = {
+      {"Note Step 9\n", "Fatal: System source file error\\."},
+      {"Step many\n", "System source file error"},
+      {nullptr, "Fatal: No system source file\\."},
+  };
+  for (const auto& c : cases) {
+    if (c.rc)
+      CVwriteFile(dir + "/rc", c.rc);
+    else
+      setenv("SYSRC", (dir + "/none").c_str(), 1);
+    EXPECT_EXIT(GCgetValue("Step"), testing::ExitedWithCode(1), c.fatal) << (c.rc ? c.rc : "no file");
+  }
   unsetenv("SYSRC");
   EXPECT_EXIT(GCgetName("TechFile"), testing::ExitedWithCode(1), "Fatal: SYSRC env var must be set\\.");
-}
-
-TEST_F(Settings, MissingFileIsFatal) {
-  setenv("SYSRC", (dir + "/none").c_str(), 1);
-  EXPECT_EXIT(GCgetValue("Step"), testing::ExitedWithCode(1), "Fatal: No system source file\\.");
-}
-
-TEST_F(Settings, NonNumericValueIsFatal) {
-  CVwriteFile(dir + "/rc", "Step many\n");
-  EXPECT_EXIT(GCgetValue("Step"), testing::ExitedWithCode(1), "System source file error");
 }
 
 TEST_F(Settings, VeryLongLinesAreSkipped) {

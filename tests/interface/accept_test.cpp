@@ -192,14 +192,19 @@ TEST_F(Accept, UnknownFormLabelEndsTheProgramWithStatusZero) {
 TEST_F(Accept, ValueCodes) {
   loadDefault();
   Glayers[2].active = 1;
-  accept(2, "2.5");
-  EXPECT_EQ(Glayers[2].X0, 2.5f);
-  accept(3, "30");
-  EXPECT_EQ(Glayers[2].D0, 30.0f);
-  accept(5, "0.75");
-  EXPECT_EQ(Glayers[2].alfa, 0.75f);
-  accept(17, "0.5");
-  EXPECT_EQ(Glayers[2].Y0, 0.5f);
+  struct {
+    int code;
+    const char* text;
+    const float* field;
+    float want;
+  } values[] = {{2, "2.5", &Glayers[2].X0, 2.5f},   {3, "30", &Glayers[2].D0, 30.0f},
+                {5, "0.75", &Glayers[2].alfa, 0.75f}, {17, "0.5", &Glayers[2].Y0, 0.5f},
+                {9, "50", &Fdensity[0], 50.0f},      {10, "500", &Fdensity[1], 500.0f},
+                {11, "25", &Fdensity[2], 25.0f}};
+  for (const auto& v : values) {
+    accept(v.code, v.text);
+    EXPECT_EQ(*v.field, v.want) << "code " << v.code;
+  }
   accept(6, "3.5");
   EXPECT_EQ(theMaxDefectSize, 140);
   EXPECT_EQ(seen.scaleMax, 30) << "(140 / 40) * 10 in whole numbers";
@@ -208,12 +213,6 @@ TEST_F(Accept, ValueCodes) {
   EXPECT_EQ(seen.scaleMin, 0);
   accept(8, "0.26");
   EXPECT_EQ(theStep, 10);
-  accept(9, "50");
-  accept(10, "500");
-  accept(11, "25");
-  EXPECT_EQ(Fdensity[0], 50.0f);
-  EXPECT_EQ(Fdensity[1], 500.0f);
-  EXPECT_EQ(Fdensity[2], 25.0f);
 }
 
 TEST_F(Accept, ZeroOrTextValueChangesNothing) {

@@ -26,17 +26,16 @@ int countNot(ViewFixture& f, unsigned colour, int x1, int y1, int x2, int y2) {
   return n;
 }
 
-void identityView(int h) {
+void identityView() {
   Vmain.scale = 1.0f;
   Vmain.ox = 0;
   Vmain.oy = 0;
-  (void)h;
 }
 }  // namespace
 
-TEST(Draw, FilledRectangleCoversBothCornersPixels) {
+TEST(Draw, FilledRectangleCoversBothCornersPixelsAndAnOutlineOnlyItsEdges) {
   ViewFixture f(100, 100);
-  identityView(100);
+  identityView();
   GGsetColor(&Vmain, GCgetNamedColorName("White"));
   GGrectangle(&Vmain, 10, 10, 20, 30, 1);  // pixel rows 70..90, columns 10..20
   EXPECT_EQ(f.at(10, 90), 0xFFFFFFu);
@@ -44,12 +43,8 @@ TEST(Draw, FilledRectangleCoversBothCornersPixels) {
   EXPECT_EQ(f.at(21, 80), BACKGROUND);
   EXPECT_EQ(f.at(15, 69), BACKGROUND);
   EXPECT_EQ(countNot(f, BACKGROUND, 0, 0, 99, 99), 11 * 21);
-}
-
-TEST(Draw, OutlineLeavesTheInsideUntouched) {
-  ViewFixture f(100, 100);
-  identityView(100);
-  GGsetColor(&Vmain, GCgetNamedColorName("White"));
+  // An outline leaves the inside untouched.
+  GGclear(&Vmain);
   GGrectangle(&Vmain, 10, 10, 40, 40, 0);
   EXPECT_EQ(f.at(10, 75), 0xFFFFFFu);
   EXPECT_EQ(f.at(25, 75), BACKGROUND);
@@ -71,7 +66,7 @@ TEST(Draw, ThinRectangleBecomesALineAndTinyOneAPoint) {
 
 TEST(Draw, XorFiguresDrawnTwiceRestoreThePicture) {
   ViewFixture f(120, 90);
-  identityView(90);
+  identityView();
   GGsetColor(&Vmain, GCgetNamedColorName("red"));
   GGrectangle(&Vmain, 5, 5, 60, 60, 1);
   std::vector<unsigned> before = snapshot(f);
@@ -87,7 +82,7 @@ TEST(Draw, XorFiguresDrawnTwiceRestoreThePicture) {
 
 TEST(Draw, FarAwayAndHugeFiguresAreClippedSafely) {
   ViewFixture f(100, 100);
-  identityView(100);
+  identityView();
   GGsetColor(&Vmain, GCgetNamedColorName("White"));
   GGrectangle(&Vmain, -2000000000L, -2000000000L, 2000000000L, 2000000000L, 1);
   EXPECT_EQ(countNot(f, 0xFFFFFFu, 0, 0, 99, 99), 0);
@@ -101,7 +96,7 @@ TEST(Draw, FarAwayAndHugeFiguresAreClippedSafely) {
 
 TEST(Draw, PolygonWarnsWhenTheCountDisagreesWithTheList) {
   ViewFixture f(100, 100);
-  identityView(100);
+  identityView();
   _points p3{50, 80, nullptr}, p2{80, 20, &p3}, p1{20, 20, &p2};
   GGsetColor(&Vmain, GCgetNamedColorName("White"));
   GCresetMessages();
@@ -121,24 +116,18 @@ TEST(LayoutDrawing, LayersPaintInPriorityOrderAndHiddenLayersVanish) {
   t.rect("CVA", 0, 0, 1000, 1000);    // solid pattern, DimGray, priority 1
   t.rect("CCA", 500, 500, 1500, 1500);  // solid pattern, Black, priority 5
   ACdispall(&Vmain, Glayout, Gsymbols);
-  long cx, cy;
-  GCwtov(&Vmain, 750, 750, &cx, &cy);  // the overlap
-  EXPECT_EQ(f.at(static_cast<int>(cx), static_cast<int>(cy)), ViewFixture::layerRGB("CCA"));
-  GCwtov(&Vmain, 250, 250, &cx, &cy);
-  EXPECT_EQ(f.at(static_cast<int>(cx), static_cast<int>(cy)), ViewFixture::layerRGB("CVA"));
+  EXPECT_EQ(f.atWorld(750, 750), ViewFixture::layerRGB("CCA"));  // the overlap
+  EXPECT_EQ(f.atWorld(250, 250), ViewFixture::layerRGB("CVA"));
 
   // Swap the priorities: the overlap now shows CVA.
   std::swap(Glayers[DTlayerIndex("CVA")].priority, Glayers[DTlayerIndex("CCA")].priority);
   DVredraw(nullptr, nullptr, nullptr);
-  GCwtov(&Vmain, 750, 750, &cx, &cy);
-  EXPECT_EQ(f.at(static_cast<int>(cx), static_cast<int>(cy)), ViewFixture::layerRGB("CVA"));
+  EXPECT_EQ(f.atWorld(750, 750), ViewFixture::layerRGB("CVA"));
 
   Glayers[DTlayerIndex("CVA")].showswitch = 0;
   DVredraw(nullptr, nullptr, nullptr);
-  GCwtov(&Vmain, 250, 250, &cx, &cy);
-  EXPECT_EQ(f.at(static_cast<int>(cx), static_cast<int>(cy)), BACKGROUND);
-  GCwtov(&Vmain, 750, 750, &cx, &cy);
-  EXPECT_EQ(f.at(static_cast<int>(cx), static_cast<int>(cy)), ViewFixture::layerRGB("CCA"));
+  EXPECT_EQ(f.atWorld(250, 250), BACKGROUND);
+  EXPECT_EQ(f.atWorld(750, 750), ViewFixture::layerRGB("CCA"));
 }
 
 TEST(LayoutDrawing, StippledLayersShowTheirPatternAndOutlineModeDrawsEdges) {
@@ -190,11 +179,7 @@ TEST(Draw, WireIsDrawnAsItsOutlineWithExtendedEnds) {
   _points b{100, 0, nullptr}, a{0, 0, &b};
   GGsetColor(&Vmain, GCgetNamedColorName("White"));
   GGpath(&Vmain, 20, &a, 1);  // outline (-10, -10) to (110, 10)
-  long vx, vy;
-  GCwtov(&Vmain, 105, 0, &vx, &vy);
-  EXPECT_EQ(f.at(static_cast<int>(vx), static_cast<int>(vy)), 0xFFFFFFu);
-  GCwtov(&Vmain, 115, 0, &vx, &vy);
-  EXPECT_EQ(f.at(static_cast<int>(vx), static_cast<int>(vy)), BACKGROUND);
-  GCwtov(&Vmain, 50, 15, &vx, &vy);
-  EXPECT_EQ(f.at(static_cast<int>(vx), static_cast<int>(vy)), BACKGROUND);
+  EXPECT_EQ(f.atWorld(105, 0), 0xFFFFFFu);
+  EXPECT_EQ(f.atWorld(115, 0), BACKGROUND);
+  EXPECT_EQ(f.atWorld(50, 15), BACKGROUND);
 }

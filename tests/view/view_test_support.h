@@ -46,6 +46,12 @@ struct ViewFixture {
   }
 
   unsigned at(int x, int y) { return canvas->pixelAt(x, y); }
+  // The pixel showing world point (x, y) of the main view.
+  unsigned atWorld(long x, long y) {
+    long vx, vy;
+    GCwtov(&Vmain, x, y, &vx, &vy);
+    return at(static_cast<int>(vx), static_cast<int>(vy));
+  }
   static unsigned layerRGB(const char* layer) {
     return static_cast<unsigned>(GCcolorRGB(GCgetNamedColorName(Glayers[DTlayerIndex(layer)].color)));
   }
