@@ -56,7 +56,7 @@ class CifTest : public ::testing::Test {
   }
   static _layout* cell(const char* name) { return GfindLayout(name, Gsymbols); }
   // A cell's frame as a rectangle, for comparisons.
-  static _rects frame(const _layout* l) { return _rects{l->frame.x1, l->frame.y1, l->frame.x2, l->frame.y2, nullptr}; }
+  static _rects frame(const _layout* l) { return GCrectOf(l->frame.x1, l->frame.y1, l->frame.x2, l->frame.y2); }
   // A call's transformation steps as (type, x, y).
   static std::vector<std::tuple<int, long, long>> steps(const _instance* i) {
     std::vector<std::tuple<int, long, long>> out;
