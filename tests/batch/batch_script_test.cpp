@@ -74,11 +74,10 @@ TEST(BatchScript, ScriptFromFileArgumentAndCommentsAndBlankLines) {
 TEST(BatchScript, BadLinesNameTheirLineNumberAndTheScriptGoesOn) {
   CVrunResult r = CVrunBatch("f.hello\nbogus words\nf.noSuchAction\npoint 1\nf.exit now\nf.DIldTech\nf.DIhswitch Off\n");
   EXPECT_EQ(r.status, 2);
-  EXPECT_TRUE(CVhas(r.err, "Error: Script line 2: unknown command bogus.")) << r.err;
-  EXPECT_TRUE(CVhas(r.err, "Error: Script line 3: unknown command f.noSuchAction.")) << r.err;
-  EXPECT_TRUE(CVhas(r.err, "Script line 4:")) << r.err;
-  EXPECT_TRUE(CVhas(r.err, "Script line 5: takes no arguments: f.exit")) << r.err;
-  EXPECT_TRUE(CVhas(r.err, "Script line 6: needs a file name: f.DIldTech")) << r.err;
+  CVexpectHas(r.err, {"Error: Script line 2: unknown command bogus.",
+                      "Error: Script line 3: unknown command f.noSuchAction.", "Script line 4:",
+                      "Script line 5: takes no arguments: f.exit",
+                      "Script line 6: needs a file name: f.DIldTech"});
   EXPECT_TRUE(CVhas(r.err, "Message: Hightlight turned off.")) << "the rejected exit did not run";
 }
 

@@ -24,13 +24,10 @@ TEST(BatchLayoutCommands, ReadFlattenActivateDumpAndFree) {
       "f.GCfreeH\n";
   CVrunResult r = CVrunBatch(script, dir);
   EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_TRUE(CVhas(r.err, "Message: No falttened layout is available.")) << r.err;
-  EXPECT_TRUE(CVhas(r.err, "Load CIF file OK.")) << r.err;
-  EXPECT_TRUE(CVhas(r.err, "Message: Flattened layout is activated.")) << r.err;
-  EXPECT_TRUE(CVhas(r.err, "Message: Hierarchy layout is activated.")) << r.err;
-  EXPECT_TRUE(CVhas(r.err, "Message: The samshed layout is freed.")) << r.err;
-  EXPECT_TRUE(CVhas(r.err, "Warning: No smashed layout to free.")) << r.err;
-  EXPECT_TRUE(CVhas(r.err, "Warning: No hierarchy to free.")) << r.err;
+  CVexpectHas(r.err, {"Message: No falttened layout is available.", "Load CIF file OK.",
+                      "Message: Flattened layout is activated.", "Message: Hierarchy layout is activated.",
+                      "Message: The samshed layout is freed.", "Warning: No smashed layout to free.",
+                      "Warning: No hierarchy to free."});
   EXPECT_FALSE(CVhas(r.out, "Hello!")) << "every layout command must be bound: " << r.out;
   EXPECT_GT(CVreadFile(dir + "/corvid.dmp").size(), 50u);
   // The read layout is drawn at once: the image holds more than the background.
@@ -56,10 +53,9 @@ TEST(BatchPlanes, BuildCheckNavigateDrawAndFree) {
       "f.DCupper\n";
   CVrunResult r = CVrunBatch(script, dir);
   EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_TRUE(CVhas(r.err, "Error: Corner stitch not available.")) << r.err;
-  EXPECT_TRUE(CVhas(r.err, "Message: Corner Stitching is created.")) << r.err;
-  EXPECT_TRUE(CVhas(r.err, "Message: Tile neighbors check found no error.")) << r.err;
-  EXPECT_TRUE(CVhas(r.err, "Warning: You must free the old CS first.")) << r.err;
+  CVexpectHas(r.err, {"Error: Corner stitch not available.", "Message: Corner Stitching is created.",
+                      "Message: Tile neighbors check found no error.",
+                      "Warning: You must free the old CS first."});
   EXPECT_TRUE(CVhas(r.out, "\nmaking cs data structure for a PMOS\n")) << r.out;
   EXPECT_TRUE(CVhas(r.out, "DCtile: 8 ")) << r.out;  // CMF is layer 8 of the default technology
   EXPECT_TRUE(CVhas(r.out, "DCneighbors: ")) << r.out;

@@ -22,10 +22,8 @@ TEST(ExtractBatch, LoadExtractNameAndWrite) {
   std::string cif = twoStages(dir);
   CVrunResult r = CVrunBatch("f.DIldLayout " + cif + "\nf.DExNameNet mid\npoint 640 560\nf.DExOutput\n", dir);
   EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_TRUE(CVhas(r.err, "Message: Read CIF file OK.")) << r.err;
-  EXPECT_TRUE(CVhas(r.err, "Message: Extracted Circuit OK.")) << r.err;
-  EXPECT_TRUE(CVhas(r.err, "Message: 4 transistors are extracted.")) << r.err;
-  EXPECT_TRUE(CVhas(r.err, "Message: 5 nets are extracted.")) << r.err;
+  CVexpectHas(r.err, {"Message: Read CIF file OK.", "Message: Extracted Circuit OK.",
+                      "Message: 4 transistors are extracted.", "Message: 5 nets are extracted."});
   EXPECT_TRUE(CVhas(r.out, "Net number: ")) << r.out;
   std::string net = CVreadFile(dir + "/circuit.net");
   EXPECT_TRUE(CVhas(net, " (mid VDD out)")) << net;
@@ -55,9 +53,8 @@ TEST(ExtractBatch, PickingSpaceAndGates) {
                              dir);
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_GT(CVreadFile(dir + "/shown.png").size(), 100u);
-  EXPECT_TRUE(CVhas(r.err, "Warning: Perhaps you need to extract the circuit first.")) << r.err;
-  EXPECT_TRUE(CVhas(r.err, "Message: It is a transistor.")) << r.err;
-  EXPECT_TRUE(CVhas(r.err, "Net number: ")) << r.err;
+  CVexpectHas(r.err, {"Warning: Perhaps you need to extract the circuit first.",
+                      "Message: It is a transistor.", "Net number: "});
 }
 
 TEST(ExtractBatch, MissingAndMalformedLayoutFiles) {
@@ -65,9 +62,8 @@ TEST(ExtractBatch, MissingAndMalformedLayoutFiles) {
   CVwriteFile(dir + "/bad.cif", "DS 1;\nL CAA;\nB 10 10 0 0 ;\nDF;\nE\n");
   CVrunResult r = CVrunBatch("f.DIldLayout " + dir + "/none.cif\nf.DIldLayout " + dir + "/bad.cif\nf.DExCir\n", dir);
   EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_TRUE(CVhas(r.err, "Cann't open the file")) << r.err;
-  EXPECT_TRUE(CVhas(r.err, "CIF file format error")) << r.err;
-  EXPECT_TRUE(CVhas(r.err, "Warning: No layout avaiable, load one.")) << r.err;
+  CVexpectHas(r.err, {"Cann't open the file", "CIF file format error",
+                      "Warning: No layout avaiable, load one."});
 }
 
 TEST(ExtractBatch, RebuildingThePlanesAllowsANewExtraction) {

@@ -21,11 +21,10 @@ TEST(FaultBatch, WholeLayoutCommandsWriteTheirFilesAndTotals) {
   std::string cif = layout(dir, threeWires(), "three");
   CVrunResult r = CVrunBatch("f.DIldLayout " + cif + "\nscale 160\nf.DFexLayersS\nf.DFexLayersP\nf.DFexLayersO\n", dir);
   EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_TRUE(CVhas(r.err, "Message: Extracting the shorts caused by the spot defects.")) << r.err;
-  EXPECT_TRUE(CVhas(r.err, "Message: Extracting the shorts caused by the pinholes.")) << r.err;
-  EXPECT_TRUE(CVhas(r.err, "short faults have been extracted.")) << r.err;
-  EXPECT_TRUE(CVhas(r.err, "open faults have been extracted.")) << r.err;
-  EXPECT_TRUE(CVhas(r.err, "\nTotal fault weight(critical area): ")) << r.err;
+  CVexpectHas(r.err, {"Message: Extracting the shorts caused by the spot defects.",
+                      "Message: Extracting the shorts caused by the pinholes.",
+                      "short faults have been extracted.", "open faults have been extracted.",
+                      "\nTotal fault weight(critical area): "});
   EXPECT_TRUE(CVhas(r.out, "Total open :\t")) << r.out;
   EXPECT_TRUE(CVhas(r.out, "Open PN-chann:\t")) << r.out;
   EXPECT_TRUE(CVhas(CVreadFile(dir + "/Bridges.flt"), "bridge ( n"));

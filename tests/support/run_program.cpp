@@ -105,3 +105,8 @@ size_t CVcount(const std::string& text, const std::string& part) {
   for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
   return n;
 }
+
+void CVexpectHas(const std::string& text, std::initializer_list<const char*> parts) {
+  for (const char* part : parts)
+    if (!CVhas(text, part)) ADD_FAILURE() << "missing \"" << part << "\" in:\n" << text;
+}

@@ -1,6 +1,7 @@
 // Runs a program of the build as a child process and collects what it wrote,
 // for tests of whole programs (batch scripts, start-up, exit statuses).
 #pragma once
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <vector>
@@ -27,6 +28,8 @@ CVrunResult CVrunBatch(const std::string& script, const std::string& cwd = "",
 // Whether `part` occurs in `text`, and how many times.
 bool CVhas(const std::string& text, const std::string& part);
 size_t CVcount(const std::string& text, const std::string& part);
+// Expects every part in `text`; a missing one fails the test, shown with the whole text.
+void CVexpectHas(const std::string& text, std::initializer_list<const char*> parts);
 
 // Path of a program in the build directory (e.g. "corvid-batch").
 std::string CVbuildProgram(const std::string& name);
