@@ -94,17 +94,6 @@ TEST_F(Memory, StatisticReportsEveryRefill) {
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "***** Alloc 2000 x 40 memory from OS *****\n");
 }
 
-TEST_F(Memory, BallocChainsTheBlocks) {
-  char* area = static_cast<char*>(GCballoc(3, 24));
-  char* link;
-  memcpy(&link, area + 24 - sizeof link, sizeof link);
-  EXPECT_EQ(link, area + 24);
-  memcpy(&link, area + 48 - sizeof link, sizeof link);
-  EXPECT_EQ(link, area + 48);
-  memcpy(&link, area + 72 - sizeof link, sizeof link);
-  EXPECT_EQ(link, nullptr);
-}
-
 TEST_F(Memory, StringHelpers) {
   EXPECT_EQ(GCstrlen(nullptr), 0u);
   EXPECT_EQ(GCstrlen("abc"), 4u);

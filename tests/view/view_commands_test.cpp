@@ -116,13 +116,13 @@ TEST(ViewCommands, RedrawAndFitWithNothingLoadedOnlyClear) {
 
 TEST(ViewCommands, RefreshRedrawsOnlyTheExposedArea) {
   Fitted f;
+  unsigned inside = f.atWorld(5000, 2500);
   long vx, vy;
   GCwtov(&Vmain, 5000, 2500, &vx, &vy);
-  unsigned inside = f.at(static_cast<int>(vx), static_cast<int>(vy));
   // Paint over part of the window, then "expose" a small area of it.
   GGsetColor(&Vmain, GCgetNamedColorName("White"));
   GGrectangle(&Vmain, -100000, -100000, 100000, 100000, 1);
   DVrefresh(static_cast<int>(vx) - 5, static_cast<int>(vy) - 5, 10, 10);
-  EXPECT_EQ(f.at(static_cast<int>(vx), static_cast<int>(vy)), inside);
+  EXPECT_EQ(f.atWorld(5000, 2500), inside);
   EXPECT_EQ(f.at(static_cast<int>(vx) + 20, static_cast<int>(vy)), 0xFFFFFFu);
 }
