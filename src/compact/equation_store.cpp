@@ -39,14 +39,15 @@ int xColumns = 0, yColumns = 0;
 // Pairs of columns that share a two-edge row, one set per store: the same
 // question as "does e1's column hold an item naming e2", answered without
 // walking the column. Open addressing over 64-bit keys (smaller column in the
-// high half), so a million rows cost no allocation per row.
+// high half), so a million rows cost no allocation per row; filled up to 3/4
+// (the keys are well mixed, so probes stay short) to keep 11-21 bytes a pair.
 class PairSet {
  public:
   // True when the pair was not there yet.
   bool insert(unsigned a, unsigned b) {
     if (a > b) std::swap(a, b);
     uint64_t key = (static_cast<uint64_t>(a) << 32) | b;
-    if ((used_ + 1) * 2 > slots_.size()) grow();
+    if ((used_ + 1) * 4 > slots_.size() * 3) grow();
     size_t mask = slots_.size() - 1;
     for (size_t i = mix(key) & mask;; i = (i + 1) & mask) {
       if (slots_[i] == key) return false;
@@ -89,6 +90,26 @@ class PairSet {
 PairSet sharedRowsX, sharedRowsY;
 
 std::deque<_equation_item> itemArena;
+
+// Rows of one _rhs_list live in blocks chained from the list, so a row costs
+// its 24 bytes and no allocation of its own; SWfreeRows drops the blocks.
+struct RowBlock {
+  static constexpr int kRows = 4096;
+  RowBlock* next;
+  int used;
+  _rhs_item items[kRows];
+};
+
+_rhs_item* newRow(_rhs_list* list) {
+  auto* block = static_cast<RowBlock*>(list->blocks);
+  if (!block || block->used == RowBlock::kRows) {
+    auto* fresh = static_cast<RowBlock*>(GCmalloc(sizeof(RowBlock)));
+    fresh->next = block;
+    fresh->used = 0;
+    list->blocks = block = fresh;
+  }
+  return &block->items[block->used++];
+}
 
 // Makes sure entry `index` exists (entries are allocated one ahead).
 void ensureEntry(Store& s, int index) {
@@ -197,7 +218,7 @@ int SWaddVariable(int xDirection, _edge* edge) {
 int SWcolumns(int xDirection) { return xDirection ? xColumns : yColumns; }
 
 void add_rhs(char type, int value, _rhs_list** rhs) {
-  _rhs_item* item = GCnew<_rhs_item>();
+  _rhs_item* item = newRow(*rhs);
   item->column = mps_column_num;
   item->value = value;
   item->type = type;
@@ -261,11 +282,12 @@ void modify_alpha(_adjacency_list** eq, box_item* box) {
 bool not_contact(int layer) { return layer != 1 && layer != 5 && layer != 6; }
 
 void SWfreeRows(_rhs_list* rhs) {
-  for (_rhs_item* r = rhs->head; r;) {
-    _rhs_item* next = r->next;
-    GCdelete(r);
-    r = next;
+  for (auto* block = static_cast<RowBlock*>(rhs->blocks); block;) {
+    RowBlock* next = block->next;
+    GCfree(block, sizeof(RowBlock));
+    block = next;
   }
+  rhs->blocks = nullptr;
   rhs->head = rhs->tail = nullptr;
 }
 

@@ -117,6 +117,7 @@ struct _rhs_item {
 struct _rhs_list {
   _rhs_item* head = nullptr;
   _rhs_item* tail = nullptr;  // last item, for appending in row order
+  void* blocks = nullptr;     // the items' storage, a few thousand rows a block
 };
 
 struct sweep_elem {
@@ -209,6 +210,8 @@ void add_column_2(_edge* e1, _edge* e2, _adjacency_list** eq, _rhs_list** rhs, l
 void add_column_4(_edge* e1, _edge* e2, _edge* e3, _edge* e4, _adjacency_list** eq,
                   _rhs_list** rhs, long value);
 void add_rhs(char type, int value, _rhs_list** rhs);
+// `item` must come from the list's own storage (add_rhs): SWfreeRows frees
+// the storage, not single items.
 void rhs_insert(_rhs_item* item, _rhs_list** rhs);
 void modify_alpha(_adjacency_list** eq, box_item* box);
 bool not_contact(int layer);
@@ -217,5 +220,5 @@ bool not_contact(int layer);
 void SWsweepDirection(int xDirection, _rhs_list* rhs);
 // Writes every row of `rhs` as "row: +1*v3 -1*v1 >= 80" (columns ascending).
 void SWwriteRows(FILE* out, _adjacency_list** eq, int columns, const _rhs_list* rhs);
-// Frees the items of a row list.
+// Frees the items of a row list (their storage blocks at once).
 void SWfreeRows(_rhs_list* rhs);
