@@ -13,7 +13,9 @@
 
 namespace {
 char pendingName[64];
-std::vector<_Dtransistor*> terminalRecords;
+// Kept for the whole run and never destroyed: the records stay reachable
+// until DExFreeTerminalRecords, also while the program exits.
+std::vector<_Dtransistor*>& terminalRecords = *new std::vector<_Dtransistor*>;
 
 void remember(const char* name) { snprintf(pendingName, sizeof pendingName, "%s", name ? name : ""); }
 
