@@ -30,7 +30,6 @@ class CifTest : public ::testing::Test {
   void TearDown() override { ACreset(); }
 
  public:
-
   // Reads `text` from scratch; returns CIFparse's status.
   int read(const std::string& text) {
     ACinit();
@@ -57,12 +56,6 @@ class CifTest : public ::testing::Test {
   static _layout* cell(const char* name) { return GfindLayout(name, Gsymbols); }
   // A cell's frame as a rectangle, for comparisons.
   static _rects frame(const _layout* l) { return GCrectOf(l->frame.x1, l->frame.y1, l->frame.x2, l->frame.y2); }
-  // A call's transformation steps as (type, x, y).
-  static std::vector<std::tuple<int, long, long>> steps(const _instance* i) {
-    std::vector<std::tuple<int, long, long>> out;
-    for (int k = 0; k < i->optimes; ++k) out.push_back({i->opcode[k].type, i->opcode[k].x, i->opcode[k].y});
-    return out;
-  }
   static std::vector<_rects> rects(const _layout* l, const char* layer) {
     std::vector<_rects> out;
     int n = CTlayer(layer);

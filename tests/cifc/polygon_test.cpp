@@ -146,24 +146,6 @@ TEST_F(Polygon, DiagonalEdgeGetsACornerInserted) {
   GCfreePoints(p);
 }
 
-TEST_F(Polygon, MergeCancelsAndJoinsCollinearEdges) {
-  _box e[4] = {{0, 100, 100, 0}, {100, 100, 200, 0}, {0, 0, 300, 0}, {300, 0, 0, 0}};
-  int n = 4;
-  GCmergeEdge(e, &n);
-  // The two ground edges cancel, the touching upper ones join.
-  ASSERT_EQ(n, 1);
-  EXPECT_EQ(e[0].x1, 0);
-  EXPECT_EQ(e[0].x2, 200);
-  _box f[2] = {{0, 50, 300, 0}, {100, 55, 200, 0}};  // heights within the tolerance
-  n = 2;
-  GCmergeEdge(f, &n);
-  ASSERT_EQ(n, 2);
-  EXPECT_EQ(f[0].x1, 0);
-  EXPECT_EQ(f[0].x2, 100);
-  EXPECT_EQ(f[1].x1, 200);
-  EXPECT_EQ(f[1].x2, 300);
-}
-
 TEST_F(Polygon, RandomRectilinearPolygonsAreCoveredExactlyOnce) {
   std::mt19937 rng(12345);
   const long unit = 100;
@@ -181,7 +163,7 @@ TEST_F(Polygon, RandomRectilinearPolygonsAreCoveredExactlyOnce) {
   }
 }
 
-TEST_F(Polygon, WireOutline) {
+TEST_F(Polygon, WireOutlineAndItsLimits) {
   _points* c = pointList({{0, 0}, {100, 0}});
   _polys* p = GCpath2poly(c, 10);
   ASSERT_NE(p, nullptr);
@@ -197,6 +179,12 @@ TEST_F(Polygon, WireOutline) {
   EXPECT_EQ(GCpath2poly(c, 0), nullptr);
   EXPECT_EQ(GCpath2poly(nullptr, 10), nullptr);
   GCfreePoints(c);
+  std::vector<std::pair<long, long>> v;
+  for (long i = 0; i < 513; ++i) v.push_back({i * 100, (i % 2) * 100});
+  c = pointList(v);
+  EXPECT_EQ(GCpath2poly(c, 20), nullptr);
+  EXPECT_STREQ(GClastMessage(), "Error: Too many points in a path.");
+  GCfreePoints(c);
 }
 
 TEST_F(Polygon, BentWireCoversBothLegsWithAMitredCorner) {
@@ -209,14 +197,5 @@ TEST_F(Polygon, BentWireCoversBothLegsWithAMitredCorner) {
   for (long y = 1; y < 21; ++y) want[{9, y}] = 1, want[{10, y}] = 1;   // (900,100)-(1100,2100)
   EXPECT_EQ(got, want);
   GCfreePoly(p);
-  GCfreePoints(c);
-}
-
-TEST_F(Polygon, TooManyPathPoints) {
-  std::vector<std::pair<long, long>> v;
-  for (long i = 0; i < 513; ++i) v.push_back({i * 100, (i % 2) * 100});
-  _points* c = pointList(v);
-  EXPECT_EQ(GCpath2poly(c, 20), nullptr);
-  EXPECT_STREQ(GClastMessage(), "Error: Too many points in a path.");
   GCfreePoints(c);
 }

@@ -1,23 +1,12 @@
 // Malformed input: a message and a clean state, never a crash or a hang.
-#include <fstream>
-#include <sstream>
-
 #include "cif_fixture.h"
+#include "support/run_program.h"
 
 using Robustness = CifTest;
 
-namespace {
-std::string example(const char* name) {
-  std::ifstream in(std::string(CORVID_SOURCE_DIR) + "/examples/" + name);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-}  // namespace
-
 TEST_F(Robustness, EveryPrefixOfTheExamplesReadsAndFlattens) {
   for (const char* name : {"inverter.cif", "hierarchy.cif", "shapes.cif"}) {
-    std::string text = example(name);
+    std::string text = CVreadFile(std::string(CORVID_SOURCE_DIR) + "/examples/" + name);
     ASSERT_FALSE(text.empty()) << name;
     for (size_t n = 0; n <= text.size(); n += 7) {
       testing::internal::CaptureStdout();
@@ -61,8 +50,6 @@ TEST_F(Robustness, LongPolygonsAndWires) {
   for (int i = 0; i < 511; ++i) ok += " " + std::to_string(i * 100) + " " + std::to_string((i % 2) * 100);
   ok += ";\n";
   EXPECT_EQ(quiet(ok), 0);
-  // A wire with more than 512 distinct vertices is reported and dropped (the reader
-  // refuses more than 1024 numbers before that).
 }
 
 TEST_F(Robustness, SelfIntersectingPolygonsTerminate) {

@@ -35,6 +35,10 @@ TEST_F(Colors, UnknownNamesAreSkippedAndTheNextTakesTheirPlace) {
   EXPECT_EQ(GCgetNamedColor("nosuchcolour"), ~0ul);
   EXPECT_EQ(GCcolorRGB(2), 0x1e90fful);
   EXPECT_EQ(GCgetNamedColorName("white"), 3);
+  unsigned long rgb = 0;
+  EXPECT_TRUE(GClookupColor("forestgreen", &rgb)) << "the colour database ignores case";
+  EXPECT_EQ(rgb, 0x228b22ul);
+  EXPECT_FALSE(GClookupColor("forest green", &rgb)) << "names are single words";
 }
 
 TEST_F(Colors, AtMost128Colours) {
@@ -43,14 +47,6 @@ TEST_F(Colors, AtMost128Colours) {
   useList(list);
   GCcolorInit();
   EXPECT_EQ(ColorNum, 128);
-}
-
-TEST_F(Colors, DatabaseLookupIgnoresCase) {
-  unsigned long rgb = 0;
-  EXPECT_TRUE(GClookupColor("forestgreen", &rgb));
-  EXPECT_EQ(rgb, 0x228b22ul);
-  EXPECT_FALSE(GClookupColor("forest green", &rgb)) << "names are single words";
-  EXPECT_FALSE(GClookupColor("", &rgb));
 }
 
 TEST_F(Colors, MissingListIsFatal) {

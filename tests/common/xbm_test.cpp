@@ -3,6 +3,7 @@
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <tuple>
 
 #include "common/xbm.h"
 #include "support/run_program.h"
@@ -16,10 +17,7 @@ TEST(Xbm, ReadsSizeHotSpotAndBitsLeastSignificantFirst) {
   ASSERT_TRUE(parse("#define t_width 10\n#define t_height 2\n#define t_x_hot 1\n#define t_y_hot 0\n"
                     "static char t_bits[] = {\n 0x01, 0x02, 0xff,0X03 };\n",
                     &b));
-  EXPECT_EQ(b.width, 10);
-  EXPECT_EQ(b.height, 2);
-  EXPECT_EQ(b.xHot, 1);
-  EXPECT_EQ(b.yHot, 0);
+  EXPECT_EQ(std::make_tuple(b.width, b.height, b.xHot, b.yHot), std::make_tuple(10, 2, 1, 0));
   ASSERT_EQ(b.bits.size(), 4u);
   EXPECT_TRUE(b.pixel(0, 0));
   EXPECT_FALSE(b.pixel(1, 0));

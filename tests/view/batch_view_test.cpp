@@ -36,43 +36,33 @@ std::string loadExample() {
 }
 }  // namespace
 
-TEST(BatchView, ShowsTheLoadedLayoutInLayerColoursAndZoomEnlargesIt) {
+TEST(BatchView, ShowsTheLoadedLayoutInLayerColoursZoomEnlargesItSvgByExtension) {
   std::string dir = CVscratchDir();
   CVrunResult r = CVrunBatch(loadExample() +
                                  "view fit.png\n"
                                  "f.DVzoomin\n"
                                  "point 1000 3400\n"  // about the gate (CIF units x 4)
                                  "point 1800 4600\n"
-                                 "view zoom.png\n",
+                                 "view zoom.png\n"
+                                 "view out.svg\n"
+                                 "view /nonexistent/dir/x.png\n",
                              dir);
-  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.status, 2);  // the failing line is reported and the script goes on
+  EXPECT_TRUE(CVhas(r.err, "Script line 8")) << r.err;
   EXPECT_TRUE(CVhas(r.err, "Message: View written to fit.png.")) << r.err;
   for (unsigned c : {CMF, CPG, CAA}) EXPECT_GT(countColour(dir + "/fit.png", c), 200) << std::hex << c;
   EXPECT_GT(countColour(dir + "/fit.png", BACKGROUND), 200000);  // the layout is fitted with a margin
   EXPECT_GT(countColour(dir + "/zoom.png", CPG), 3 * countColour(dir + "/fit.png", CPG));
-}
-
-TEST(BatchView, SvgByExtensionAndUnwritableFilesAreReported) {
-  std::string dir = CVscratchDir();
-  CVrunResult r = CVrunBatch(loadExample() + "view out.svg\nview /nonexistent/dir/x.png\n", dir);
-  EXPECT_EQ(r.status, 2);  // the failing line is reported and the script goes on
   std::string svg = CVreadFile(dir + "/out.svg");
   EXPECT_TRUE(CVhas(svg, "<svg"));
   EXPECT_GT(svg.size(), 2000u);
-  EXPECT_TRUE(CVhas(r.err, "Script line 3")) << r.err;
 }
 
-TEST(BatchView, EmptyViewIsTheBackground) {
+TEST(BatchView, EmptyViewIsTheBackgroundAtTheChosenSize) {
   std::string dir = CVscratchDir();
-  CVrunResult r = CVrunBatch("f.DVfit\nview empty.png\n", dir);
-  ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(countColour(dir + "/empty.png", BACKGROUND), 800L * 600L);
-}
-
-TEST(BatchView, ViewSizeSetsTheImageSizeAndKeepsTheView) {
-  std::string dir = CVscratchDir();
-  CVrunResult r = CVrunBatch("viewsize 320 200\nview small.png\nviewsize 5 5\n", dir);
+  CVrunResult r = CVrunBatch("f.DVfit\nview empty.png\nviewsize 320 200\nview small.png\nviewsize 5 5\n", dir);
   EXPECT_EQ(r.status, 2);  // the bad size is reported
-  EXPECT_TRUE(CVhas(r.err, "Script line 3")) << r.err;
+  EXPECT_TRUE(CVhas(r.err, "Script line 5")) << r.err;
+  EXPECT_EQ(countColour(dir + "/empty.png", BACKGROUND), 800L * 600L);
   EXPECT_EQ(countColour(dir + "/small.png", BACKGROUND), 320L * 200L);
 }

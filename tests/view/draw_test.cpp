@@ -33,7 +33,7 @@ void identityView() {
 }
 }  // namespace
 
-TEST(Draw, FilledRectangleCoversBothCornersPixelsAndAnOutlineOnlyItsEdges) {
+TEST(Draw, RectanglesFilledOutlinedThinAndTiny) {
   ViewFixture f(100, 100);
   identityView();
   GGsetColor(&Vmain, GCgetNamedColorName("White"));
@@ -49,13 +49,9 @@ TEST(Draw, FilledRectangleCoversBothCornersPixelsAndAnOutlineOnlyItsEdges) {
   EXPECT_EQ(f.at(10, 75), 0xFFFFFFu);
   EXPECT_EQ(f.at(25, 75), BACKGROUND);
   EXPECT_EQ(countNot(f, BACKGROUND, 0, 0, 99, 99), 4 * 30);
-}
-
-TEST(Draw, ThinRectangleBecomesALineAndTinyOneAPoint) {
-  ViewFixture f(100, 100);
-  Vmain.scale = 10.0f;  // 10 world units a pixel
-  Vmain.ox = Vmain.oy = 0;
-  GGsetColor(&Vmain, GCgetNamedColorName("White"));
+  // At 10 world units a pixel a thin rectangle becomes a line, a tiny one a point.
+  GGclear(&Vmain);
+  Vmain.scale = 10.0f;
   GGrectangle(&Vmain, 100, 100, 105, 500, 1);  // both x corners in pixel column 10
   EXPECT_EQ(countNot(f, BACKGROUND, 0, 0, 99, 99), 41);
   EXPECT_EQ(countNot(f, BACKGROUND, 10, 0, 10, 99), 41);
@@ -169,17 +165,4 @@ TEST(LayoutDrawing, LabelsOfShownLayersInsideTheWindowOnly) {
   Glayers[DTlayerIndex("CPG")].showswitch = 0;
   LabelDisplay(&Vmain, Glayout, GCgetNamedColorName("White"), x1, y1, x2, y2);
   EXPECT_EQ(countNot(f, BACKGROUND, vx, vy - 12, vx + 30, vy), 0);
-}
-
-TEST(Draw, WireIsDrawnAsItsOutlineWithExtendedEnds) {
-  ViewFixture f(200, 100);
-  Vmain.scale = 1.0f;
-  Vmain.ox = -50;
-  Vmain.oy = -50;
-  _points b{100, 0, nullptr}, a{0, 0, &b};
-  GGsetColor(&Vmain, GCgetNamedColorName("White"));
-  GGpath(&Vmain, 20, &a, 1);  // outline (-10, -10) to (110, 10)
-  EXPECT_EQ(f.atWorld(105, 0), 0xFFFFFFu);
-  EXPECT_EQ(f.atWorld(115, 0), BACKGROUND);
-  EXPECT_EQ(f.atWorld(50, 15), BACKGROUND);
 }
