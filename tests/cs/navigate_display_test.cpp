@@ -80,15 +80,6 @@ TEST_F(NavigateTest, PickedTileAndItsNeighboursInTheCurrentPlane) {
   EXPECT_EQ(got[0].command, "DCtile:");
   EXPECT_EQ(got[0].type, (unsigned)L("CMF"));
   EXPECT_TRUE(got[0].x1 < 500 && 500 <= got[0].x2 && got[0].y1 <= 150 && 150 < got[0].y2);
-  // The chain stays armed: a second point picks again.
-  got = parse([&] {
-    testing::internal::CaptureStdout();
-    DEpointWorld(1, 900, 350);
-    return testing::internal::GetCapturedStdout();
-  }());
-  ASSERT_EQ(got.size(), 1u);
-  EXPECT_EQ(got[0].type, CS_SPACE);
-
   // All four sides against the tiles of the plane that share an edge with it.
   Stitch = NamedLayerTile("CMF");
   _Dtile* t = PointFind(500, 150);

