@@ -3,10 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <set>
-#include <sstream>
 
 #include "batch/batch_startup.h"
 #include "common/layout.h"
@@ -113,11 +111,4 @@ void expectMatchesModel(const ConnectivityModel& model) {
     EXPECT_EQ(regions.size(), std::min<size_t>(around.size(), 2)) << t->name;
     EXPECT_EQ(t->Tdrain != nullptr, around.size() >= 2) << t->name;
   }
-}
-
-std::string readFile(const std::string& path) {
-  std::ifstream in(path);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
 }

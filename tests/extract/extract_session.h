@@ -22,4 +22,3 @@ std::vector<_Dtransistor*> allTransistors();
 // Transistor count, sizes, element and the partition of terminals into nets
 // equal the model's; reports failures through gtest.
 void expectMatchesModel(const ConnectivityModel& model);
-std::string readFile(const std::string& path);

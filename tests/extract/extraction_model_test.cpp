@@ -47,25 +47,17 @@ TEST_F(ExtractionModel, InverterChainsOfSeveralLengths) {
   }
 }
 
-TEST_F(ExtractionModel, DiffusionsJoinedOnlyThroughMetalFormOneNet) {
+// Nets and sizes are the model's; what it leaves open is which diffusion is
+// the source: the left one of a horizontal transistor.
+TEST_F(ExtractionModel, HorizontalTransistorHasItsSourceOnTheLeft) {
   CvLayout l;
   l.inverterChain(1);
   load(l, "inverter");
   ASSERT_EQ(TransNum, 2);
   _Dtransistor* p = Transistors[0];
-  _Dtransistor* n = Transistors[1];
   ASSERT_NE(p, nullptr);
-  ASSERT_NE(n, nullptr);
-  EXPECT_EQ(p->type, 0);
-  EXPECT_EQ(n->type, 1);
-  // Output: the right diffusions of both transistors, two planes apart.
-  EXPECT_EQ(p->drain, n->drain);
-  EXPECT_EQ(p->gate, n->gate);
-  EXPECT_NE(p->source, n->source);
   EXPECT_EQ(p->orientation, 1);
   EXPECT_LT(p->Tsource->x1, p->Tdrain->x1);
-  EXPECT_EQ(p->width, 4 * kUnit);
-  EXPECT_EQ(p->length, 2 * kUnit);
 }
 
 TEST_F(ExtractionModel, DifferentialPairWithCurrentMirror) {
@@ -116,17 +108,6 @@ TEST_F(ExtractionModel, ThreeRegionGateKeepsTwoAndWarns) {
   size_t first = messages.find("Warning: One additional port is ignored.");
   EXPECT_NE(first, std::string::npos);
   EXPECT_EQ(messages.find("Warning: One additional port is ignored.", first + 1), std::string::npos);
-}
-
-TEST_F(ExtractionModel, AllCellKindsTogether) {
-  CvLayout l;
-  l.inverterChain(3, 0, 0);
-  l.diffPairMirror(80, 0);
-  l.verticalTransistor(0, 60);
-  l.notchedGate(20, 60);
-  l.threeRegionGate(40, 60);
-  load(l, "together");
-  EXPECT_EQ(TransNum, 6 + 5 + 3);
 }
 
 TEST_F(ExtractionModel, RandomArraysOfCells) {
@@ -180,25 +161,19 @@ TEST_F(ExtractionModel, InverterArray) {
   // Per row: its own rails, the first input and nine outputs.
   EXPECT_EQ(NetsNum, 6 * (2 + 1 + 9));
 }
-}  // namespace
 
-namespace {
 // Layouts of the example generator (examples/gen_layout.py): a hierarchy of
 // inverter rows with polygons and wires, and the same flat.
-TEST_F(ExtractionModel, ExampleGeneratorHierarchical) {
-  DIacceptCB(12, CORVID_TEST_DATA "/extract/gen_rows.cif");
-  EXPECT_EQ(TransNum, 2 * 3 * 5);
-  expectMatchesModel(modelOfFlatLayout());
+TEST_F(ExtractionModel, ExampleGeneratorLayouts) {
+  const std::pair<const char*, int> files[] = {{CORVID_TEST_DATA "/extract/gen_rows.cif", 2 * 3 * 5},
+                                               {CORVID_TEST_DATA "/extract/gen_flat.cif", 2 * 2 * 4}};
+  for (const auto& [file, transistors] : files) {
+    DIacceptCB(12, file);
+    EXPECT_EQ(TransNum, transistors) << file;
+    expectMatchesModel(modelOfFlatLayout());
+  }
 }
 
-TEST_F(ExtractionModel, ExampleGeneratorFlat) {
-  DIacceptCB(12, CORVID_TEST_DATA "/extract/gen_flat.cif");
-  EXPECT_EQ(TransNum, 2 * 2 * 4);
-  expectMatchesModel(modelOfFlatLayout());
-}
-}  // namespace
-
-namespace {
 // Forty vertical transistors whose sources are all one diffusion bus.
 TEST_F(ExtractionModel, TransistorsSharingOneDiffusionBus) {
   CvLayout l;

@@ -5,8 +5,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
-#include <filesystem>
 #include <map>
 #include <set>
 #include <sstream>
@@ -18,6 +16,7 @@
 #include "extract_session.h"
 #include "interface/accept.h"
 #include "interface/switch_commands.h"
+#include "support/run_program.h"
 #include "techc/tech.h"
 
 namespace {
@@ -26,13 +25,7 @@ class NetNames : public ::testing::Test {
   void SetUp() override { startExtractSession(); }
 
   // Runs the test body's file output in a directory of its own.
-  void enterScratchDirectory(const char* name) {
-    dir_ = std::string(CORVID_BINARY_DIR) + "/ext_" + name;
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
-    ASSERT_EQ(chdir(dir_.c_str()), 0);
-  }
-  std::string dir_;
+  static void enterScratchDirectory() { ASSERT_EQ(chdir(CVscratchDir().c_str()), 0); }
 };
 
 // The GND rail of an inverter at the origin runs from y = -400 to -240
@@ -51,10 +44,8 @@ TEST_F(NetNames, LabelNamesItsNetWithinFiftyUnits) {
   // FAR 52 units above VDD.
   std::string cif = l.cif();
   cif.replace(cif.find("E\n"), 2, "94 NEAR 100 -112 CMF;\n94 FAR 100 453 CMF;\nE\n");
-  std::string path = std::string(CORVID_BINARY_DIR) + "/labels_distance.cif";
-  FILE* f = fopen(path.c_str(), "w");
-  fputs(cif.c_str(), f);
-  fclose(f);
+  std::string path = CVscratchDir() + "/labels_distance.cif";
+  CVwriteFile(path, cif);
   DIacceptCB(12, path.c_str());
   ASSERT_EQ(TransNum, 2);
   ASSERT_NE(DExNetName(gndNet()), nullptr);
@@ -89,24 +80,9 @@ TEST_F(NetNames, FewerUnderscoresWinThenTheLaterLabel) {
   EXPECT_EQ(later, DExNetName(vdd));
 }
 
-TEST_F(NetNames, LabelsSwitchedOffGiveNumbersOnly) {
-  enterScratchDirectory("labels_off");
-  CvLayout l;
-  l.inverterChain(1);
-  loadGenerated(l, "labels_off");
-  ASSERT_EQ(DExOutput(), 1);
-  std::string named = readFile("circuit.net");
-  EXPECT_NE(named.find("VDD"), std::string::npos);
-  FsetLabels = 0;
-  ASSERT_EQ(DExOutput(), 1);
-  std::string numbered = readFile("circuit.net");
-  EXPECT_EQ(numbered.find("VDD"), std::string::npos);
-  EXPECT_EQ(numbered.find("in"), std::string::npos);
-  EXPECT_NE(numbered.find("(n"), std::string::npos);
-}
-
-TEST_F(NetNames, CircuitNetLinesOfAnInverter) {
-  enterScratchDirectory("inverter_net");
+// With labels switched off the same file gives net numbers only.
+TEST_F(NetNames, CircuitNetLinesOfAnInverterWithAndWithoutLabels) {
+  enterScratchDirectory();
   CvLayout l;
   l.inverterChain(1);
   loadGenerated(l, "inverter_net");
@@ -116,13 +92,19 @@ TEST_F(NetNames, CircuitNetLinesOfAnInverter) {
   snprintf(expected, sizeof expected,
            "%d PMOS w=320.00u l=160.00u (in VDD out)\n%d NMOS w=320.00u l=160.00u (in GND out)\n",
            Transistors[0]->number, Transistors[1]->number);
-  EXPECT_EQ(readFile("circuit.net"), expected);
+  EXPECT_EQ(CVreadFile("circuit.net"), expected);
+  FsetLabels = 0;
+  ASSERT_EQ(DExOutput(), 1);
+  std::string numbered = CVreadFile("circuit.net");
+  EXPECT_EQ(numbered.find("VDD"), std::string::npos);
+  EXPECT_EQ(numbered.find("in"), std::string::npos);
+  EXPECT_NE(numbered.find("(n"), std::string::npos);
 }
 
 // The nets of circuit.net and of the SPICE twin must be the same partition of
 // the terminals (names made unique in SPICE), with W and L in micrometres.
 TEST_F(NetNames, SpiceTwinMatchesCircuitNet) {
-  enterScratchDirectory("spice");
+  enterScratchDirectory();
   CvLayout l;
   l.inverterChain(3);
   l.diffPairMirror(70, 0);
@@ -134,7 +116,7 @@ TEST_F(NetNames, SpiceTwinMatchesCircuitNet) {
   ASSERT_EQ(DExOutput(), 1);
   std::map<int, std::vector<std::string>> net, spice;
   std::map<int, std::pair<double, double>> size;
-  std::istringstream a(readFile("circuit.net"));
+  std::istringstream a(CVreadFile("circuit.net"));
   for (std::string line; std::getline(a, line);) {
     int number;
     char element[64], g[64], s[64], d[64];
@@ -146,7 +128,7 @@ TEST_F(NetNames, SpiceTwinMatchesCircuitNet) {
     net[number] = {g, s, d};
     size[number] = {w, len};
   }
-  std::istringstream b(readFile("circuit.spice"));
+  std::istringstream b(CVreadFile("circuit.spice"));
   std::set<std::string> ports;
   bool ended = false;
   bool header = false;
@@ -190,17 +172,6 @@ TEST_F(NetNames, SpiceTwinMatchesCircuitNet) {
   EXPECT_TRUE(ports.count("VDD"));
 }
 
-TEST_F(NetNames, SecondExtractionIsRefused) {
-  CvLayout l;
-  l.inverterChain(2);
-  loadGenerated(l, "twice");
-  int transistors = TransNum, nets = NetsNum;
-  EXPECT_EQ(DExCir(), 0);
-  EXPECT_NE(std::string(GClastMessage()).find("Reload circuit please"), std::string::npos);
-  EXPECT_EQ(TransNum, transistors);
-  EXPECT_EQ(NetsNum, nets);
-}
-
 // A poly line over N separate diffusions: N gate terminals on one net.
 void gateComb(CvLayout& l, int n) {
   for (int i = 0; i < n; ++i) l.box("CAA", 0, 6 * i, 10, 6 * i + 4);
@@ -208,28 +179,29 @@ void gateComb(CvLayout& l, int n) {
   l.box("CPG", 4, -1, 6, 6 * n);
 }
 
-// Retraces the gate net with negated numbers, recording the transistors met,
-// as fault extraction does, and returns its terminal list.
-_DtermList* combTerminals() {
-  long gate = Transistors[1]->gate;
-  _Dtile* start = DExGatePolyTile(Transistors[1]);
+// Retraces the net of `start` with negated numbers, recording the transistors
+// met, as fault extraction does, and returns its terminal list.
+_DtermList* terminalsOfNet(_Dtile* start) {
+  const long net = start->node;
   NetTileList = nullptr;
   DExFreeTransList();
   RecordTerm = 1;
-  DExPath(start, -gate);
+  DExPath(start, -net);
   RecordTerm = 0;
   _Dtilelist* tiles = NetTileList;
   NetTileList = nullptr;
   _DtermList* terms = DExTermList(tiles, TransList);
-  for (_Dtilelist* c = tiles; c; c = c->next) c->tile->node = gate;
+  for (_Dtilelist* c = tiles; c; c = c->next) c->tile->node = net;
   FreeList(tiles);
   return terms;
 }
+_DtermList* combTerminals() { return terminalsOfNet(DExGatePolyTile(Transistors[1])); }
 
-TEST_F(NetNames, ThirtyOneTerminalsMakeAList) {
-  CvLayout l;
-  gateComb(l, 31);
-  loadGenerated(l, "comb31");
+// Thirty-one terminals make a list; thirty-two are too many and give none.
+TEST_F(NetNames, TerminalListHoldsAtMostThirtyOne) {
+  CvLayout l31, l32;
+  gateComb(l31, 31);
+  loadGenerated(l31, "comb31");
   ASSERT_EQ(TransNum, 31);
   _DtermList* terms = combTerminals();
   int count = 0;
@@ -240,12 +212,8 @@ TEST_F(NetNames, ThirtyOneTerminalsMakeAList) {
   }
   EXPECT_EQ(count, 31);
   DExFreeTerm(terms);
-}
-
-TEST_F(NetNames, ThirtyTwoTerminalsAreIgnored) {
-  CvLayout l;
-  gateComb(l, 32);
-  loadGenerated(l, "comb32");
+  gateComb(l32, 32);
+  loadGenerated(l32, "comb32");
   ASSERT_EQ(TransNum, 32);
   EXPECT_EQ(combTerminals(), nullptr);
   EXPECT_EQ(GClastSeverity(), 'W');
@@ -256,14 +224,7 @@ TEST_F(NetNames, TerminalListOfADiffusionNet) {
   l.inverterChain(1);
   loadGenerated(l, "terms");
   // The output net: both drains.
-  _Dtransistor* n = Transistors[1];
-  NetTileList = nullptr;
-  DExFreeTransList();
-  RecordTerm = 1;
-  long out = n->drain;
-  DExPath(n->Tdrain, -out);
-  RecordTerm = 0;
-  _DtermList* terms = DExTermList(NetTileList, TransList);
+  _DtermList* terms = terminalsOfNet(Transistors[1]->Tdrain);
   std::set<std::pair<int, int>> seen;
   for (_DtermList* t = terms; t; t = t->next) seen.insert({t->transistor->number, t->port});
   EXPECT_EQ(seen, (std::set<std::pair<int, int>>{{1, 2}, {2, 2}}));
@@ -285,18 +246,16 @@ TEST_F(NetNames, NetHoldingSpaceEndsTheProgram) {
   Nets->tilelist->tile->type = 31;
   EXPECT_EXIT(DExVerifyNets(), ::testing::ExitedWithCode(1), "");
 }
-}  // namespace
 
-namespace {
 TEST_F(NetNames, SpiceGivesTheChannelSizeOfVerticalTransistors) {
-  enterScratchDirectory("spice_vertical");
+  enterScratchDirectory();
   CvLayout l;
   l.verticalTransistor();
   loadGenerated(l, "spice_vertical");
   ASSERT_EQ(DExOutput(), 1);
   // Gate 4 lambda wide (x) and 2 high: the channel is 0.8 um wide and 0.4 um long.
-  EXPECT_NE(readFile("circuit.spice").find(" NMOS W=0.8u L=0.4u\n"), std::string::npos)
-      << readFile("circuit.spice");
-  EXPECT_NE(readFile("circuit.net").find(" NMOS w=160.00u l=320.00u "), std::string::npos);
+  EXPECT_NE(CVreadFile("circuit.spice").find(" NMOS W=0.8u L=0.4u\n"), std::string::npos)
+      << CVreadFile("circuit.spice");
+  EXPECT_NE(CVreadFile("circuit.net").find(" NMOS w=160.00u l=320.00u "), std::string::npos);
 }
 }  // namespace

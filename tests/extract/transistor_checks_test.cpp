@@ -4,21 +4,15 @@
 
 #include <algorithm>
 #include <string>
-#include <vector>
 
 #include "common/message.h"
 #include "extract/net.h"
 #include "extract/transistor.h"
 #include "extract_session.h"
 #include "interface/accept.h"
+#include "support/run_program.h"
 
 namespace {
-int count(const std::string& text, const std::string& what) {
-  int n = 0;
-  for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
-  return n;
-}
-
 // Messages are echoed on the error stream; each test reads what its commands said.
 class TransistorChecks : public ::testing::Test {
  protected:
@@ -43,7 +37,7 @@ TEST_F(TransistorChecks, GateWithoutSelectIsReportedAndTakenAsFirstElement) {
   loadGenerated(l, "noselect");
   std::string messages = said();
   ASSERT_EQ(TransNum, 1);
-  EXPECT_GT(count(messages, "Fatal: Element structure error."), 0);
+  EXPECT_TRUE(CVhas(messages, "Fatal: Element structure error."));
   ASSERT_NE(Transistors[0], nullptr);
   EXPECT_EQ(Transistors[0]->type, 0);
 }
@@ -58,8 +52,8 @@ TEST_F(TransistorChecks, GateWithoutDiffusionOnOneSideHasNoDrain) {
   ASSERT_EQ(TransNum, 1);
   EXPECT_EQ(Transistors[1]->Tdrain, nullptr);
   EXPECT_EQ(Transistors[1]->drain, 0);
-  EXPECT_EQ(count(messages, "Warning: find a transistor with no drain."), 1);
-  EXPECT_EQ(count(messages, "Message: 1 no drain transistors are found."), 1);
+  EXPECT_EQ(CVcount(messages, "Warning: find a transistor with no drain."), 1u);
+  EXPECT_EQ(CVcount(messages, "Message: 1 no drain transistors are found."), 1u);
   expectMatchesModel(modelOfFlatLayout());
 }
 
@@ -71,8 +65,8 @@ TEST_F(TransistorChecks, GateCoveringAllDiffusionIsIgnored) {
   loadGenerated(l, "nosource");
   std::string messages = said();
   EXPECT_EQ(TransNum, 0);
-  EXPECT_EQ(count(messages, "Error: Ignored a transistor with no source."), 1);
-  EXPECT_EQ(count(messages, "Message: 1 no source transistors are ignored."), 1);
+  EXPECT_EQ(CVcount(messages, "Error: Ignored a transistor with no source."), 1u);
+  EXPECT_EQ(CVcount(messages, "Message: 1 no source transistors are ignored."), 1u);
 }
 
 TEST_F(TransistorChecks, ContactOnGateEndsTheProgram) {
@@ -89,8 +83,8 @@ TEST_F(TransistorChecks, CommandsWithoutPlanes) {
   EXPECT_EQ(DExCir(), 0);
   DExNameNetExe(0, 0);
   std::string messages = said();
-  EXPECT_EQ(count(messages, "Warning: No layout avaiable, load one."), 1);
-  EXPECT_EQ(count(messages, "Warning: Corner stitch structure not ready."), 1);
+  EXPECT_EQ(CVcount(messages, "Warning: No layout avaiable, load one."), 1u);
+  EXPECT_EQ(CVcount(messages, "Warning: Corner stitch structure not ready."), 1u);
 }
 
 TEST_F(TransistorChecks, RecognitionIsIndependentOfDrawingOrder) {

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <cstdio>
-#include <fstream>
 #include <sstream>
 
 #include "batch/batch_startup.h"
@@ -28,11 +26,6 @@ void loadLayout(const CvLayout& layout, const std::string& name) {
   ASSERT_TRUE(layout.writeCif(path));
   DIacceptCB(12, path.c_str());
   ASSERT_GT(TransNum, 0);
-}
-
-long unitsPerLambda() {
-  // The drain metal of the first transistor starts at x = 7 lambda.
-  return DlayerTile[0].frame.x2 > 0 ? 80 : 80;
 }
 
 int planeNamed(const char* name) {
@@ -60,16 +53,9 @@ std::vector<NetTile> netTiles(int plane) {
   return out;
 }
 
-std::string readText(const std::string& path) {
-  std::ifstream in(path);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
 std::map<std::set<long>, long> readBridges(const std::string& path) {
   std::map<std::set<long>, long> out;
-  std::istringstream in(readText(path));
+  std::istringstream in(CVreadFile(path));
   std::string line;
   while (std::getline(in, line)) {
     std::istringstream words(line);

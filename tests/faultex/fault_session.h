@@ -16,8 +16,6 @@
 void startFaultSession();
 // Writes the layout as CIF and loads it (read, planes, extraction).
 void loadLayout(const CvLayout& layout, const std::string& name);
-// Layout units per lambda of CvLayout.
-long unitsPerLambda();
 // The net of the solid tile at a point of a named plane (0 when none).
 long netAt(const char* plane, long x, long y);
 // Solid tiles with a net, per plane index.
@@ -28,7 +26,6 @@ std::vector<NetTile> netTiles(int plane);
 int planeNamed(const char* name);
 // "bridge ( n1 n2 ) 375" lines as net set -> weight (several lines of one set add up).
 std::map<std::set<long>, long> readBridges(const std::string& path);
-std::string readText(const std::string& path);
 
 // Three NMOS transistors 20 lambda apart whose drains feed three parallel metal
 // wires 2 lambda wide and 2 lambda apart over x 47..70, y 10..20; sources on a
