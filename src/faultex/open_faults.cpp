@@ -14,11 +14,11 @@
 #include "common/cputime.h"
 #include "common/memory.h"
 #include "common/message.h"
-#include "common/switches.h"
 #include "extract/net.h"
 #include "extract/transistor.h"
 #include "faultex/critical_plane.h"
 #include "faultex/fault_lists.h"
+#include "faultex/net_tile_walk.h"
 #include "faultex/net_walk.h"
 #include "faultex/short_faults.h"
 #include "techc/tech.h"
@@ -372,17 +372,7 @@ void DFmiss1Layer(long x1, long y1, long x2, long y2, int plane, long d) {
   FOpenNum = 0;
   GCcpuTime(0, "DFmiss1Layer");
   const int layer = DlayerTile[plane].layer;
-  Stitch = DlayerTile[plane].layertile;
-  _Dtilelist* window = nullptr;
-  AreaEnum(x1, y1, x2, y2, &window, 1);
-  if (!Silently) fputs("Processing net :         ", stderr);
-  for (_Dtilelist* c = window; c; c = c->next) {
-    _Dtile* t = c->tile;
-    if (t->processed || !TisType(t, layer) || t->node <= 0) continue;
-    DFcounter(t->node);
-    oneNet(t, plane, d, layer, TO_FILE);
-  }
-  FreeList(window);
+  DFwalkWindowNets(x1, y1, x2, y2, plane, true, [&](_Dtile* t) { oneNet(t, plane, d, layer, TO_FILE); });
   DFflushFault(layer, DF_KIND_OPEN, 0);
   DFresetPlanes();
   fprintf(stderr, "\n%d open faults have been extracted.\n", FOpenNum);
@@ -391,15 +381,7 @@ void DFmiss1Layer(long x1, long y1, long x2, long y2, int plane, long d) {
 
 void DFdisp1Open(long x1, long y1, long x2, long y2, int plane, long d) {
   const int layer = DlayerTile[plane].layer;
-  Stitch = DlayerTile[plane].layertile;
-  _Dtilelist* window = nullptr;
-  AreaEnum(x1, y1, x2, y2, &window, 1);
-  for (_Dtilelist* c = window; c; c = c->next) {
-    _Dtile* t = c->tile;
-    if (t->processed || !TisType(t, layer) || t->node <= 0) continue;
-    oneNet(t, plane, d, layer, SHOW_ONLY);
-  }
-  FreeList(window);
+  DFwalkWindowNets(x1, y1, x2, y2, plane, false, [&](_Dtile* t) { oneNet(t, plane, d, layer, SHOW_ONLY); });
   DFresetPlanes();
 }
 

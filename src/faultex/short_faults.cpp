@@ -11,11 +11,11 @@
 #include "common/cputime.h"
 #include "common/memory.h"
 #include "common/message.h"
-#include "common/switches.h"
 #include "cs/tile_draw.h"
 #include "extract/net.h"
 #include "faultex/critical_plane.h"
 #include "faultex/fault_lists.h"
+#include "faultex/net_tile_walk.h"
 #include "faultex/net_walk.h"
 #include "faultex/open_faults.h"
 #include "techc/tech.h"
@@ -146,22 +146,14 @@ void DFextra1Net(int plane, long d) {
 void DFextra1Layer(long x1, long y1, long x2, long y2, int plane, long d) {
   FShortNum = 0;
   const int layer = DlayerTile[plane].layer;
-  Stitch = DlayerTile[plane].layertile;
-  _Dtilelist* window = nullptr;
-  AreaEnum(x1, y1, x2, y2, &window, 1);
-  if (!Silently) fputs("Processing net :         ", stderr);
-  for (_Dtilelist* c = window; c; c = c->next) {
-    _Dtile* t = c->tile;
-    if (t->processed || !TisType(t, layer) || t->node <= 0) continue;
-    DFcounter(t->node);
+  DFwalkWindowNets(x1, y1, x2, y2, plane, true, [&](_Dtile* t) {
     _box bounds;
     _Dtilelist* tiles = DFretrace(t, &bounds);
     DFproc1NetS(tiles, plane, d);
     DFScritAscan();
     flushNet(layer, DF_KIND_SHORT);
     FreeList(tiles);
-  }
-  FreeList(window);
+  });
   DFflushFault(layer, DF_KIND_SHORT, 0);
   DFresetPlanes();
   fprintf(stderr, "\n%d short faults have been extracted.\n", FShortNum);
