@@ -269,12 +269,21 @@ class Parser {
                : nullptr;
   }
 
-  // Strings and numbers directly inside an entry, after its name.
-  static void atoms(const Node& entry, std::vector<const char*>& names, std::vector<double>& values) {
-    for (size_t i = 1; i < entry.items.size(); ++i) {
-      const Node& a = entry.items[i];
-      if (a.kind == Node::String) names.push_back(a.text.c_str());
-      if (a.kind == Node::Number) values.push_back(a.number);
+  // Calls `device(names, values)` for each entry of a device section with the
+  // strings and the numbers directly inside the entry, after its name.
+  template <class Device>
+  static void eachDevice(const Node& section, Device device) {
+    for (size_t i = 1; i < section.items.size(); ++i) {
+      const Node& entry = section.items[i];
+      if (entry.kind != Node::List) continue;
+      std::vector<const char*> names;
+      std::vector<double> values;
+      for (size_t k = 1; k < entry.items.size(); ++k) {
+        const Node& a = entry.items[k];
+        if (a.kind == Node::String) names.push_back(a.text.c_str());
+        if (a.kind == Node::Number) values.push_back(a.number);
+      }
+      device(names, values);
     }
   }
 
@@ -330,29 +339,19 @@ class Parser {
     }
   }
 
-  void contactDevices(const Node& n) {
-    for (size_t i = 1; i < n.items.size(); ++i) {
-      const Node& d = n.items[i];
-      if (d.kind != Node::List) continue;
-      std::vector<const char*> names;
-      std::vector<double> values;
-      atoms(d, names, values);
+  static void contactDevices(const Node& n) {
+    eachDevice(n, [](const std::vector<const char*>& names, const std::vector<double>& values) {
       if (names.size() >= 3 && values.size() >= 4)
         DRrdSymContact(names[0], names[1], names[2], values[0], values[2], values[3]);
-    }
+    });
   }
 
-  void enhancementDevices(const Node& n) {
-    for (size_t i = 1; i < n.items.size(); ++i) {
-      const Node& d = n.items[i];
-      if (d.kind != Node::List) continue;
-      std::vector<const char*> names;
-      std::vector<double> values;
-      atoms(d, names, values);
+  static void enhancementDevices(const Node& n) {
+    eachDevice(n, [](const std::vector<const char*>& names, const std::vector<double>& values) {
       if (names.size() >= 3 && values.size() >= 5)
         DRrdEnhanceDev(names[0], names[1], values[0], values[1], values[2], values[3], names[2],
                        values[4]);
-    }
+    });
   }
 
  private:

@@ -5,15 +5,27 @@
 #include "common/message.h"
 #include "designrule/designrule.h"
 
-bool DRacceptDesignRuleFile(const char* name) {
+namespace {
+// The chosen file, opened and named on stdout with the reading under way
+// shown; or null after the error message when it cannot be opened. Both
+// formats take the file name.
+FILE* openChosen(const char* name, const char* cantOpen, const char* chosen, const char* reading) {
   FILE* file = fopen(name, "r");
   if (!file) {
-    GCmessage(GC_MOD_CALLBACK, 'E', "Can't open the file %s", name);
-    return false;
+    GCmessage(GC_MOD_CALLBACK, 'E', cantOpen, name);
+    return nullptr;
   }
-  printf("\nINPUT_DESIGN_RULE_FILE is %s\n", name);
+  printf(chosen, name);
   fflush(stdout);
-  GCmessage(GC_MOD_CALLBACK, 'P', "Reading Design rule file..");
+  GCmessage(GC_MOD_CALLBACK, 'P', "%s", reading);
+  return file;
+}
+}  // namespace
+
+bool DRacceptDesignRuleFile(const char* name) {
+  FILE* file = openChosen(name, "Can't open the file %s", "\nINPUT_DESIGN_RULE_FILE is %s\n",
+                          "Reading Design rule file..");
+  if (!file) return false;
   if (!ReadDesignRules(file)) {
     GCmessage(GC_MOD_CALLBACK, 'L', "design rule file format error");
     return false;
@@ -23,28 +35,18 @@ bool DRacceptDesignRuleFile(const char* name) {
 }
 
 bool DRacceptBridgeFile(const char* name) {
-  FILE* file = fopen(name, "r");
-  if (!file) {
-    GCmessage(GC_MOD_CALLBACK, 'E', "Can't open file: %s\n", name);
-    return false;
-  }
-  printf("Tech - cadence bridge file is: %s\n", name);
-  fflush(stdout);
-  GCmessage(GC_MOD_CALLBACK, 'P', "Parsing the bridge file.....");
+  FILE* file = openChosen(name, "Can't open file: %s\n", "Tech - cadence bridge file is: %s\n",
+                          "Parsing the bridge file.....");
+  if (!file) return false;
   DRparseBridge(file);
   fclose(file);
   return true;
 }
 
 bool DRacceptCadenceFile(const char* name, int which) {
-  FILE* file = fopen(name, "r");
-  if (!file) {
-    GCmessage(GC_MOD_CALLBACK, 'E', "Can't open file: %s\n", name);
-    return false;
-  }
-  printf("Tech - Cadence design rule file is: %s\n", name);
-  fflush(stdout);
-  GCmessage(GC_MOD_CALLBACK, 'P', "Parsing the cadence design rule file.....");
+  FILE* file = openChosen(name, "Can't open file: %s\n", "Tech - Cadence design rule file is: %s\n",
+                          "Parsing the cadence design rule file.....");
+  if (!file) return false;
   int ok = which == 1 ? DRparseCadenceDesRule1(file) : DRparseCadenceDesRule2(file);
   fclose(file);
   if (ok) DRcheckDesRule();

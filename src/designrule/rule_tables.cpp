@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <type_traits>
 
 #include "common/scale.h"
 #include "designrule/designrule.h"
@@ -48,6 +49,13 @@ constexpr PairRule kDefaultExtension[] = {
     {0, 6, 1}, {0, 9, 2}, {3, 1, 1}, {4, 5, 2}, {4, 6, 2}, {7, 9, 3},
     {8, 1, 1}, {8, 5, 1}, {8, 6, 1}, {9, 0, 3}, {9, 5, 1}};
 
+// Every entry of each table (whole arrays, not pointers) set to 0.
+template <class... Table>
+void zero(Table&... tables) {
+  static_assert((std::is_array_v<Table> && ...));
+  (memset(tables, 0, sizeof tables), ...);
+}
+
 void printEntry(short value, short valid) {
   if (valid)
     printf("%2d ", value);
@@ -64,32 +72,15 @@ void printSquare(const short table[][DR_MAX_LAYERS], const short valid[][DR_MAX_
 
 }  // namespace
 
-void DRinitTempWidth() { memset(TEMP_WIDTH, 0, sizeof TEMP_WIDTH); }
-void DRinitTempSpacing() { memset(TEMP_SPACING, 0, sizeof TEMP_SPACING); }
-void DRinitTempExtension() { memset(TEMP_EXTENSION, 0, sizeof TEMP_EXTENSION); }
-
-void DRinitWidth() {
-  memset(WIDTH, 0, sizeof WIDTH);
-  memset(WIDTH_VALID, 0, sizeof WIDTH_VALID);
-}
-
-void DRinitSpacing() {
-  memset(SPACING, 0, sizeof SPACING);
-  memset(SPACING_VALID, 0, sizeof SPACING_VALID);
-}
-
-void DRinitExtension() {
-  memset(EXTENSION, 0, sizeof EXTENSION);
-  memset(EXTENSION_VALID, 0, sizeof EXTENSION_VALID);
-}
+void DRinitTempWidth() { zero(TEMP_WIDTH); }
+void DRinitTempSpacing() { zero(TEMP_SPACING); }
+void DRinitTempExtension() { zero(TEMP_EXTENSION); }
+void DRinitWidth() { zero(WIDTH, WIDTH_VALID); }
+void DRinitSpacing() { zero(SPACING, SPACING_VALID); }
+void DRinitExtension() { zero(EXTENSION, EXTENSION_VALID); }
 
 void DRinitTranWidthLength() {
-  memset(TRAN_WIDTH, 0, sizeof TRAN_WIDTH);
-  memset(TRAN_WIDTH_VALID, 0, sizeof TRAN_WIDTH_VALID);
-  memset(TRAN_LENGTH, 0, sizeof TRAN_LENGTH);
-  memset(TRAN_LENGTH_VALID, 0, sizeof TRAN_LENGTH_VALID);
-  memset(TEMP_TRAN_WIDTH, 0, sizeof TEMP_TRAN_WIDTH);
-  memset(TEMP_TRAN_LENGTH, 0, sizeof TEMP_TRAN_LENGTH);
+  zero(TRAN_WIDTH, TRAN_WIDTH_VALID, TRAN_LENGTH, TRAN_LENGTH_VALID, TEMP_TRAN_WIDTH, TEMP_TRAN_LENGTH);
 }
 
 void DRclearAllRules() {
