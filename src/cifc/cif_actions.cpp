@@ -340,13 +340,7 @@ bool ACrdLabel(long n, const char* text, long x, long y, const char* layer) {
   if (!truncated(x, lx) || !truncated(y, ly)) return false;
   const char* layerName = layer ? layer : "";
   ACrdLayer(layerName);
-  _symbol* slot = GCslot(Gactive, static_cast<int>(ACsymb), layerName);
-  _labels* label = GCnew<_labels>();
-  label->label = GCstrcpy(text);
-  label->x = lx;
-  label->y = ly;
-  label->next = slot->label;
-  slot->label = label;
+  GCaddLabel(GCslot(Gactive, static_cast<int>(ACsymb), layerName), text, lx, ly);
   _pin* pin = GCnew<_pin>();
   pin->label = GCstrcpy(text);
   pin->layername = GCstrcpy(layerName);

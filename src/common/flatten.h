@@ -16,6 +16,8 @@ void GCsave1path(_layout* cell, int layer, long width, _points* points);  // tak
 void GCsave1poly(_layout* cell, int layer, _points* points);              // takes the list
 void GCsave1cir(_layout* cell, int layer, long d, long x, long y);
 void GCsave1label(_layout* cell, int layer, const char* text, long x, long y);
+// A copy of `text` at (x, y) added at the head of the slot's labels.
+void GCaddLabel(_symbol* slot, const char* text, long x, long y);
 void GCsaveLayerName(_layout* cell, int layer, const char* name);
 // Technology name of layer number `layer`, "" when none.
 const char* GClayerNameOf(int layer);

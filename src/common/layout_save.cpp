@@ -66,12 +66,15 @@ void GCsave1cir(_layout* cell, int layer, long d, long x, long y) {
   ACframe(x - d, y - d, cell);
 }
 
-void GCsave1label(_layout* cell, int layer, const char* text, long x, long y) {
-  _symbol* s = slotOf(cell, layer);
+void GCaddLabel(_symbol* slot, const char* text, long x, long y) {
   _labels* l = GCnew<_labels>();
   l->label = GCstrcpy(text);
   l->x = x;
   l->y = y;
-  l->next = s->label;
-  s->label = l;
+  l->next = slot->label;
+  slot->label = l;
+}
+
+void GCsave1label(_layout* cell, int layer, const char* text, long x, long y) {
+  GCaddLabel(slotOf(cell, layer), text, x, y);
 }
