@@ -84,7 +84,9 @@ TEST_F(FaultPipeline, BridgeWeightsAreTheUnionOfGrownIntersectionsPerNetSet) {
     ASSERT_EQ(DFexLayersS(), 1);
     std::map<std::set<long>, long> found = readBridges("Bridges.flt");
     EXPECT_EQ(found, bridgeModel(d)) << "defect size " << d;
-    if (d == 0) EXPECT_TRUE(found.empty());
+    if (d == 0) {
+      EXPECT_TRUE(found.empty());
+    }
   }
   EXPECT_GT((readBridges("Bridges.flt")[{w0, w1, w2}]), 0);  // the three wires' areas overlap at 8 lambda
 }
