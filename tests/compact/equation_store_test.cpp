@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "compact/sweep.h"
 
@@ -46,14 +47,6 @@ TEST_F(StoreTest, TwoEdgeRowsAreNumberedAndRepeatsDropped) {
   add_column_2(&edges[2], &edges[1], equat_bucket, &list, 0, 'E', 1, 1);
   EXPECT_EQ(mps_column_num, 3);
   EXPECT_EQ(dump(), "2: -1*v1 +1*v2 >= 120\n3: +1*v2 -1*v3 = 0\n");
-  // Columns are stacks, newest first.
-  _equation_item* col2 = equat_bucket[1]->head;
-  ASSERT_NE(col2, nullptr);
-  EXPECT_EQ(col2->rank, 3);
-  EXPECT_EQ(col2->coeff, 1);
-  EXPECT_EQ(col2->the_edge, &edges[2]);
-  EXPECT_EQ(col2->next->rank, 2);
-  EXPECT_EQ(col2->next->the_edge, &edges[0]);
 }
 
 TEST_F(StoreTest, FourEdgeRowsAndCoefficients) {
@@ -71,21 +64,14 @@ TEST_F(StoreTest, RowsStayInAscendingOrderAndWeightsRise) {
   add_rhs('E', 2, &list);
   mps_column_num = 6;
   add_rhs('L', 3, &list);
-  int order[3], n = 0;
-  for (_rhs_item* r = rhs.head; r; r = r->next) order[n++] = r->column;
-  EXPECT_EQ(n, 3);
-  EXPECT_EQ(order[0], 4);
-  EXPECT_EQ(order[1], 6);
-  EXPECT_EQ(order[2], 9);
+  std::vector<int> order;
+  for (_rhs_item* r = rhs.head; r; r = r->next) order.push_back(r->column);
+  EXPECT_EQ(order, (std::vector<int>{4, 6, 9}));
   box_item b(&edges[1], &edges[0], 0, 0, 10, 10);
   modify_alpha(equat_bucket, &b);
   EXPECT_EQ(equat_bucket[0]->alpha, 10000);
   EXPECT_EQ(equat_bucket[1]->alpha, 10000);
   EXPECT_EQ(equat_bucket[2]->alpha, 1);
-  EXPECT_FALSE(not_contact(1));
-  EXPECT_FALSE(not_contact(5));
-  EXPECT_FALSE(not_contact(6));
-  EXPECT_TRUE(not_contact(8));
 }
 
 TEST_F(StoreTest, ProgressLineEveryFiveThousandRows) {

@@ -55,19 +55,6 @@ TEST(PrioritySearchTree, RandomInsertDeleteAndQueriesMatchAList) {
   }
 }
 
-TEST(PrioritySearchTree, IntervalQueryFindsEveryMeetingInterval) {
-  // Intervals stored as (top, bottom): (lo, +inf, hi) finds those meeting [lo, hi].
-  RBt tree;
-  std::vector<std::pair<long, long>> iv = {{0, 10}, {5, 5}, {10, 20}, {21, 30}, {-5, -1}};
-  for (size_t i = 0; i < iv.size(); ++i) tree.BPSTinsert(iv[i].second, iv[i].first, nullptr, static_cast<long>(i));
-  std::vector<point> got;
-  tree.EnumerateRectangle(10, 1073741823, 20, got);
-  std::vector<long> found;
-  for (const point& p : got) found.push_back(p.seq);
-  std::sort(found.begin(), found.end());
-  EXPECT_EQ(found, (std::vector<long>{0, 2}));  // touching at 10 counts, 21..30 does not
-}
-
 TEST(PrioritySearchTree, ManyEqualKeysStayDistinct) {
   RBt tree;
   for (long i = 0; i < 1000; ++i) tree.BPSTinsert(5, 5, nullptr, i);

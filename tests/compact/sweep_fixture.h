@@ -14,6 +14,7 @@
 #include "compact/sweep.h"
 #include "cs/cs.h"
 #include "designrule/designrule.h"
+#include "designrule/designrule_test_support.h"
 #include "techc/tech.h"
 
 // Default technology layer numbers.
@@ -33,12 +34,7 @@ class SweepTest : public ::testing::Test {
     DRreset();
     Silently = 1;
     theGlobalScale = LAMBDA;
-    const char* names[] = {"CPG", "CVA", "CSN", "CMS", "CSP", "CCA", "CCP", "CWN", "CMF", "CAA", "XYZ"};
-    for (int i = 0; i < 11; ++i) {
-      snprintf(Glayers[i].name, sizeof Glayers[i].name, "%s", names[i]);
-      Glayers[i].layer = i;
-    }
-    GlayerNum = 11;
+    SetDefaultLayerNames();
   }
   void TearDown() override {
     SWfreeRows(&rhsX);

@@ -13,42 +13,22 @@ std::vector<Rect> transistor() {
 
 TEST_F(SweepTest, GateUsesTransistorWidthAcrossAndLengthAlong) {
   auto t = build(transistor());
-  for (int i = 0; i < 6; ++i) {
-    ASSERT_EQ(t[i]->x1, transistor()[i].x1 * LAMBDA) << i;
-    ASSERT_EQ(TileTop(t[i]), transistor()[i].y2 * LAMBDA) << i;
-  }
   t[1]->activeDev = 1;  // gate
   t[4]->activeDev = 3;  // poly over the gate
   t[0]->activeDev = t[2]->activeDev = 2;
   run();
-  // Gate tile: in x its sides touch source and drain (not visible): width >= 0;
-  // in y both sides see space: the transistor width.
-  auto gx = rowsBetween(side(t[1], 'r'), side(t[1], 'l'));
-  ASSERT_EQ(gx.size(), 1u);
-  EXPECT_EQ(gx[0].value, 0);
-  auto gy = rowsBetween(side(t[1], 't'), side(t[1], 'b'));
-  ASSERT_EQ(gy.size(), 1u);
-  EXPECT_EQ(gy[0].value, 3 * LAMBDA);
-  // Poly over the gate: free left and right in x: the transistor length;
-  // in y it sits between its end caps: width >= 0.
-  auto px = rowsBetween(side(t[4], 'r'), side(t[4], 'l'));
-  ASSERT_EQ(px.size(), 1u);
-  EXPECT_EQ(px[0].value, 1 * LAMBDA);
-  auto py = rowsBetween(side(t[4], 't'), side(t[4], 'b'));
-  ASSERT_EQ(py.size(), 1u);
-  EXPECT_EQ(py[0].value, 0);
-  // Source and drain keep their ordinary active width.
-  EXPECT_EQ(rowsBetween(side(t[0], 'r'), side(t[0], 'l'))[0].value, 3 * LAMBDA);
-}
-
-TEST_F(SweepTest, GateTilesOfTheTwoPlanesStateNoEnclosureOnEachOther) {
-  // The gate tile and the gate-layer tile over it share their extent; the
-  // extensions of active beyond poly and of poly beyond active belong to the
-  // source, drain and end caps, so no row joins the two and every row holds.
-  auto t = build(transistor());
-  t[1]->activeDev = 1;
-  t[4]->activeDev = 3;
-  run();
+  // Gate tile: in x it touches source and drain (>= 0), in y both sides see
+  // space (transistor width). Poly over the gate: free in x (transistor
+  // length), in y between its end caps (>= 0). The source keeps the active width.
+  const struct { int tile; char high, low; long value; } widths[] = {
+      {1, 'r', 'l', 0}, {1, 't', 'b', 3}, {4, 'r', 'l', 1}, {4, 't', 'b', 0}, {0, 'r', 'l', 3}};
+  for (const auto& w : widths) {
+    auto row = rowsBetween(side(t[w.tile], w.high), side(t[w.tile], w.low));
+    ASSERT_EQ(row.size(), 1u) << w.tile << w.high;
+    EXPECT_EQ(row[0].value, w.value * LAMBDA) << w.tile << w.high;
+  }
+  // The extensions of active beyond poly and of poly beyond active belong to
+  // the source, drain and end caps: no row joins the two gate tiles, all hold.
   EXPECT_TRUE(violated().empty()) << describeAll(violated());
   for (const Row& r : rows) {
     bool gate = false, over = false;

@@ -1,5 +1,5 @@
 // Helpers of the design-rule tests: the default technology's layer names,
-// temporary files and a printable table row.
+// a printable table row.
 #pragma once
 #include <cstdio>
 #include <string>
@@ -14,14 +14,6 @@ inline void SetDefaultLayerNames() {
     Glayers[i].layer = i;
   }
   GlayerNum = 11;
-}
-
-inline std::string WriteTemp(const char* name, const std::string& text) {
-  std::string path = std::string(testing::TempDir()) + name;
-  FILE* f = fopen(path.c_str(), "w");
-  fwrite(text.data(), 1, text.size(), f);
-  fclose(f);
-  return path;
 }
 
 inline std::string RuleRow(const short* values, const short* valid, int n) {

