@@ -126,6 +126,9 @@ TEST_F(SweepTest, NegativeEnclosureLetsTheInnerRectangleStickOut) {
       EXPECT_EQ(left[0].value, -1 * LAMBDA);
       ASSERT_EQ(right.size(), 1u);
       EXPECT_EQ(right[0].value, -1 * LAMBDA);
+      // The weight goes to the rule's enclosing layer, here the inner metal.
+      EXPECT_EQ(equat_bucket[side(t[1], 'l')->sub - 1]->alpha, 10000);
+      EXPECT_EQ(equat_bucket[side(t[0], 'l')->sub - 1]->alpha, 1);
     }
     TearDown();
   }

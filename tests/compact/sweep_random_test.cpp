@@ -25,6 +25,7 @@ TEST_F(SweepTest, RandomLayoutsGiveWellFormedRows) {
     // Numbering: contiguous from 2, x rows before y rows.
     int expect = 2;
     for (const Row& r : rows) ASSERT_EQ(r.number, expect++);
+    EXPECT_EQ(mps_column_num, expect - 1);
     std::set<std::pair<const _edge*, const _edge*>> pairs[2];
     std::map<const _Dtile*, int> widths[2];
     for (const Row& r : rows) {

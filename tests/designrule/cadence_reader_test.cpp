@@ -15,6 +15,7 @@ namespace {
 // A layer map with the default names and the given Cadence layers.
 void MapLayers(const std::vector<std::pair<int, const char*>>& pairs) {
   SetDefaultLayerNames();
+  memset(CifToCadence, 0, sizeof CifToCadence);  // no Cadence name left from an earlier case
   testing::internal::CaptureStdout();
   DRgetCifLayers(CifToCadence, Glayers);
   testing::internal::GetCapturedStdout();
@@ -44,6 +45,8 @@ int entryOf(const Entry& e) {
     case 'E': return EXTENSION[e.i][e.j];
     case 'T': return TRAN_WIDTH[e.i];
     case 'L': return TRAN_LENGTH[e.i];
+    case 't': return TRAN_WIDTH_VALID[e.i];
+    case 'l': return TRAN_LENGTH_VALID[e.i];
     default: return EXTENSION_VALID[e.i][e.j];
   }
 }
@@ -89,7 +92,7 @@ TEST(CadenceRules, RulesAndDevicesConvertToTheTables) {
        "  ( nmos2 \"poly\" \"active\" 0.6 0.05 0.1 0.5 \"nimp\" 0.1 )\n"
        " )\n)\n",
        {{'W', 5, 0, 2}, {'E', 9, 5, 1}, {'E', 8, 5, 4}, {'E', 0, 9, 2}, {'E', 9, 0, 5}, {'E', 2, 0, 2},
-        {'T', 0, 0, 6}, {'L', 0, 0, 1}}},
+        {'T', 0, 0, 6}, {'L', 0, 0, 1}, {'t', 0, 0, 1}, {'l', 0, 0, 1}}},
       {"comments, expressions, exponents, ignored statements and unknown layers",
        {{0, "poly"}, {8, "metal1"}, {9, "active"}},
        "; leading comment\ntechParams( ( lambda 1.0 ) ( name \"x;y\" ) )\nphysicalRules(\n"

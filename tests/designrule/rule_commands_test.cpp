@@ -37,7 +37,7 @@ TEST(RuleCommands, SimpleRuleFileAndMissingFiles) {
   std::string dir = CVscratchDir();
   CVwriteFile(dir + "/rules", "W\n(3,5)\n");
   CVrunResult r = CVrunBatch("f.DIldDesRule " + dir + "/rules\nf.DIldDesRule " + dir +
-                        "/none\nf.DRload " + dir + "/none\n");
+                             "/none\nf.DRload " + dir + "/none\n");
   EXPECT_TRUE(CVhas(r.out, "\nINPUT_DESIGN_RULE_FILE is " + dir + "/rules\n")) << r.out;
   EXPECT_TRUE(CVhas(r.err, "Load design rule file OK.")) << r.err;
   EXPECT_TRUE(CVhas(r.err, "Error: Can't open the file " + dir + "/none.")) << r.err;

@@ -24,9 +24,9 @@ TEST(DefaultRules, TablesHoldTheBuiltInRulesAtStart) {
                              "2 . . . . 2 2 . . 2", ". . . . . . . 7 . 5", ". . . . . . . . 3 .",
                              "1 . . . . . 2 5 . 3"};
   const char* extension[10] = {". . . . . . 1 . . 2", ". . . . . . . . . .", ". . . . . . . . . .",
-              ". 1 . . . . . . . .", ". . . . . 2 2 . . .", ". . . . . . . . . .",
-              ". . . . . . . . . .", ". . . . . . . . . 3", ". 1 . . . 1 1 . . .",
-              "3 . . . . 1 . . . ."};
+                               ". 1 . . . . . . . .", ". . . . . 2 2 . . .", ". . . . . . . . . .",
+                               ". . . . . . . . . .", ". . . . . . . . . 3", ". 1 . . . 1 1 . . .",
+                               "3 . . . . 1 . . . ."};
   for (int i = 0; i < 10; ++i) {
     EXPECT_EQ(RuleRow(SPACING[i], SPACING_VALID[i], 10), spacing[i]) << "spacing row " << i;
     EXPECT_EQ(RuleRow(EXTENSION[i], EXTENSION_VALID[i], 10), extension[i]) << "extension row " << i;
@@ -111,7 +111,7 @@ TEST(BridgeFile, MapsNamedCifLayersAndSkipsTheRest) {
   EXPECT_NE(testing::internal::GetCapturedStdout().find("layer 31 :, 0\n"), std::string::npos);
   std::string path = CVscratchDir() + "/bridge";
   CVwriteFile(path, "# CPG nothing\nCPG poly drawing\n\n   \nCMF metal1\nNOPE x y\n"
-                                         "CAA active drawing extra words\n");
+                    "CAA active drawing extra words\n");
   FILE* f = fopen(path.c_str(), "r");
   ASSERT_NE(f, nullptr);
   DRparseBridge(f);
