@@ -22,27 +22,21 @@ void GClayoutReset() {
   DworkingMode = 0;
 }
 
-int GCactivateH() {
-  if (!Gactive) {
-    GCmessage(GC_MOD_COMMON, 'M', "No hierarchy layout is available");
+// Makes `layout` the one the commands work on, saying so (or that there is none).
+static int activate(_layout* layout, const char* none, const char* done) {
+  if (!layout) {
+    GCmessage(GC_MOD_COMMON, 'M', "%s", none);
     return 0;
   }
-  Glayout = Gactive;
+  Glayout = layout;
   DworkingMode = 0;
-  GCmessage(GC_MOD_COMMON, 'M', "Hierarchy layout is activated");
+  GCmessage(GC_MOD_COMMON, 'M', "%s", done);
   return 1;
 }
 
-int GCactivateS() {
-  if (!Gflatten) {
-    GCmessage(GC_MOD_COMMON, 'M', "No falttened layout is available");
-    return 0;
-  }
-  Glayout = Gflatten;
-  DworkingMode = 0;
-  GCmessage(GC_MOD_COMMON, 'M', "Flattened layout is activated");
-  return 1;
-}
+int GCactivateH() { return activate(Gactive, "No hierarchy layout is available", "Hierarchy layout is activated"); }
+
+int GCactivateS() { return activate(Gflatten, "No falttened layout is available", "Flattened layout is activated"); }
 
 int GCfreeH() {
   if (!Gsymbols) {
