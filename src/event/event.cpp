@@ -285,21 +285,14 @@ void GfreeString() {
 }
 
 void GfreePoints() {
-  while (GpointList) {
-    _points* next = GpointList->next;
-    GCdelete(GpointList);
-    GpointList = next;
-  }
+  GCfreePoints(GpointList);
+  GpointList = nullptr;
 }
 
 void GfreeStrings() {
   rubstring = nullptr;
-  while (GstringList) {
-    _strings* next = GstringList->next;
-    GCstrfree(GstringList->string);
-    GCdelete(GstringList);
-    GstringList = next;
-  }
+  GCdeleteChain(GstringList, [](_strings* s) { GCstrfree(s->string); });
+  GstringList = nullptr;
 }
 
 void DEfreeAllBuffer() {

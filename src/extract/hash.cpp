@@ -17,14 +17,7 @@ using NameIndex = std::unordered_map<std::string, _DhashEntry*>;
 NameIndex tranIndex, netIndex;
 
 void freeChains(_DhashEntry* heads, int size) {
-  for (int i = 0; i < size; ++i) {
-    _DhashEntry* e = heads[i].next;
-    while (e) {
-      _DhashEntry* next = e->next;
-      GCdelete(e);
-      e = next;
-    }
-  }
+  for (int i = 0; i < size; ++i) GCdeleteChain(heads[i].next);
   GCfree(heads, sizeof(_DhashEntry) * size);
 }
 

@@ -61,11 +61,8 @@ void DErecordTrans(_Dtransistor* transistor) {
 
 void DExFreeTransList() {
   recordedTrans.clear();
-  while (TransList) {
-    _DtransList* next = TransList->next;
-    GCdelete(TransList);
-    TransList = next;
-  }
+  GCdeleteChain(TransList);
+  TransList = nullptr;
 }
 
 void AllNeighbor(_Dtile* tile, _Dtilelist** front, long n, _Dtilelist** up, _Dtilelist** down) {
@@ -124,12 +121,8 @@ _Dnet* DExNewNet(long n) {
 }
 
 void DExFreeNets() {
-  while (Nets) {
-    _Dnet* next = Nets->next;
-    FreeList(Nets->tilelist);
-    GCdelete(Nets);
-    Nets = next;
-  }
+  GCdeleteChain(Nets, [](_Dnet* net) { FreeList(net->tilelist); });
+  Nets = nullptr;
   FreeList(NetTileList);
   NetTileList = nullptr;
   NetsNum = 0;

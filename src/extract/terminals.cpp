@@ -36,13 +36,7 @@ _DtermList* DExInsertTerm(_DtermList* list, _DtermList* term) {
   return list;
 }
 
-void DExFreeTerm(_DtermList* list) {
-  while (list) {
-    _DtermList* next = list->next;
-    GCdelete(list);
-    list = next;
-  }
-}
+void DExFreeTerm(_DtermList* list) { GCdeleteChain(list); }
 
 _Dtilelist* DExDupList(_Dtilelist* list) {
   _Dtilelist *head = nullptr, **tail = &head;

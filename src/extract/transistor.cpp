@@ -32,14 +32,7 @@ void highlight(_Dtile* tile, int colour, bool flag) {
 }
 
 void freeTransistors() {
-  for (int e = 0; e < transistorLists; ++e) {
-    _Dtransistor* t = Transistors[e];
-    while (t) {
-      _Dtransistor* next = t->next;
-      GCdelete(t);
-      t = next;
-    }
-  }
+  for (int e = 0; e < transistorLists; ++e) GCdeleteChain(Transistors[e]);
   if (Transistors) GCfree(Transistors, sizeof(_Dtransistor*) * transistorLists);
   Transistors = nullptr;
   transistorLists = 0;

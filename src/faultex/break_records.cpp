@@ -85,12 +85,8 @@ void DFOcritAscan() {
 }
 
 void DFcleanOpenBuffer() {
-  while (FaultTable.opens) {
-    _DopenFault* next = FaultTable.opens->next;
-    GCfree(FaultTable.opens->fopen, sizeof(_Dfopen));
-    GCdelete(FaultTable.opens);
-    FaultTable.opens = next;
-  }
+  GCdeleteChain(FaultTable.opens, [](_DopenFault* f) { GCfree(f->fopen, sizeof(_Dfopen)); });
+  FaultTable.opens = nullptr;
 }
 
 void DFreportOpen(_DopenFault* f) {

@@ -146,10 +146,6 @@ void DFScritAscan() {
 }
 
 void DFcleanShortBuffer() {
-  while (FaultTable.shorts) {
-    _DshortFault* next = FaultTable.shorts->next;
-    freeShort(FaultTable.shorts->fshort);
-    GCdelete(FaultTable.shorts);
-    FaultTable.shorts = next;
-  }
+  GCdeleteChain(FaultTable.shorts, [](_DshortFault* f) { freeShort(f->fshort); });
+  FaultTable.shorts = nullptr;
 }

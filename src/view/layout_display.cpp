@@ -38,7 +38,7 @@ Box transformedBox(const _instance* inst, long x1, long y1, long x2, long y2) {
   return b;
 }
 
-// A transformed copy of a vertex list (freed by freePoints) and its bounding box.
+// A transformed copy of a vertex list (freed by GCfreePoints) and its bounding box.
 _points* transformedPoints(const _instance* inst, _points* pts, Box* bbox, int* n) {
   _points* head = nullptr;
   _points** tail = &head;
@@ -60,13 +60,6 @@ _points* transformedPoints(const _instance* inst, _points* pts, Box* bbox, int* 
   return head;
 }
 
-void freePoints(_points* p) {
-  while (p) {
-    _points* next = p->next;
-    GCdelete(p);
-    p = next;
-  }
-}
 }  // namespace
 
 bool ACoverlap(long ax1, long ay1, long ax2, long ay2, long bx1, long by1, long bx2, long by2) {
@@ -141,7 +134,7 @@ void ACdisplayer(_Gviewport* vp, _instance* inst, _layout* layout, int layer, lo
         if (fill) GLpath(vp, p->width, pts, 1);
         else GGpath(vp, p->width, pts, 0);
       }
-      freePoints(pts);
+      GCfreePoints(pts);
     }
     for (_polys* p = sym->poly; p; p = p->next) {
       Box b;
@@ -151,7 +144,7 @@ void ACdisplayer(_Gviewport* vp, _instance* inst, _layout* layout, int layer, lo
         if (fill) GLpoly(vp, pts, n, 1);
         else GGpoly(vp, pts, n, 0);
       }
-      freePoints(pts);
+      GCfreePoints(pts);
     }
     for (_circles* c = sym->circle; c; c = c->next) {
       long cx = c->x, cy = c->y, r = c->d / 2;
