@@ -267,12 +267,7 @@ Pixel GCbackgroundPixel() {
   static Pixel pixel = 0;
   static bool made = false;
   if (!made) {
-    XColor c{};
-    c.red = static_cast<unsigned short>(((GC_VIEW_BACKGROUND_RGB >> 16) & 0xFF) * 257);
-    c.green = static_cast<unsigned short>(((GC_VIEW_BACKGROUND_RGB >> 8) & 0xFF) * 257);
-    c.blue = static_cast<unsigned short>((GC_VIEW_BACKGROUND_RGB & 0xFF) * 257);
-    c.flags = DoRed | DoGreen | DoBlue;
-    pixel = XAllocColor(theDisplay, theColormap, &c) ? c.pixel : WhitePixel(theDisplay, theScreen);
+    pixel = DIallocRGB(GC_VIEW_BACKGROUND_RGB, WhitePixel(theDisplay, theScreen));
     made = true;
   }
   return pixel;

@@ -31,13 +31,18 @@ Widget managed(Widget w) {
 }
 
 XmString xmString(const char* s) { return XmStringCreateLocalized(const_cast<char*>(s)); }
+
+// A managed widget of `type` showing `label` and nothing else set.
+Widget labelled(WidgetClass type, Widget parent, const char* name, const char* label) {
+  XmString s = xmString(label);
+  Widget w = XtVaCreateWidget(name, type, parent, XmNlabelString, s, nullptr);
+  XmStringFree(s);
+  return managed(w);
+}
 }  // namespace
 
 Widget CreateLabel(Widget parent, const char* name, const char* label) {
-  XmString s = xmString(label);
-  Widget w = XtVaCreateWidget(name, xmLabelWidgetClass, parent, XmNlabelString, s, nullptr);
-  XmStringFree(s);
-  return managed(w);
+  return labelled(xmLabelWidgetClass, parent, name, label);
 }
 
 Widget CreateText(Widget parent, const char* name, const char* text) {
@@ -96,10 +101,7 @@ Widget CreateColorLabel(Widget parent, const char* name, const char* label, Pixe
 }
 
 Widget CreatePushButton(Widget parent, const char* name, const char* label) {
-  XmString s = xmString(label);
-  Widget w = XtVaCreateWidget(name, xmPushButtonWidgetClass, parent, XmNlabelString, s, nullptr);
-  XmStringFree(s);
-  return managed(w);
+  return labelled(xmPushButtonWidgetClass, parent, name, label);
 }
 
 Widget CreateSeparator(Widget parent, const char* name) {

@@ -55,15 +55,16 @@ void DIXinit(int* argc, char** argv) {
 void DIcolorInit() {
   GCcolorInit();
   _GWorkStation& ws = GCworkStation[GCstationId];
-  for (int i = 0; i < ws.ncolor; ++i) {
-    unsigned long rgb = GCcolorRGB(i);
-    XColor c{};
-    c.red = static_cast<unsigned short>(((rgb >> 16) & 0xFF) * 257);
-    c.green = static_cast<unsigned short>(((rgb >> 8) & 0xFF) * 257);
-    c.blue = static_cast<unsigned short>((rgb & 0xFF) * 257);
-    c.flags = DoRed | DoGreen | DoBlue;
-    ws.color[i].pixel = XAllocColor(theDisplay, theColormap, &c) ? c.pixel : BlackPixel(theDisplay, theScreen);
-  }
+  for (int i = 0; i < ws.ncolor; ++i) ws.color[i].pixel = DIallocRGB(GCcolorRGB(i), BlackPixel(theDisplay, theScreen));
+}
+
+Pixel DIallocRGB(unsigned long rgb, Pixel fallback) {
+  XColor c{};
+  c.red = static_cast<unsigned short>(((rgb >> 16) & 0xFF) * 257);
+  c.green = static_cast<unsigned short>(((rgb >> 8) & 0xFF) * 257);
+  c.blue = static_cast<unsigned short>((rgb & 0xFF) * 257);
+  c.flags = DoRed | DoGreen | DoBlue;
+  return XAllocColor(theDisplay, theColormap, &c) ? c.pixel : fallback;
 }
 
 Cursor GGdefineCursor(const char* name, const char* fg, const char* bg) {

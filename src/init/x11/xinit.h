@@ -17,6 +17,8 @@ extern XtAppContext app;
 void DIXinit(int* argc, char** argv);
 // The colour name list, with every accepted colour allocated on the server.
 void DIcolorInit();
+// The server pixel of colour 0xRRGGBB, or `fallback` when it cannot be allocated.
+Pixel DIallocRGB(unsigned long rgb, Pixel fallback);
 // A cursor from the bitmap IconPath + name in two named colours, defined on
 // the top-level window; None (and "No busy cursor bitmap file") when missing.
 Cursor GGdefineCursor(const char* name, const char* fg, const char* bg);
