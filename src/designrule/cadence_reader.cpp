@@ -379,6 +379,12 @@ void keepLarger(double& entry, double value) {
   if (value >= entry) entry = value;
 }
 
+// Records a device rule: the extension of record a beyond b is at least `value`.
+void raiseExtension(int a, int b, double value) {
+  keepLarger(TEMP_EXTENSION[a][b], value);
+  EXTENSION_VALID[a][b] = 1;
+}
+
 }  // namespace
 
 void druleerror(const char* message) {
@@ -433,14 +439,8 @@ void DRrdSymContact(const char* contact, const char* layer1, const char* layer2,
   forEachRecord(contact, [&](int c) {
     keepLarger(TEMP_WIDTH[c], width);
     WIDTH_VALID[c] = 1;
-    forEachRecord(layer1, [&](int a) {
-      keepLarger(TEMP_EXTENSION[a][c], ext1);
-      EXTENSION_VALID[a][c] = 1;
-    });
-    forEachRecord(layer2, [&](int b) {
-      keepLarger(TEMP_EXTENSION[b][c], ext2);
-      EXTENSION_VALID[b][c] = 1;
-    });
+    forEachRecord(layer1, [&](int a) { raiseExtension(a, c, ext1); });
+    forEachRecord(layer2, [&](int b) { raiseExtension(b, c, ext2); });
   });
 }
 
@@ -449,15 +449,10 @@ void DRrdEnhanceDev(const char* gate, const char* diffusion, double width, doubl
   if (design_rule_file == 200) {
     forEachRecord(gate, [&](int g) {
       forEachRecord(diffusion, [&](int d) {
-        keepLarger(TEMP_EXTENSION[g][d], ext1);
-        EXTENSION_VALID[g][d] = 1;
-        keepLarger(TEMP_EXTENSION[d][g], ext2);
-        EXTENSION_VALID[d][g] = 1;
+        raiseExtension(g, d, ext1);
+        raiseExtension(d, g, ext2);
       });
-      forEachRecord(other, [&](int o) {
-        keepLarger(TEMP_EXTENSION[o][g], ext3);
-        EXTENSION_VALID[o][g] = 1;
-      });
+      forEachRecord(other, [&](int o) { raiseExtension(o, g, ext3); });
     });
   }
   keepLarger(TEMP_TRAN_WIDTH[0], width);
