@@ -91,7 +91,7 @@ _Dtile* TileCreationWith(long x1, long y1, long x2, long y2, _Dtile** tile,
       above->tr = t->tr;
       above->lb = t;
       if (next) {
-        above->bl = TileTop(next) > y2 ? next : next->rt;
+        above->bl = TileTop(next) > y2 ? next : static_cast<_Dtile*>(next->rt);
       } else {
         _Dtile* l = t->bl;
         while (l && TileTop(l) <= y2) l = l->rt;
@@ -107,7 +107,7 @@ _Dtile* TileCreationWith(long x1, long y1, long x2, long y2, _Dtile** tile,
       below->bl = t->bl;
       below->rt = t;
       if (prev) {
-        below->tr = prevBottom ? prevBottom : prev->lb;
+        below->tr = prevBottom ? prevBottom : static_cast<_Dtile*>(prev->lb);
       } else {
         _Dtile* r = t->tr;
         while (r && r->y1 >= y1) r = r->lb;

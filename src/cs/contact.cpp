@@ -24,12 +24,14 @@ void warn(int which) {
 }
 
 _Dtilelist* append(_Dtilelist* list, _Dtile* tile) {
-  _Dtilelist** link = &list;
-  while (*link) {
-    if ((*link)->tile == tile) return list;
-    link = &(*link)->next;
+  _Dtilelist* last = nullptr;
+  for (_Dtilelist* c = list; c; c = c->next) {
+    if (c->tile == tile) return list;
+    last = c;
   }
-  *link = TileToList(nullptr, tile);
+  _Dtilelist* cell = TileToList(nullptr, tile);
+  if (!last) return cell;
+  last->next = cell;
   return list;
 }
 

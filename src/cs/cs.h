@@ -5,15 +5,17 @@
 
 #include "common/layout.h"
 #include "common/scale.h"
+#include "cs/record_arena.h"
 
 struct _Dtile;
 struct _DlayerTile;
 struct SQCELL_item;
 
 struct _Dtilelist {
-  _Dtile* tile;
-  _Dtilelist* next;
+  CSref<_Dtile> tile;
+  CSref<_Dtilelist> next;
 };
+static_assert(sizeof(_Dtilelist) == 8, "list cell grew");
 
 inline constexpr unsigned short CS_SPACE = 31;
 inline constexpr unsigned short CS_FRAME = 30;    // also the tile being created
@@ -27,15 +29,16 @@ inline constexpr int CS_MAX_PLANES = 32;
 // only later stages write (squeeze cells, the net name) live beside the tile
 // in a table of their own (CStileCold), made only for the tiles that need them;
 // so does the extractors' chain link `next`, which only user terminals use.
+// The four stitches are 32-bit references into the record arena.
 struct _Dtile {
   int x1, y1;
   int node;               // net: 0 none, > 0 net number, -1 new half of a split
   unsigned short type;    // 31 space, 30 frame, else solid; >= 256 element (0xFF00 | layer)
   short processed;        // visit mark
-  _Dtile* rt;             // above: rightmost of those touching the top edge
-  _Dtile* tr;             // right: topmost of those touching the right edge
-  _Dtile* lb;             // below: leftmost of those touching the bottom edge
-  _Dtile* bl;             // left: bottommost of those touching the left edge
+  CSref<_Dtile> rt;       // above: rightmost of those touching the top edge
+  CSref<_Dtile> tr;       // right: topmost of those touching the right edge
+  CSref<_Dtile> lb;       // below: leftmost of those touching the bottom edge
+  CSref<_Dtile> bl;       // left: bottommost of those touching the left edge
   _Dtilelist* lower;      // contact links to the plane below
   _Dtilelist* upper;      // contact links to the plane above (fault record in critical planes)
   // Plane the tile belongs to, as its index in DlayerTile plus one (0: none);
@@ -48,7 +51,7 @@ struct _Dtile {
   signed char drainsourcegate;  // 1 on gate tiles reached by the RC graph
   signed char substrate_flag;   // substrate extraction mark
 };
-static_assert(sizeof(_Dtile) == 72, "tile record grew");
+static_assert(sizeof(_Dtile) == 56, "tile record grew");
 
 // The fields of a tile that only later stages write, kept out of the record.
 struct _DtileCold {
@@ -119,6 +122,40 @@ long CSliveCells();
 long CSpeakTiles();             // most tiles / list cells in use at once since the
 long CSpeakCells();             // pools last gave their memory back
 void CSreleasePools();           // returns the pools' memory when no record is in use
+
+// Lists built in order: each tile goes at the end.
+struct CSlistBuilder {
+  _Dtilelist* head = nullptr;
+  _Dtilelist* last = nullptr;
+  void append(_Dtile* tile) {
+    _Dtilelist* cell = TileToList(nullptr, tile);
+    if (last)
+      last->next = cell;
+    else
+      head = cell;
+    last = cell;
+  }
+};
+// Unlinks and frees the cells whose tile `drop` picks; returns the list.
+template <class Pick>
+_Dtilelist* CSdropCells(_Dtilelist* list, Pick drop) {
+  _Dtilelist *head = list, *prev = nullptr;
+  for (_Dtilelist* cell = list; cell;) {
+    _Dtilelist* next = cell->next;
+    if (drop(static_cast<_Dtile*>(cell->tile))) {
+      if (prev)
+        prev->next = next;
+      else
+        head = next;
+      cell->next = nullptr;
+      FreeList(cell);
+    } else {
+      prev = cell;
+    }
+    cell = next;
+  }
+  return head;
+}
 
 _Dtile* Init1LayerCS();
 void FrameMake(long x1, long y1, long x2, long y2, _Dtile* tile);

@@ -107,17 +107,7 @@ void CSvisitArea(long x1, long y1, long x2, long y2, bool (*visit)(_Dtile*, void
 }
 
 void cleanUp(_Dtilelist** list, _box* box) {
-  _Dtilelist** link = list;
-  while (*link) {
-    _Dtilelist* cell = *link;
-    if (whollyInside(cell->tile, box->x1, box->y1, box->x2, box->y2)) {
-      link = &cell->next;
-    } else {
-      *link = cell->next;
-      cell->next = nullptr;
-      FreeList(cell);
-    }
-  }
+  *list = CSdropCells(*list, [box](_Dtile* t) { return !whollyInside(t, box->x1, box->y1, box->x2, box->y2); });
 }
 
 _Dtile* CSfirstSolid(long x1, long y1, long x2, long y2) {

@@ -1,10 +1,9 @@
 // Fixed-size pools for tiles and list cells. Planes hold millions of tiles, so
-// they are carved from large blocks taken straight from the system instead of
-// one allocation each; a freed record goes on its pool's free list for reuse,
-// and the blocks go back when no record is in use (CSreset).
+// they are carved from large blocks of the record arena instead of one
+// allocation each; a freed record goes on its pool's free list for reuse, and
+// the blocks go back when no record is in use (CSreset).
 #include <cstdlib>
 #include <cstring>
-#include <sys/mman.h>
 #include <unordered_map>
 #include <vector>
 
@@ -17,20 +16,6 @@ namespace {
 struct FreeBlock {
   FreeBlock* next;
 };
-
-// Blocks of one huge page where the system offers them: a million-rectangle
-// plane then costs a few hundred page faults instead of a hundred thousand.
-constexpr size_t CS_BLOCK_BYTES = 2u << 20;
-
-void* systemBlock() {
-  void* block = nullptr;
-  if (posix_memalign(&block, CS_BLOCK_BYTES, CS_BLOCK_BYTES) != 0 || !block)
-    GCfatal(GC_MOD_CS, 1, "Can not create a tile");
-#ifdef MADV_HUGEPAGE
-  madvise(block, CS_BLOCK_BYTES, MADV_HUGEPAGE);
-#endif
-  return block;
-}
 
 struct RecordPool {
   size_t size;
@@ -55,7 +40,7 @@ RecordPool cellPool = {sizeof(_Dtilelist), nullptr, 0, 0, 0, {}, nullptr, 0};
 // Gives the blocks back to the system once every record is home again.
 void release(RecordPool& pool) {
   if (pool.live != 0) return;
-  for (void* b : pool.blocks) free(b);
+  for (void* b : pool.blocks) CSarenaGiveBack(b);
   pool.blocks.clear();
   pool.head = nullptr;
   pool.fresh = nullptr;
@@ -73,9 +58,9 @@ void* take(RecordPool& pool) {
     pool.head = pool.head->next;
   } else {
     if (pool.unused == 0) {
-      pool.fresh = static_cast<char*>(systemBlock());
-      pool.unused = CS_BLOCK_BYTES / pool.size;
-      pool.bytes += static_cast<long>(CS_BLOCK_BYTES);
+      pool.fresh = static_cast<char*>(CSarenaTake());
+      pool.unused = CS_ARENA_BLOCK / pool.size;
+      pool.bytes += static_cast<long>(CS_ARENA_BLOCK);
       pool.blocks.push_back(pool.fresh);
     }
     record = pool.fresh;

@@ -14,18 +14,7 @@ bool CScheckOverlap(_Dtile* a, _Dtile* b) {
 
 namespace {
 _Dtilelist* dropTile(_Dtilelist* list, _Dtile* tile) {
-  _Dtilelist** link = &list;
-  while (*link) {
-    if ((*link)->tile == tile) {
-      _Dtilelist* gone = *link;
-      *link = gone->next;
-      gone->next = nullptr;
-      FreeList(gone);
-    } else {
-      link = &(*link)->next;
-    }
-  }
-  return list;
+  return CSdropCells(list, [tile](_Dtile* t) { return t == tile; });
 }
 
 // Moves the links of `old` (its list `links`, the far side's back lists being

@@ -49,7 +49,7 @@ NodeNames nodeNames(const std::vector<long>& nets) {
   std::unordered_set<std::string> taken;  // lower case
   for (long n : nets)
     if (!table.count(n)) {
-      out.name[n] = "n" + std::to_string(n);
+      out.name[n] = 'n' + std::to_string(n);
       taken.insert(out.name[n]);
     }
   for (long n : nets) {
@@ -57,7 +57,10 @@ NodeNames nodeNames(const std::vector<long>& nets) {
     if (it == table.end()) continue;
     std::string base = spiceWord(it->second), name = base;
     for (int k = 0; taken.count(lower(name)); ++k)
-      name = base + "_n" + std::to_string(n) + (k ? "_" + std::to_string(k) : "");
+    {
+      name = base + "_n" + std::to_string(n);
+      if (k) name += '_' + std::to_string(k);
+    }
     taken.insert(lower(name));
     out.name[n] = name;
     out.ports.push_back(n);
@@ -103,7 +106,7 @@ bool DExWriteSpice(const char* path) {
   writeWords(f, header);
   for (int e = 0; e < DelementNum; ++e)
     for (_Dtransistor* t = Transistors ? Transistors[e] : nullptr; t; t = t->next) {
-      std::string drain = t->Tdrain ? names.name[t->drain] : "m" + std::to_string(t->number) + "_nodrain";
+      std::string drain = t->Tdrain ? names.name[t->drain] : std::string("m").append(std::to_string(t->number)).append("_nodrain");
       bool vertical = t->orientation == -1;
       long w = vertical ? t->length : t->width, l = vertical ? t->width : t->length;
       fprintf(f, "M%d %s %s %s %s %s W=%.6gu L=%.6gu\n", t->number, drain.c_str(),

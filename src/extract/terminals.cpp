@@ -39,12 +39,9 @@ _DtermList* DExInsertTerm(_DtermList* list, _DtermList* term) {
 void DExFreeTerm(_DtermList* list) { GCdeleteChain(list); }
 
 _Dtilelist* DExDupList(_Dtilelist* list) {
-  _Dtilelist *head = nullptr, **tail = &head;
-  for (; list; list = list->next) {
-    *tail = TileToList(nullptr, list->tile);
-    tail = &(*tail)->next;
-  }
-  return head;
+  CSlistBuilder copy;
+  for (; list; list = list->next) copy.append(list->tile);
+  return copy.head;
 }
 
 _DtermList* DExTermList(_Dtilelist* nettiles, _DtransList* translist) {

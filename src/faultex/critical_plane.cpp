@@ -57,14 +57,11 @@ _Dtilelist* DFcriticalTiles(int plane) {
   _Dtilelist* all = nullptr;
   AreaEnum(-GC_INFINITY, -GC_INFINITY, GC_INFINITY, GC_INFINITY, &all, 0);
   DlayerTile[plane].crittile = Stitch;
-  _Dtilelist *crit = nullptr, **tail = &crit;
+  CSlistBuilder crit;
   for (_Dtilelist* c = all; c; c = c->next)
-    if (DFisCritical(c->tile)) {
-      *tail = TileToList(nullptr, c->tile);
-      tail = &(*tail)->next;
-    }
+    if (DFisCritical(c->tile)) crit.append(c->tile);
   FreeList(all);
-  return crit;
+  return crit.head;
 }
 
 void DFemptyCritical(int plane, void (*release)(void* record)) {

@@ -2,6 +2,7 @@
 // columns' non-zeros and evaluated on the input geometry, each side's
 // coordinate taken from its tile's own corners (not from the variable's points).
 #pragma once
+#include <cstdio>
 #include <map>
 #include <string>
 #include <vector>
@@ -46,11 +47,14 @@ inline void collectRows(_adjacency_list** eq, int columns, const _rhs_list& rhs,
 }
 
 inline std::string describe(const Row& r) {
-  std::string s = std::to_string(r.number) + (r.x ? " x:" : " y:");
+  char text[160];
+  snprintf(text, sizeof text, "%ld %s", static_cast<long>(r.number), r.x ? "x:" : "y:");
+  std::string s = text;
   for (auto& [c, e] : r.terms) {
     const _Dtile* t = e->mother_tile;
-    s += " " + std::to_string(c) + "*" + e->name + (e->upward ? "<" : ">") + "[" + std::to_string(t->x1) + "," +
-         std::to_string(t->y1) + "," + std::to_string(TileRight(t)) + "," + std::to_string(TileTop(t)) + "]";
+    snprintf(text, sizeof text, " %ld*%s%c[%ld,%ld,%ld,%ld]", static_cast<long>(c), e->name, e->upward ? '<' : '>',
+             static_cast<long>(t->x1), static_cast<long>(t->y1), TileRight(t), TileTop(t));
+    s += text;
   }
   return s + " " + r.type + " " + std::to_string(r.value) + "\n";
 }
