@@ -52,7 +52,7 @@ _Dtile* sideTile(_Dtile* entry, unsigned short entryType, long x1, long y1, long
     warn(base + 1);
   }
   bool mismatch = false;
-  _Dtilelist*& link = base == 0 ? contact->lower : contact->upper;
+  CSlink& link = base == 0 ? contact->lower : contact->upper;
   for (_Dtilelist* c = found; c; c = c->next) {
     if (TisSolid(c->tile) && c->tile->type == chosen->type) {
       if (!link) link = TileToList(nullptr, c->tile);

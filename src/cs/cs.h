@@ -6,6 +6,7 @@
 #include "common/layout.h"
 #include "common/scale.h"
 #include "cs/record_arena.h"
+#include "cs/tile_link.h"
 
 struct _Dtile;
 struct _DlayerTile;
@@ -29,7 +30,8 @@ inline constexpr int CS_MAX_PLANES = 32;
 // only later stages write (squeeze cells, the net name) live beside the tile
 // in a table of their own (CStileCold), made only for the tiles that need them;
 // so does the extractors' chain link `next`, which only user terminals use.
-// The four stitches are 32-bit references into the record arena.
+// The four stitches and the two link lists are 32-bit references into the
+// record arena.
 struct _Dtile {
   int x1, y1;
   int node;               // net: 0 none, > 0 net number, -1 new half of a split
@@ -39,8 +41,8 @@ struct _Dtile {
   CSref<_Dtile> tr;       // right: topmost of those touching the right edge
   CSref<_Dtile> lb;       // below: leftmost of those touching the bottom edge
   CSref<_Dtile> bl;       // left: bottommost of those touching the left edge
-  _Dtilelist* lower;      // contact links to the plane below
-  _Dtilelist* upper;      // contact links to the plane above (fault record in critical planes)
+  CSlink lower;           // contact links to the plane below (transistor of an element tile)
+  CSlink upper;           // contact links to the plane above (fault record in critical planes)
   // Plane the tile belongs to, as its index in DlayerTile plus one (0: none);
   // read and set it through TileLayer / TileSetLayer.
   unsigned char layer;
@@ -51,7 +53,7 @@ struct _Dtile {
   signed char drainsourcegate;  // 1 on gate tiles reached by the RC graph
   signed char substrate_flag;   // substrate extraction mark
 };
-static_assert(sizeof(_Dtile) == 56, "tile record grew");
+static_assert(sizeof(_Dtile) == 48, "tile record grew");
 
 // The fields of a tile that only later stages write, kept out of the record.
 struct _DtileCold {

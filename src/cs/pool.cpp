@@ -86,6 +86,8 @@ void FreeTile(_Dtile* tile) {
   if (!tile) return;
   CShintForget(tile);
   if (!coldFields().empty()) coldFields().erase(tile);
+  tile->lower = nullptr;  // frees a side-table slot the link may hold
+  tile->upper = nullptr;
   give(tilePool, tile);
 }
 
@@ -137,7 +139,10 @@ long CSpeakCells() { return cellPool.peak; }
 long CSpoolBytes() { return tilePool.bytes + cellPool.bytes; }
 
 void CSreleasePools() {
-  if (tilePool.live == 0) std::unordered_map<const _Dtile*, _DtileCold>().swap(coldFields());
+  if (tilePool.live == 0) {
+    std::unordered_map<const _Dtile*, _DtileCold>().swap(coldFields());
+    CSlinksReset();
+  }
   release(tilePool);
   release(cellPool);
 }

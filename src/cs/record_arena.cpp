@@ -24,9 +24,10 @@ char* CSarenaBase = nullptr;
 size_t CSarenaUsed = 0;
 
 namespace {
-// 32-bit references in units of 8 bytes reach 32 GiB; smaller ranges are
-// tried where the system will not reserve that much address space.
-constexpr size_t CS_ARENA_MOST = size_t{32} << 30;
+// References in units of 8 bytes below 2^31 (tile links keep the top bit as
+// a mark) reach 16 GiB; smaller ranges are tried where the system will not
+// reserve that much address space.
+constexpr size_t CS_ARENA_MOST = size_t{16} << 30;
 constexpr size_t CS_ARENA_LEAST = size_t{64} << 20;
 
 size_t reserved = 0;

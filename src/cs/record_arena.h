@@ -20,6 +20,10 @@ void CSarenaGiveBack(void* block);
 // Bytes handed out from the start of the range.
 extern size_t CSarenaUsed;
 [[noreturn]] void CSarenaStray();
+inline bool CSarenaHolds(const void* record) {
+  size_t offset = static_cast<size_t>(static_cast<const char*>(record) - CSarenaBase);
+  return offset < CSarenaUsed;
+}
 // The 32-bit reference of a record inside the range; fatal for any other
 // address, which would otherwise be silently cut.
 inline uint32_t CSarenaRefOf(const void* record) {

@@ -22,7 +22,7 @@ _Dtilelist* dropTile(_Dtilelist* list, _Dtile* tile) {
 void relink(_Dtilelist* links, _Dtile* old, _Dtile* fresh, bool upward) {
   for (_Dtilelist* c = links; c; c = c->next) {
     _Dtile* far = c->tile;
-    _Dtilelist*& back = upward ? far->lower : far->upper;
+    CSlink& back = upward ? far->lower : far->upper;
     back = dropTile(back, old);
     for (_Dtile* half : {old, fresh}) {
       if (!CScheckOverlap(half, far)) continue;
@@ -90,7 +90,7 @@ void CSupdateCon(_Dtile* tile) {
     AreaEnum(tile->x1, tile->y1, TileRight(tile), TileTop(tile), &found, 0);
     for (_Dtilelist* f = found; f; f = f->next) {
       if (!TisSolid(f->tile)) continue;
-      _Dtilelist*& links = isLower ? f->tile->lower : f->tile->upper;
+      CSlink& links = isLower ? f->tile->lower : f->tile->upper;
       FreeList(links);
       links = TileToList(nullptr, tile);
     }

@@ -21,7 +21,7 @@ void copyRecord(_Dtile* piece, const _Dtile* from) {
   piece->processed = from->processed;
   if (!from->upper) return;
   _Dfshort* s = newShort();
-  DFcopyShort(reinterpret_cast<const _Dfshort*>(from->upper), s);
+  DFcopyShort(from->upper.record<const _Dfshort>(), s);
   piece->upper = reinterpret_cast<_Dtilelist*>(s);
 }
 
@@ -115,7 +115,7 @@ long DFtileWeight(const _Dtile* t) {
 }
 
 void DFaddShort(_Dtile* tile) {
-  const _Dfshort* s = reinterpret_cast<const _Dfshort*>(tile->upper);
+  const _Dfshort* s = tile->upper.record<const _Dfshort>();
   const long weight = DFtileWeight(tile);
   for (_DshortFault* f = FaultTable.shorts; f; f = f->next)
     if (DFsameShorts(f->fshort, s)) {
@@ -138,7 +138,7 @@ void DFScritAscan() {
     for (_Dtilelist* c = crit; c; c = c->next) {
       if (c->tile->processed != 0) continue;
       DFaddShort(c->tile);
-      TestTile(c->tile, colourOf(reinterpret_cast<const _Dfshort*>(c->tile->upper)));
+      TestTile(c->tile, colourOf(c->tile->upper.record<const _Dfshort>()));
     }
     FreeList(crit);
     DFemptyCritical(p, freeShort);

@@ -247,7 +247,7 @@ Comparison compare(const char* plane, long x, long y, long d) {
         Stitch = DlayerTile[p].crittile;
         _Dtile* t = PointFind(cx, cy);
         Partition ext;
-        if (DFisCritical(t)) ext = partitionOf(reinterpret_cast<const DFbreak*>(t->upper)->open);
+        if (DFisCritical(t)) ext = partitionOf(t->upper.record<const DFbreak>()->open);
         const long area = (xs[i + 1] - xs[i]) * (ys[j + 1] - ys[j]);
         if (!ext.empty()) out.sampled[name][ext] += area;
         if (ref != ext)
@@ -258,7 +258,7 @@ Comparison compare(const char* plane, long x, long y, long d) {
       }
     _Dtilelist* crit = DFcriticalTiles(p);
     for (_Dtilelist* c = crit; c; c = c->next) {
-      const Partition ext = partitionOf(reinterpret_cast<const DFbreak*>(c->tile->upper)->open);
+      const Partition ext = partitionOf(c->tile->upper.record<const DFbreak>()->open);
       out.tiles[name][ext] += (TileRight(c->tile) - c->tile->x1) * (TileTop(c->tile) - c->tile->y1);
       out.weights[ext].second += 1;
     }

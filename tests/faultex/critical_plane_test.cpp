@@ -46,7 +46,7 @@ class CriticalPlaneTest : public ::testing::Test {
     std::map<std::set<long>, long double> areas;
     _Dtilelist* crit = DFcriticalTiles(0);
     for (_Dtilelist* c = crit; c; c = c->next) {
-      const _Dfshort* s = reinterpret_cast<const _Dfshort*>(c->tile->upper);
+      const _Dfshort* s = c->tile->upper.record<const _Dfshort>();
       std::set<long> nets(s->nets, s->nets + s->nnets);
       EXPECT_TRUE(std::is_sorted(s->nets, s->nets + s->nnets));
       EXPECT_EQ(nets.size(), static_cast<size_t>(s->nnets));
