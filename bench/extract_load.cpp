@@ -1,9 +1,10 @@
 // The whole one-step load (read the CIF file, flatten, build the planes,
 // extract transistors and nets, check and name them) of generated flat
 // inverter arrays of 10^3 to 10^5 transistors: time per load, the heap in
-// use after it (heap_MB), the process's peak resident memory (peak_rss_MB;
-// the array is written by a child process, so the peak is the load's), and
-// the tiles with their bytes each (pool blocks over live tiles, tile_B).
+// use after it (heap_MB: layout database, transistors, nets), the blocks of
+// tiles and list cells (pools_MB), the process's peak resident memory
+// (peak_rss_MB; the array is written by a child process, so the peak is the
+// load's), and the tiles with their record size (tile_B).
 // LoadSteps gives the processor time and the heap after each step, and the
 // most list cells in use at once. Run each size in its own process for clean
 // memory figures, e.g.
@@ -91,6 +92,7 @@ void BM_WholeLoad(benchmark::State& state) {
   state.counters["transistors"] = TransNum;
   state.counters["rects"] = static_cast<double>(rects);
   state.counters["heap_MB"] = heapMegabytes();
+  state.counters["pools_MB"] = static_cast<double>(CSpoolBytes()) / (1024.0 * 1024.0);
   state.counters["peak_rss_MB"] = peakRssMegabytes();
   state.counters["tiles"] = static_cast<double>(CSliveTiles());
   state.counters["tile_B"] = static_cast<double>(sizeof(_Dtile));

@@ -39,3 +39,5 @@ void CSlinksReset() {
   freeSlots.clear();
   CSforeignLinks = slots.data();
 }
+
+long CSlinkSlotsInUse() { return static_cast<long>(slots.size() - freeSlots.size()); }

@@ -17,6 +17,7 @@ extern void** CSforeignLinks;
 uint32_t CSlinkForeign(void* record);  // a slot holding `record`
 void CSlinkRelease(uint32_t slot);      // the slot may be reused
 void CSlinksReset();                    // every slot free (no tile left)
+long CSlinkSlotsInUse();
 
 class CSlink {
  public:
