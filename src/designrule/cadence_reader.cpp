@@ -86,9 +86,8 @@ class Lexer {
     const char* start = p_;
     while (p_ != end_ && isWordChar(*p_)) ++p_;
     if (p_ == start) {
-      gToken = "'";
-      gToken += (c >= 32 && c < 127) ? c : '?';
-      gToken += "'";
+      const char shown = (c >= 32 && c < 127) ? c : '?';
+      gToken.assign({'\'', shown, '\''});
       ++p_;
       return Tok::Error;
     }
@@ -143,11 +142,11 @@ class Lexer {
       text.push_back(*p_++);
     }
     if (p_ == end_) {
-      gToken = "\"" + text.substr(0, 32);
+      gToken = '"' + text.substr(0, 32);
       return Tok::Error;
     }
     ++p_;
-    gToken = "\"" + text + "\"";
+    gToken = '"' + text + '"';
     return Tok::String;
   }
 

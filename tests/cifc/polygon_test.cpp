@@ -158,7 +158,7 @@ TEST_F(Polygon, RandomRectilinearPolygonsAreCoveredExactlyOnce) {
     std::map<Cell, int> want;
     for (const Cell& c : shape) want[c] = 1;
     std::string vs;
-    for (auto [x, y] : v) vs += "(" + std::to_string(x) + "," + std::to_string(y) + ")";
+    for (auto [x, y] : v) vs += '(' + std::to_string(x) + ',' + std::to_string(y) + ')';
     ASSERT_EQ(got, want) << "round " << round << ": " << vs;
   }
 }

@@ -39,15 +39,15 @@ TEST_F(Robustness, HugeNumbers) {
 
 TEST_F(Robustness, LongPolygonsAndWires) {
   std::string poly = "DS 1;\nL CMF;\nP";
-  for (int i = 0; i < 2000; ++i) poly += " " + std::to_string(i * 10) + " " + std::to_string((i % 2) * 10);
+  for (int i = 0; i < 2000; ++i) poly += ' ' + std::to_string(i * 10) + ' ' + std::to_string((i % 2) * 10);
   poly += ";\n";
   EXPECT_EQ(read(poly), 1);
   EXPECT_STREQ(GClastMessage(), "Error: CIF error: 5120.");
   // 511 vertices are read; a zig-zag that wide gives rectangles without trouble.
   std::string ok = "DS 1;\nL CMF;\nP 0 -100";
-  for (int i = 0; i < 510; ++i) ok += " " + std::to_string(i * 10) + " " + std::to_string((i % 2) * 10);
+  for (int i = 0; i < 510; ++i) ok += ' ' + std::to_string(i * 10) + ' ' + std::to_string((i % 2) * 10);
   ok += ";\nW 10";
-  for (int i = 0; i < 511; ++i) ok += " " + std::to_string(i * 100) + " " + std::to_string((i % 2) * 100);
+  for (int i = 0; i < 511; ++i) ok += ' ' + std::to_string(i * 100) + ' ' + std::to_string((i % 2) * 100);
   ok += ";\n";
   EXPECT_EQ(quiet(ok), 0);
 }
