@@ -170,6 +170,11 @@ TEST_F(NetNames, SpiceTwinMatchesCircuitNet) {
       EXPECT_EQ(backward.emplace(y, x).first->second, x) << y;
     }
   EXPECT_TRUE(ports.count("VDD"));
+  // Vertical gates are 4 lambda wide (x) and 2 high: w 160 and l 320 units in
+  // circuit.net, but a 0.8 um wide, 0.4 um long channel in SPICE, like every other
+  // transistor here.
+  CVexpectHas(CVreadFile("circuit.net"), {" NMOS w=160.00u l=320.00u "});
+  EXPECT_FALSE(CVhas(CVreadFile("circuit.spice"), "W=0.4u L=0.8u")) << CVreadFile("circuit.spice");
 }
 
 // A poly line over N separate diffusions: N gate terminals on one net.
@@ -198,16 +203,24 @@ _DtermList* terminalsOfNet(_Dtile* start) {
 _DtermList* combTerminals() { return terminalsOfNet(DExGatePolyTile(Transistors[1])); }
 
 // Thirty-one terminals make a list; thirty-two are too many and give none.
-TEST_F(NetNames, TerminalListHoldsAtMostThirtyOne) {
-  CvLayout l31, l32;
+// A diffusion net lists its drains; thirty-one gate terminals make a list,
+// thirty-two are too many and give none.
+TEST_F(NetNames, TerminalListsOfDiffusionAndGateNets) {
+  CvLayout inverter, l31, l32;
+  inverter.inverterChain(1);
+  loadGenerated(inverter, "terms");
+  _DtermList* terms = terminalsOfNet(Transistors[1]->Tdrain);  // the output net
+  std::set<std::pair<int, int>> seen;
+  for (_DtermList* t = terms; t; t = t->next) seen.insert({t->transistor->number, t->port});
+  EXPECT_EQ(seen, (std::set<std::pair<int, int>>{{1, 2}, {2, 2}}));
+  DExFreeTerm(terms);
   gateComb(l31, 31);
   loadGenerated(l31, "comb31");
   ASSERT_EQ(TransNum, 31);
-  _DtermList* terms = combTerminals();
+  terms = combTerminals();
   int count = 0;
   for (_DtermList* t = terms; t; t = t->next) {
-    ++count;
-    EXPECT_EQ(t->no, count);
+    EXPECT_EQ(t->no, ++count);
     EXPECT_EQ(t->port, 0);
   }
   EXPECT_EQ(count, 31);
@@ -217,18 +230,6 @@ TEST_F(NetNames, TerminalListHoldsAtMostThirtyOne) {
   ASSERT_EQ(TransNum, 32);
   EXPECT_EQ(combTerminals(), nullptr);
   EXPECT_EQ(GClastSeverity(), 'W');
-}
-
-TEST_F(NetNames, TerminalListOfADiffusionNet) {
-  CvLayout l;
-  l.inverterChain(1);
-  loadGenerated(l, "terms");
-  // The output net: both drains.
-  _DtermList* terms = terminalsOfNet(Transistors[1]->Tdrain);
-  std::set<std::pair<int, int>> seen;
-  for (_DtermList* t = terms; t; t = t->next) seen.insert({t->transistor->number, t->port});
-  EXPECT_EQ(seen, (std::set<std::pair<int, int>>{{1, 2}, {2, 2}}));
-  DExFreeTerm(terms);
 }
 
 TEST_F(NetNames, LongLabelEndsTheProgram) {
@@ -247,15 +248,4 @@ TEST_F(NetNames, NetHoldingSpaceEndsTheProgram) {
   EXPECT_EXIT(DExVerifyNets(), ::testing::ExitedWithCode(1), "");
 }
 
-TEST_F(NetNames, SpiceGivesTheChannelSizeOfVerticalTransistors) {
-  enterScratchDirectory();
-  CvLayout l;
-  l.verticalTransistor();
-  loadGenerated(l, "spice_vertical");
-  ASSERT_EQ(DExOutput(), 1);
-  // Gate 4 lambda wide (x) and 2 high: the channel is 0.8 um wide and 0.4 um long.
-  EXPECT_NE(CVreadFile("circuit.spice").find(" NMOS W=0.8u L=0.4u\n"), std::string::npos)
-      << CVreadFile("circuit.spice");
-  EXPECT_NE(CVreadFile("circuit.net").find(" NMOS w=160.00u l=320.00u "), std::string::npos);
-}
 }  // namespace
