@@ -63,9 +63,7 @@ TEST_F(Conversion, QuarterGridReport) {
   // Stored all the same.
   EXPECT_EQ(rects(cell("CIRCUIT1"), "CMF").size(), 3u);
   // The count survives a new file.
-  testing::internal::CaptureStdout();
-  read("DS 1;\nL CMF;\nB 1 10 0 0;\n");
-  testing::internal::GetCapturedStdout();
+  quiet("DS 1;\nL CMF;\nB 1 10 0 0;\n");
   EXPECT_EQ(AC_initial_halfscale_error, 3);
 }
 

@@ -132,9 +132,7 @@ TEST_F(Flatten, DeepChainDoesNotExhaustTheStack) {
   const int depth = 50000;
   for (int i = 1; i < depth; ++i) text += "DS " + std::to_string(i) + ";\nC " + std::to_string(i + 1) + ";\nDF;\n";
   text += "DS " + std::to_string(depth) + ";\nL CMF;\nB 10 10 0 0;\nDF;\nC 1 T 10 0;\nE\n";
-  testing::internal::CaptureStdout();
-  ASSERT_EQ(read(text), 0);
-  testing::internal::GetCapturedStdout();
+  ASSERT_EQ(quiet(text), 0);
   ASSERT_EQ(GCflatten(), 1);
   EXPECT_EQ(rects(Gflatten, "CMF"), (std::vector<_rects>{R(20, -20, 60, 20)}));
 }
@@ -145,9 +143,7 @@ TEST_F(Flatten, BoxesCarriedBeyondThirtyTwoBitsAreDropped) {
   std::string text = "DS 3;\nL CMF;\nB 10 10 0 0;\nDF;\n";
   text += "DS 2;\nC 3 T 250000000 0;\nL CMF;\nB 10 10 0 0;\nDF;\n";
   text += "DS 1;\nC 2 T 250000000 0;\nDF;\nC 1 T 250000000 0;\nE\n";
-  testing::internal::CaptureStdout();
-  ASSERT_EQ(read(text), 0);
-  testing::internal::GetCapturedStdout();
+  ASSERT_EQ(quiet(text), 0);
   ASSERT_EQ(GCflatten(), 1);
   EXPECT_EQ(rects(Gflatten, "CMF"), (std::vector<_rects>{R(1999999980, -20, 2000000020, 20)}));
 }
@@ -158,9 +154,7 @@ TEST_F(Flatten, ExplodingHierarchyIsRefused) {
   for (int i = 39; i >= 1; --i)
     text += "DS " + std::to_string(i) + ";\nC " + std::to_string(i + 1) + ";\nC " + std::to_string(i + 1) + " T 10 0;\nDF;\n";
   text += "C 1;\nE\n";
-  testing::internal::CaptureStdout();
-  ASSERT_EQ(read(text), 0);
-  testing::internal::GetCapturedStdout();
+  ASSERT_EQ(quiet(text), 0);
   EXPECT_EQ(GCflatten(), 0);
   EXPECT_EQ(GClastSeverity(), 'E');
   EXPECT_EQ(Gflatten, nullptr);
