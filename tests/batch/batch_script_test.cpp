@@ -94,16 +94,6 @@ TEST(BatchScript, ExitEndsTheScriptWithStatusZero) {
   EXPECT_FALSE(CVhas(r.out, "Hello!"));
 }
 
-TEST(BatchScript, FileDialogCommandTakesTheFileName) {
-  std::string dir = CVscratchDir();
-  CVwriteFile(dir + "/small.tech", "layers:\nCPG red hatch;\nCMF blue solid;\n");
-  CVrunResult r = CVrunBatch("f.DIldTech " + dir + "/small.tech\nf.DIldTech " + dir + "/missing.tech\n");
-  EXPECT_EQ(r.status, 0);
-  EXPECT_TRUE(CVhas(r.out, " I am in DIacceptCB.............\n")) << r.out;
-  EXPECT_TRUE(CVhas(r.err, "Parsing TECH ......\nLoad technology file OK.\n")) << r.err;
-  EXPECT_TRUE(CVhas(r.err, "Error: Cann't open the file " + dir + "/missing.tech.")) << r.err;
-}
-
 TEST(BatchScript, BrokenTechnologyFileIsReportedAndTheRunGoesOn) {
   std::string dir = CVscratchDir();
   CVwriteFile(dir + "/bad.tech", "layers:\nCPG red hatch\nCMF blue solid;\n");
