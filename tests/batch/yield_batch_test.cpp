@@ -15,15 +15,6 @@ TEST(YieldBatch, PlotsLineTakesAFormatAndNamesABadLine) {
   EXPECT_FALSE(CVhas(r.err, "Script line 1")) << r.err;
 }
 
-TEST(YieldBatch, PlotCommandsWithoutDataWarnAndWriteNothing) {
-  std::string dir = CVscratchDir();
-  CVrunResult r = CVrunBatch("f.DYCarea\nf.DYpof\nf.DYyx\nf.DYdx\n", dir);
-  EXPECT_EQ(r.status, 0) << r.err;
-  CVexpectHas(r.err, {"Warning: No data available to view the layout sensitivity.\n",
-                      "Warning: No active layer, select one.\n", "Warning: Select an active layer first.\n"});
-  EXPECT_TRUE(std::filesystem::is_empty(dir));
-}
-
 TEST(YieldBatch, SweepsOverTheAmplifierWritePlotsAndReports) {
   std::string dir = CVscratchDir();
   std::string script = "f.DIldLayout " + std::string(CORVID_SOURCE_DIR) +

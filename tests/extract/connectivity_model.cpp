@@ -1,6 +1,7 @@
 #include "connectivity_model.h"
 
 #include <algorithm>
+#include <array>
 #include <set>
 
 namespace {
@@ -75,6 +76,12 @@ ConnectivityModel::ConnectivityModel(const std::vector<ModelRect>& rects,
       if (has(co, c) && conducts(lo, c) && conducts(up, c)) unite(node(lo, c), node(up, c));
   }
 
+  // The four grid neighbours of a cell, -1 beyond the border.
+  auto around = [&](int c) {
+    int i = c % nx_, j = c / nx_;
+    return std::array<int, 4>{i > 0 ? c - 1 : -1, i + 1 < nx_ ? c + 1 : -1, j > 0 ? c - nx_ : -1,
+                              j + 1 < ny_ ? c + nx_ : -1};
+  };
   // Gate areas: connected cells where the gate layer covers active material.
   gateOf_.assign(cells_, -1);
   for (int start = 0; start < cells_; ++start) {
@@ -85,10 +92,7 @@ ConnectivityModel::ConnectivityModel(const std::vector<ModelRect>& rects,
     while (!stack.empty()) {
       int c = stack.back();
       stack.pop_back();
-      int i = c % nx_, j = c / nx_;
-      int around[4] = {i > 0 ? c - 1 : -1, i + 1 < nx_ ? c + 1 : -1, j > 0 ? c - nx_ : -1,
-                       j + 1 < ny_ ? c + nx_ : -1};
-      for (int n : around)
+      for (int n : around(c))
         if (n >= 0 && isGate(n) && gateOf_[n] < 0) {
           gateOf_[n] = index;
           area.push_back(n);
@@ -103,9 +107,7 @@ ConnectivityModel::ConnectivityModel(const std::vector<ModelRect>& rects,
       t.y1 = std::min(t.y1, ys_[j]);
       t.x2 = std::max(t.x2, xs_[i + 1]);
       t.y2 = std::max(t.y2, ys_[j + 1]);
-      int around[4] = {i > 0 ? c - 1 : -1, i + 1 < nx_ ? c + 1 : -1, j > 0 ? c - nx_ : -1,
-                       j + 1 < ny_ ? c + nx_ : -1};
-      for (int n : around)
+      for (int n : around(c))
         if (n >= 0 && conducts(active_, n)) regions.insert(regionOf_[n]);
     }
     t.diffusionRegions.assign(regions.begin(), regions.end());
