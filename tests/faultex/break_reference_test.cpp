@@ -11,22 +11,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
-#include <functional>
-#include <map>
-#include <set>
-#include <string>
-#include <vector>
 
 #include "callback/defect_scale.h"
 #include "common/layout.h"
 #include "extract/net.h"
-#include "extract/transistor.h"
 #include "fault_session.h"
 #include "faultex/critical_plane.h"
 #include "faultex/fault_lists.h"
 #include "faultex/open_faults.h"
-#include "techc/tech.h"
 #include "xtractRC/find_net.h"
 
 namespace {

@@ -6,19 +6,11 @@
 #include <string>
 
 #include "fault_session.h"
-#include "support/run_program.h"
-
-namespace {
-std::string layout(const std::string& dir, const CvLayout& l, const char* name) {
-  std::string path = dir + "/" + name + ".cif";
-  EXPECT_TRUE(l.writeCif(path));
-  return path;
-}
-}  // namespace
 
 TEST(FaultBatch, WholeLayoutCommandsWriteTheirFilesAndTotals) {
   std::string dir = CVscratchDir();
-  std::string cif = layout(dir, threeWires(), "three");
+  const std::string cif = dir + "/three.cif";
+  ASSERT_TRUE(threeWires().writeCif(cif));
   CVrunResult r = CVrunBatch("f.DIldLayout " + cif + "\nscale 160\nf.DFexLayersS\nf.DFexLayersP\nf.DFexLayersO\n", dir);
   EXPECT_EQ(r.status, 0) << r.err;
   CVexpectHas(r.err, {"Message: Extracting the shorts caused by the spot defects.",
@@ -34,7 +26,8 @@ TEST(FaultBatch, WholeLayoutCommandsWriteTheirFilesAndTotals) {
 
 TEST(FaultBatch, ActiveLayerWindowAndSelectedNet) {
   std::string dir = CVscratchDir();
-  std::string cif = layout(dir, wireToTwoGates(), "gates");
+  const std::string cif = dir + "/gates.cif";
+  ASSERT_TRUE(wireToTwoGates().writeCif(cif));
   // Poly is layer 0 of the default technology; the drain metal of the driver
   // runs at x 560..720 (7..9 lambda), y 80..2400.
   CVrunResult r = CVrunBatch("f.DIldLayout " + cif +
