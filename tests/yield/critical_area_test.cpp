@@ -11,17 +11,8 @@
 #include "yield/yield_formulas.h"
 
 namespace {
-struct NetRect {
-  long x1, y1, x2, y2;
-  int net;
-};
-
-// The bridge model over the rectangles, in layout units squared.
-double bridgeModel(const std::vector<NetRect>& rects, long d) {
-  std::vector<LabelledRect> labelled;
-  for (const NetRect& r : rects) labelled.push_back({r.x1, r.y1, r.x2, r.y2, {r.net}});
-  return bridgeArea(labelled, d);
-}
+// A rectangle labelled with its one net.
+using NetRect = LabelledRect;
 
 class CriticalAreaTest : public YieldTest {
  protected:
@@ -33,10 +24,9 @@ class CriticalAreaTest : public YieldTest {
       DlayerTile[p].layer = static_cast<short>(p + 1);
       DlayerTile[p].layertile = Init1LayerCS();
       DlayerTile[p].crittile = Init1LayerCS();
-      DlayerTile[p].bordertile = frameTop(DlayerTile[p].crittile);
+      DlayerTile[p].bordertile = DlayerTile[p].crittile->rt;
     }
   }
-  static _Dtile* frameTop(_Dtile* centre) { return centre->rt; }
 
   void build(const std::vector<NetRect>& rects) {
     for (auto& r : rects) {
@@ -54,7 +44,7 @@ class CriticalAreaTest : public YieldTest {
       for (auto& r : rects)
         if (TisSolid(c->tile) && r.x1 <= c->tile->x1 && c->tile->x1 < r.x2 && r.y1 <= c->tile->y1 &&
             c->tile->y1 < r.y2)
-          c->tile->node = r.net;
+          c->tile->node = *r.nets.begin();
     FreeList(all);
   }
   // The layout area is plane 0's frame; both planes stay in the table.
@@ -68,11 +58,11 @@ std::vector<NetRect> randomLayout(std::mt19937& rng, long unit) {
   std::uniform_int_distribution<long> pos(0, 40), len(1, 8);
   std::uniform_int_distribution<int> net(1, 4);
   for (int tries = 0; rects.size() < 14 && tries < 400; ++tries) {
-    NetRect r{pos(rng) * unit, pos(rng) * unit, 0, 0, net(rng)};
+    NetRect r{pos(rng) * unit, pos(rng) * unit, 0, 0, {net(rng)}};
     r.x2 = r.x1 + len(rng) * unit, r.y2 = r.y1 + len(rng) * unit;
     bool ok = true;
     for (auto& o : rects)  // different nets keep at least one unit apart
-      if (o.net != r.net && r.x1 < o.x2 + unit && o.x1 < r.x2 + unit && r.y1 < o.y2 + unit && o.y1 < r.y2 + unit)
+      if (o.nets != r.nets && r.x1 < o.x2 + unit && o.x1 < r.x2 + unit && r.y1 < o.y2 + unit && o.y1 < r.y2 + unit)
         ok = false;
     if (ok) rects.push_back(r);
   }
@@ -90,18 +80,18 @@ TEST_F(CriticalAreaTest, BridgeAreaIsWhereGrownNetsOverlap) {
     frame(-100 * unit, -100 * unit, 200 * unit, 200 * unit);
     for (long d : {0L, unit, 3 * unit, 5 * unit + 2, 12 * unit}) {
       float got = DYcritAreaS(1, d, -GC_INFINITY, -GC_INFINITY, GC_INFINITY, GC_INFINITY, DY_SWEEP_POINT);
-      EXPECT_NEAR(got, micron2(bridgeModel(rects, d)), 1e-3 * (1 + got)) << "layout " << layout << " d " << d;
+      EXPECT_NEAR(got, micron2(bridgeArea(rects, d)), 1e-3 * (1 + got)) << "layout " << layout << " d " << d;
     }
     // Marks and the critical plane are left clean: the same call gives the same area.
     float again = DYcritAreaS(1, 3 * unit, -GC_INFINITY, -GC_INFINITY, GC_INFINITY, GC_INFINITY, DY_SWEEP_POINT);
-    EXPECT_NEAR(again, micron2(bridgeModel(rects, 3 * unit)), 1e-3 * (1 + again));
+    EXPECT_NEAR(again, micron2(bridgeArea(rects, 3 * unit)), 1e-3 * (1 + again));
     TearDown();
   }
 }
 
 TEST_F(CriticalAreaTest, CriticalAreaBeyondTheLayoutIsClampedToSensitivityOne) {
   const long g = theGlobalScale;
-  build({{0, 0, 10 * g, 2 * g, 1}, {0, 3 * g, 10 * g, 5 * g, 2}});
+  build({{0, 0, 10 * g, 2 * g, {1}}, {0, 3 * g, 10 * g, 5 * g, {2}}});
   frame(0, 0, 10 * g, 5 * g);
   ::testing::internal::CaptureStdout();
   float crit = DYcritAreaS(1, 20 * g, -GC_INFINITY, -GC_INFINITY, GC_INFINITY, GC_INFINITY, DY_REPORT);
@@ -124,7 +114,7 @@ TEST_F(CriticalAreaTest, BreakAreaOfAWireBetweenTwoBlocksEitherWay) {
   for (bool standing : {false, true}) {
     SetUp();
     auto place = [&](long x1, long y1, long x2, long y2) {
-      return standing ? NetRect{y1, x1, y2, x2, 1} : NetRect{x1, y1, x2, y2, 1};
+      return standing ? NetRect{y1, x1, y2, x2, {1}} : NetRect{x1, y1, x2, y2, {1}};
     };
     build({place(-5 * g, -5 * g, 0, 7 * g), place(0, 0, 10 * g, 2 * g), place(10 * g, -5 * g, 15 * g, 7 * g)});
     frame(-5 * g, -5 * g, 15 * g, 7 * g);

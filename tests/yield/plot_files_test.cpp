@@ -2,15 +2,13 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "callback/window_hooks.h"
 #include "display/cairo_canvas.h"
 #include "display/draw.h"
+#include "support/run_program.h"
 #include "view/viewport.h"
 #include "yield/plot_commands.h"
 #include "yield/yield_fixture.h"
@@ -20,22 +18,7 @@ class PlotFilesTest : public YieldTest {
  protected:
   void SetUp() override {
     YieldTest::SetUp();
-    dir = std::filesystem::path(CORVID_BINARY_DIR) / "yield_plots" /
-          ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
-    old = std::filesystem::current_path();
-    std::filesystem::current_path(dir);
-  }
-  void TearDown() override {
-    std::filesystem::current_path(old);
-    YieldTest::TearDown();
-  }
-  static std::string read(const std::string& name) {
-    std::ifstream f(name, std::ios::binary);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
+    ASSERT_EQ(chdir(CVscratchDir().c_str()), 0);
   }
   // Pixels of the pop-up image in the colour (0xRRGGBB).
   static int countColour(unsigned rgb) {
@@ -45,7 +28,6 @@ class PlotFilesTest : public YieldTest {
       for (int x = 0; x < image->width(); ++x) n += image->pixelAt(x, y) == rgb;
     return n;
   }
-  std::filesystem::path dir, old;
 };
 constexpr unsigned YELLOW = 0xFFFF00, WHITE = 0xFFFFFF, RED = 0xFF0000, BROWN = 0xA52A2A;
 }  // namespace
@@ -57,10 +39,10 @@ TEST_F(PlotFilesTest, SensitivityPlotWritesPngAndCsvAndIsRedrawnOnExposure) {
   EXPECT_EQ(PopupWindowIsThere, 1);
   EXPECT_EQ(PopupWhat, DY_PLOT_SENSITIVITY);
   EXPECT_GT(countColour(YELLOW), 50) << "the series is drawn in colour 6";
-  std::string png = read("sensitivity.png");
+  std::string png = CVreadFile("sensitivity.png");
   ASSERT_GT(png.size(), 8u);
   EXPECT_EQ(png.substr(1, 3), "PNG");
-  EXPECT_EQ(read("sensitivity.csv"), "defect_size_um,sensitivity\n1,0.100000001\n2.5,0.349999994\n4,0.600000024\n10,1\n");
+  EXPECT_EQ(CVreadFile("sensitivity.csv"), "defect_size_um,sensitivity\n1,0.100000001\n2.5,0.349999994\n4,0.600000024\n10,1\n");
   // An exposure redraws the last plot.
   GGclear(&Vpopup);
   ASSERT_EQ(countColour(YELLOW), 0);
@@ -72,10 +54,10 @@ TEST_F(PlotFilesTest, SvgWhenAskedAndNothingWhenOff) {
   activate("CMF", 1.0f, 10.0f, 1.0f, 1.0f);
   DYsetPlotFiles(DY_FILES_SVG);
   ASSERT_EQ(DYdx(), 1);
-  std::string svg = read("defect_size.svg");
+  std::string svg = CVreadFile("defect_size.svg");
   EXPECT_NE(svg.find("<svg"), std::string::npos);
   EXPECT_FALSE(std::filesystem::exists("defect_size.png"));
-  std::string csv = read("defect_size.csv");
+  std::string csv = CVreadFile("defect_size.csv");
   EXPECT_EQ(csv.rfind("defect_size_um,defect_density\n0,0\n", 0), 0u) << "the curve starts at the origin";
   EXPECT_NE(csv.find("\n1,10\n"), std::string::npos) << "peak D0/X0 at X0";
   EXPECT_GT(countColour(RED), 20) << "the distribution is drawn in colour 3";
@@ -97,10 +79,10 @@ TEST_F(PlotFilesTest, PofAndYieldFilesAndColours) {
   EXPECT_GT(countColour(WHITE), 20) << "failure density in colour 2";
   ASSERT_EQ(DYyx(), 1);
   EXPECT_GT(countColour(BROWN), 20) << "yield in colour 10";
-  std::string csv = read("yield.csv");
+  std::string csv = CVreadFile("yield.csv");
   EXPECT_EQ(csv.rfind("defect_density,yield\n100,", 0), 0u);
   EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 21);
-  EXPECT_EQ(read("pof.csv").rfind("defect_size_um,failure_density\n1,0.5\n", 0), 0u);
+  EXPECT_EQ(CVreadFile("pof.csv").rfind("defect_size_um,failure_density\n1,0.5\n", 0), 0u);
   EXPECT_TRUE(std::filesystem::exists("pof.png"));
   EXPECT_TRUE(std::filesystem::exists("yield.png"));
 }

@@ -2,28 +2,17 @@
 // sensitivity at every defect size against the grown-net overlap model over
 // the loaded plane's tiles, then the probability of failure and the yield on
 // that series against the formulas; the window command's report.
-#include <gtest/gtest.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdio>
-#include <string>
-#include <vector>
 
-#include "batch/batch_startup.h"
 #include "callback/defect_scale.h"
 #include "callback/layer_panel.h"
 #include "common/message.h"
 #include "common/scale.h"
 #include "common/switches.h"
-#include "cs/cs.h"
 #include "extract/net.h"
-#include "extract/transistor.h"
 #include "faultex/fault.h"
-#include "interface/accept.h"
-#include "support/circuit_layouts.h"
-#include "support/run_program.h"
-#include "techc/tech.h"
+#include "faultex/fault_session.h"
 #include "yield/critical_area.h"
 #include "yield/plot_commands.h"
 #include "yield/plot_files.h"
@@ -36,20 +25,15 @@ namespace {
 class SweepPipeline : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_EQ(chdir(CVscratchDir().c_str()), 0);
-    BAstartup();
-    CSreset();
-    DExInit();
+    startFaultSession();
     Silently = 1;
     DYsetPlotFiles(DY_FILES_OFF);
     CvLayout chain;
     chain.inverterChain(4);
-    ASSERT_TRUE(chain.writeCif("chain.cif"));
-    DIacceptCB(12, "chain.cif");
-    ASSERT_GT(NetsNum, 0);
+    loadLayout(chain, "chain");
     char cmf[] = "CMF";
     DIsetActive(nullptr, cmf, nullptr);
-    plane = planeOf("CMF");
+    plane = planeNamed("CMF");
     ASSERT_GE(plane, 0);
     ASSERT_EQ(DFactiveIndex(), plane);
     _layerDef& l = Glayers[DTlayerIndex("CMF")];
@@ -58,22 +42,11 @@ class SweepPipeline : public ::testing::Test {
     theMaxDefectSize = 10 * theGlobalScale;
     theStep = theGlobalScale;
   }
-  static int planeOf(const char* name) {
-    for (int p = 0; p < DlayerNum; ++p)
-      if (std::string(DlayerTile[p].name) == name) return p;
-    return -1;
-  }
   // Square microns where tiles of at least two different nets of the plane,
   // grown by half the defect size, overlap.
   double bridgeModel(long d) const {
     std::vector<LabelledRect> tiles;
-    Stitch = DlayerTile[plane].layertile;
-    _Dtilelist* all = nullptr;
-    AreaEnum(-GC_INFINITY, -GC_INFINITY, GC_INFINITY, GC_INFINITY, &all, 0);
-    for (_Dtilelist* c = all; c; c = c->next)
-      if (TisSolid(c->tile))
-        tiles.push_back({c->tile->x1, c->tile->y1, TileRight(c->tile), TileTop(c->tile), {c->tile->node}});
-    FreeList(all);
+    for (const NetTile& t : netTiles(plane)) tiles.push_back({t.x1, t.y1, t.x2, t.y2, {t.net}});
     const double g = static_cast<double>(theGlobalScale);
     return bridgeArea(tiles, d) / (g * g);
   }
@@ -85,12 +58,6 @@ class SweepPipeline : public ::testing::Test {
   }
   int plane = -1;
 };
-
-size_t count(const std::string& text, const std::string& part) {
-  size_t n = 0;
-  for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
-  return n;
-}
 }  // namespace
 
 TEST_F(SweepPipeline, ShortSweepIsTheOverlapFractionAndFeedsPofAndYield) {
@@ -98,7 +65,7 @@ TEST_F(SweepPipeline, ShortSweepIsTheOverlapFractionAndFeedsPofAndYield) {
   ASSERT_EQ(DYanaShort(), 1);
   std::string out = testing::internal::GetCapturedStdout();
   EXPECT_STREQ(GClastMessage(), "Analyzing layout sensitivity for missing materials done.");
-  EXPECT_EQ(count(out, "Critical Area: "), 10u);
+  EXPECT_EQ(CVcount(out, "Critical Area: "), 10u);
   EXPECT_EQ(DIscaleValue(), 100) << "the scale shows the last size, 10 microns";
   ASSERT_EQ(Fsensitivity.n, 10);
   const double area = layoutArea();
