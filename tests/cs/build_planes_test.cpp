@@ -6,14 +6,6 @@
 #include "build_fixture.h"
 #include "plane_fixture.h"
 
-namespace {
-std::vector<_Dtile*> cells(_Dtilelist* l) {
-  std::vector<_Dtile*> v;
-  for (; l; l = l->next) v.push_back(l->tile);
-  return v;
-}
-}  // namespace
-
 TEST_F(BuildTest, PlanesFollowElementsThenConnectionsInOrder) {
   rect("CAA", 0, 0, 100, 40);
   testing::internal::CaptureStdout();
@@ -60,8 +52,8 @@ TEST_F(BuildTest, PartialGateAndDoubleContact) {
   EXPECT_EQ(at("CAA", 320, 20)->type, CS_SPACE);
   _Dtile* a = at("CAA", 25, 15);
   _Dtile* m = at("CMF", 25, 15);
-  EXPECT_EQ(cells(a->upper), std::vector<_Dtile*>{m});  // the pair is recorded once
-  EXPECT_EQ(cells(m->lower), std::vector<_Dtile*>{a});
+  EXPECT_EQ(listed(a->upper), std::vector<_Dtile*>{m});  // the pair is recorded once
+  EXPECT_EQ(listed(m->lower), std::vector<_Dtile*>{a});
   EXPECT_EQ(CScontactWarnings(2), 0);
   EXPECT_EQ(CheckAll(), 0);
 }

@@ -18,17 +18,6 @@ TEST_F(PlaneTest, EmptyPlaneIsOneSpaceTileInsideEightFrameTiles) {
   EXPECT_EQ(CheckAll(), 0);
 }
 
-TEST_F(PlaneTest, PointsOnEdgesBelongLeftAndAbove) {
-  put(10, 20, 30, 50);
-  Stitch = DlayerTile[0].layertile;
-  EXPECT_EQ(PointFind(10, 30)->type, SP);     // left edge: the strip on the left
-  EXPECT_EQ(PointFind(30, 30)->type, 1);      // right edge: the rectangle
-  EXPECT_EQ(PointFind(20, 20)->type, 1);      // bottom edge: the rectangle
-  EXPECT_EQ(PointFind(20, 50)->type, SP);     // top edge: the space above
-  EXPECT_EQ(PointFind(20, 50)->y1, 50);
-  EXPECT_EQ(Stitch->y1, 50);                   // the search leaves the hint on its result
-}
-
 TEST_F(PlaneTest, OneRectangleMakesFiveTilesAndCoincidentEdgesNoExtraSplits) {
   _Dtile* t = put(10, 20, 30, 50);
   EXPECT_EQ(rectOf(t), (TileRect{10, 20, 30, 50, 1}));
@@ -106,10 +95,6 @@ TEST(PlaneFatal, BrokenStitchEndsTheProgram) {
   c->bl = nullptr;  // the centre loses its left stitch
   Stitch = c;
   EXPECT_EXIT(PointFind(-I, 0), ::testing::ExitedWithCode(1), "Fatal: CS error Tile: 31 -1073741823");
-}
-
-TEST(PlaneFatal, UnknownLayerNameEndsTheProgram) {
-  EXPECT_EXIT(DfindNumber("NOPE"), ::testing::ExitedWithCode(1), "Layer NOPE not found");
 }
 
 TEST_F(PlaneTest, ChecksFindBrokenStitchesAndNegativeNodes) {

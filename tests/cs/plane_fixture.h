@@ -23,6 +23,12 @@ struct TileRect {
 
 inline TileRect rectOf(const _Dtile* t) { return {t->x1, t->y1, TileRight(t), TileTop(t), t->type}; }
 
+inline std::vector<_Dtile*> listed(_Dtilelist* list) {
+  std::vector<_Dtile*> v;
+  for (; list; list = list->next) v.push_back(list->tile);
+  return v;
+}
+
 class PlaneTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -61,11 +67,5 @@ class PlaneTest : public ::testing::Test {
     std::set<TileRect> out;
     for (_Dtile* t : flood(DlayerTile[0].layertile)) out.insert(rectOf(t));
     return out;
-  }
-
-  static std::vector<_Dtile*> listed(_Dtilelist* list) {
-    std::vector<_Dtile*> v;
-    for (; list; list = list->next) v.push_back(list->tile);
-    return v;
   }
 };

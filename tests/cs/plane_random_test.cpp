@@ -73,7 +73,10 @@ TEST_P(RandomPlane, AgreesWithIndependentModels) {
     for (long y = -2; y <= span + 28; ++y) {
       Stitch = tiles[anyTile(rng)];
       _Dtile* t = PointFind(x, y);
+      // A point on a vertical edge belongs to the tile on its left, on a
+      // horizontal edge to the tile above; the search leaves the hint on its result.
       ASSERT_TRUE(t->x1 < x && x <= TileRight(t) && t->y1 <= y && y < TileTop(t));
+      ASSERT_EQ(Stitch, t);
       ASSERT_EQ(t->type, modelType(placed, x, y)) << x << "," << y;
     }
   // Vertical strips: no space tile has a space tile directly above or below.
