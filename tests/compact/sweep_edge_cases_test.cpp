@@ -1,4 +1,6 @@
 // Edge cases of the sweep on small layouts.
+#include <algorithm>
+
 #include "compact/sweep_fixture.h"
 
 namespace {
@@ -45,7 +47,7 @@ TEST_F(SweepTest, LongRectangleWithOneSolidSideIsAPin) {
 TEST_F(SweepTest, AbuttingRectanglesOfOneLayerStayAbutting) {
   auto t = build({{CMF, 0, 0, 5, 5}, {CMF, 5, 0, 10, 5}});
   run();
-  ASSERT_EQ(rowsOf(true).size(), 3u);
+  ASSERT_EQ(std::count_if(rows.begin(), rows.end(), [](const Row& r) { return r.x; }), 3);
   auto abut = rowsBetween(side(t[1], 'l'), side(t[0], 'r'));
   ASSERT_EQ(abut.size(), 1u);
   EXPECT_EQ(abut[0].type, 'E');

@@ -84,13 +84,6 @@ class SweepTest : public ::testing::Test {
 
   std::vector<Row> violated() const { return violatedOf(rows); }
 
-  std::vector<Row> rowsOf(bool x) const {
-    std::vector<Row> out;
-    for (const Row& r : rows)
-      if (r.x == x) out.push_back(r);
-    return out;
-  }
-
   // The row "X(a) - X(b) type value" between the given sides, as in the store.
   static bool isRow(const Row& r, const _edge* a, const _edge* b) {
     if (r.terms.size() != 2) return false;

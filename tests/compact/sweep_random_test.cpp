@@ -57,10 +57,6 @@ TEST_F(SweepTest, RandomLayoutsGiveWellFormedRows) {
   }
 }
 
-}  // namespace
-
-namespace {
-
 // Material of one layer on the grid, from overlapping rectangles.
 struct Raster {
   static constexpr int N = 48;
