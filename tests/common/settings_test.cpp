@@ -35,9 +35,7 @@ TEST_F(Settings, ValueAndNameFollowTheKeyAtTheStartOfALine) {
   EXPECT_STREQ(name, "my.tech");
   GCgetName("IconPath");
   EXPECT_STREQ(StringBuffer, "/abs/icons/") << "each call overwrites the buffer";
-}
-
-TEST_F(Settings, RelativePathsResolveAgainstTheSettingsDirectory) {
+  // Relative paths resolve against the settings file's directory.
   EXPECT_EQ(std::string(GCgetPath("TechFile")), dir + "/my.tech");
   EXPECT_STREQ(GCgetPath("IconPath"), "/abs/icons/");
 }
