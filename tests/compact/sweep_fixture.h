@@ -74,7 +74,6 @@ class SweepTest : public ::testing::Test {
     testing::internal::CaptureStdout();
     scan_toget_variables();
     SWsweepDirection(1, &rhsX);
-    lastX = mps_column_num;
     SWsweepDirection(0, &rhsY);
     sweepOutput = testing::internal::GetCapturedStdout();
     rows.clear();
@@ -115,6 +114,5 @@ class SweepTest : public ::testing::Test {
 
   std::vector<Row> rows;
   _rhs_list rhsX, rhsY;
-  int lastX = 0;
   std::string sweepOutput;
 };

@@ -22,7 +22,7 @@ TEST_F(SweepTest, RandomLayoutsGiveWellFormedRows) {
     }
     build(rects);
     run();
-    // Numbering: contiguous from 2, x rows before y rows.
+    // Numbering: contiguous from 2, the y rows continuing the x rows.
     int expect = 2;
     for (const Row& r : rows) ASSERT_EQ(r.number, expect++);
     EXPECT_EQ(mps_column_num, expect - 1);

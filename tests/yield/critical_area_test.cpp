@@ -125,8 +125,6 @@ TEST_F(CriticalAreaTest, BreakAreaOfAWireBetweenTwoBlocksEitherWay) {
     EXPECT_FLOAT_EQ(opens(2 * g), 0.0f) << "a defect as wide as the wire just touches both sides";
     EXPECT_FLOAT_EQ(opens(3 * g), 13.0f * 1.0f) << standing;  // (10 + d) x (d - 2)
     EXPECT_FLOAT_EQ(opens(4 * g), 14.0f * 2.0f) << standing;
-    ASSERT_EQ(Fsensitivity.n, 4);
-    EXPECT_FLOAT_EQ(Fsensitivity.y[3], 28.0f / 240.0f);
     TearDown();
   }
 }
