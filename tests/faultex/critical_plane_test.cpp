@@ -6,10 +6,7 @@
 
 #include <random>
 
-#include "common/memory.h"
-#include "common/message.h"
-#include "common/switches.h"
-#include "cs/cs.h"
+#include "cs/plane_fixture.h"
 #include "faultex/critical_area.h"
 #include "faultex/critical_plane.h"
 #include "extract/net.h"
@@ -19,20 +16,16 @@
 #include "rect_union.h"
 
 namespace {
-class CriticalPlaneTest : public ::testing::Test {
+class CriticalPlaneTest : public PlaneTest {
  protected:
   void SetUp() override {
-    CSreset();
-    Silently = 1;
-    DlayerNum = 1;
-    DlayerTile[0].layer = 9;
-    DlayerTile[0].layertile = Init1LayerCS();
+    PlaneTest::SetUp();
     DlayerTile[0].crittile = Init1LayerCS();
     DlayerTile[0].bordertile = DlayerTile[0].crittile->rt;
   }
   void TearDown() override {
     DFemptyCritical(0, [](void* record) { GCfree(record, sizeof(_Dfshort)); });
-    CSreset();
+    PlaneTest::TearDown();
   }
 
   void put(long x1, long y1, long x2, long y2, int a, int b, short flag = 0) {
