@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "common/cputime.h"
+#include "common/error_buffer.h"
 #include "common/layout.h"
 #include "common/message.h"
 #include "common/switches.h"
@@ -38,10 +39,13 @@ bool makePlane(const char* name, short element) {
   if (k == 0 && Gflatten) p.frame = Gflatten->frame;
   CLayer = &p;
   if (!Silently) fprintf(stderr, "Layer name: %s\n", name);
-  progress("Creating tiles :         ");
-  CrtLayerCS(k, element);
-  CLayer = nullptr;
-  progress(" Done.\n");
+  {
+    GCbufferedErrors counter;
+    progress("Creating tiles :         ");
+    CrtLayerCS(k, element);
+    CLayer = nullptr;
+    progress(" Done.\n");
+  }
   return true;
 }
 

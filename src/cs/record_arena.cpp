@@ -8,17 +8,7 @@
 #include <vector>
 
 #include "common/message.h"
-
-#if defined(__SANITIZE_ADDRESS__)
-#define CS_LEAK_CHECKED 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define CS_LEAK_CHECKED 1
-#endif
-#endif
-#ifdef CS_LEAK_CHECKED
-#include <sanitizer/lsan_interface.h>
-#endif
+#include "common/reserved_range.h"
 
 char* CSarenaBase = nullptr;
 size_t CSarenaUsed = 0;
@@ -28,7 +18,6 @@ namespace {
 // a mark) reach 16 GiB; smaller ranges are tried where the system will not
 // reserve that much address space.
 constexpr size_t CS_ARENA_MOST = size_t{16} << 30;
-constexpr size_t CS_ARENA_LEAST = size_t{64} << 20;
 
 size_t reserved = 0;
 // Blocks given back, reused before fresh ones; never destroyed, so they stay
@@ -36,19 +25,9 @@ size_t reserved = 0;
 std::vector<void*>& spareBlocks = *new std::vector<void*>;
 
 void reserve() {
-  for (size_t size = CS_ARENA_MOST; size >= CS_ARENA_LEAST; size /= 2) {
-    void* range = mmap(nullptr, size, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
-    if (range == MAP_FAILED) continue;
-    // Blocks aligned to their size can become huge pages.
-    char* start = static_cast<char*>(range);
-    size_t skew = reinterpret_cast<uintptr_t>(start) % CS_ARENA_BLOCK;
-    size_t lead = skew ? CS_ARENA_BLOCK - skew : 0;
-    CSarenaBase = start + lead;
-    reserved = size - lead;
-    CSarenaUsed = CS_ARENA_BLOCK;  // reference 0 must never name a record
-    return;
-  }
-  GCfatal(GC_MOD_CS, 1, "Can not create a tile");
+  CSarenaBase = GCreserveRange(CS_ARENA_MOST, &reserved);
+  if (!CSarenaBase) GCfatal(GC_MOD_CS, 1, "Can not create a tile");
+  CSarenaUsed = CS_ARENA_BLOCK;  // reference 0 must never name a record
 }
 }  // namespace
 
@@ -61,17 +40,7 @@ void* CSarenaTake() {
   if (!CSarenaBase) reserve();
   if (CSarenaUsed + CS_ARENA_BLOCK > reserved) GCfatal(GC_MOD_CS, 1, "Can not create a tile");
   char* block = CSarenaBase + CSarenaUsed;
-  if (mprotect(block, CS_ARENA_BLOCK, PROT_READ | PROT_WRITE) != 0) GCfatal(GC_MOD_CS, 1, "Can not create a tile");
-#ifdef MADV_HUGEPAGE
-  // One huge page per block where the system offers them: a million-rectangle
-  // plane then costs a few hundred page faults instead of a hundred thousand.
-  madvise(block, CS_ARENA_BLOCK, MADV_HUGEPAGE);
-#endif
-#ifdef CS_LEAK_CHECKED
-  // Records hung on tiles (transistors, fault records) are reached only from
-  // here; the leak checker must look inside.
-  __lsan_register_root_region(block, CS_ARENA_BLOCK);
-#endif
+  if (!GCcommitBlock(block)) GCfatal(GC_MOD_CS, 1, "Can not create a tile");
   CSarenaUsed += CS_ARENA_BLOCK;
   return block;
 }

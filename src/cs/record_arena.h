@@ -7,13 +7,15 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "common/reserved_range.h"
+
 // Start of the range; null until the first block is taken. Offset 0 is never
 // handed out, so the reference 0 stands for null.
 extern char* CSarenaBase;
 
 // A fresh block of CS_ARENA_BLOCK bytes from the range, zero-filled when it was
 // never used; fatal "Can not create a tile" when the range is exhausted.
-inline constexpr size_t CS_ARENA_BLOCK = 2u << 20;
+inline constexpr size_t CS_ARENA_BLOCK = GC_RANGE_BLOCK;
 void* CSarenaTake();
 // Gives a block's memory back to the system and keeps the block for reuse.
 void CSarenaGiveBack(void* block);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/memory.h"
+#include "common/reserved_range.h"
 #include "common/switches.h"
 
 namespace {
@@ -65,6 +66,35 @@ TEST_F(Memory, PooledBlocksComeBackZeroedAndAreReusedLastInFirstOut) {
   EXPECT_EQ(GCmalloc(20), c);
   EXPECT_EQ(GCmalloc(20), b);
   EXPECT_EQ(GCpoolRefills(20), 1);
+}
+
+// Rectangle-sized blocks without the pools: dense, zero-filled, and safe to
+// free under any size (a string shortened in place is freed by its new length).
+TEST_F(Memory, RectangleSizedBlocksComeBackZeroedWhateverSizeTheyAreFreedWith) {
+  std::vector<char*> blocks;
+  for (int i = 0; i < 100000; ++i) blocks.push_back(static_cast<char*>(GCmalloc(24)));
+  for (char* b : blocks) {
+    ASSERT_TRUE(allZero(b, 24));
+    memset(b, 0x5a, 24);
+  }
+  char* shortened = blocks[7];
+  shortened[3] = '\0';
+  GCstrfree(shortened);  // frees 4 bytes' worth of a 24-byte block
+  GCfree(blocks[8], 24);
+  char* again = static_cast<char*>(GCmalloc(24));
+  char* twice = static_cast<char*>(GCmalloc(24));
+  EXPECT_TRUE(allZero(again, 24));
+  EXPECT_TRUE(allZero(twice, 24));
+#ifndef GC_SANITIZED
+  EXPECT_EQ(again, blocks[8]);
+  EXPECT_EQ(twice, blocks[7]);
+  EXPECT_EQ(blocks[1], blocks[0] + 24) << "no header between blocks";
+#endif
+  // Switching the pools on later: earlier blocks still go home safely.
+  OwnMemory = 1;
+  GCfree(again, 24);
+  GCfree(blocks[9], 24);
+  EXPECT_TRUE(allZero(GCmalloc(24), 24));
 }
 
 TEST_F(Memory, AccountingCountsRequestsBySize) {
