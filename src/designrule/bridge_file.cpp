@@ -30,8 +30,8 @@ void DRparseBridge(FILE* file) {
     if (sscanf(line, "%200s %200s %200s", cif, cadence, purpose) < 1) continue;
     for (int i = 0; i < DR_MAX_LAYERS; ++i) {
       if (CifToCadence[i].cif[0] == '\0' || strcmp(CifToCadence[i].cif, cif) != 0) continue;
-      snprintf(CifToCadence[i].cadenceLayer, sizeof CifToCadence[i].cadenceLayer, "%s", cadence);
-      snprintf(CifToCadence[i].purpose, sizeof CifToCadence[i].purpose, "%s", purpose);
+      snprintf(CifToCadence[i].cadenceLayer, sizeof CifToCadence[i].cadenceLayer, "%.63s", cadence);
+      snprintf(CifToCadence[i].purpose, sizeof CifToCadence[i].purpose, "%.63s", purpose);
       break;
     }
   }

@@ -45,7 +45,10 @@ bool copyLayerList(const char* name, char (*layers)[64], int* count) {
               DT_MAX_ITEMS);
     n = DT_MAX_ITEMS;
   }
-  for (int i = 0; i < n; ++i) snprintf(layers[i], 64, "%s", item(i));
+  for (int i = 0; i < n; ++i) {
+    const char* layer = item(i);
+    snprintf(layers[i], 64, "%s", layer ? layer : "");
+  }
   *count = n;
   return true;
 }

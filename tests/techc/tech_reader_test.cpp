@@ -20,7 +20,7 @@ class TechReader : public testing::Test {
 
 std::string layerLines(int count) {
   std::string s = "layers:\n";
-  for (int i = 0; i < count; ++i) s += "L" + std::to_string(i) + " red hatch;\n";
+  for (int i = 0; i < count; ++i) s.append(1, 'L').append(std::to_string(i)).append(" red hatch;\n");
   return s;
 }
 }  // namespace
@@ -152,9 +152,9 @@ TEST_F(TechReader, AtMostThirtyOneLayers) {
 
 TEST_F(TechReader, AtMostEightRulesPerGroupAndThirtyTwoItems) {
   std::string text = "elements:\n";
-  for (int i = 0; i < 9; ++i) text += "E" + std::to_string(i) + " CAA CPG;\n";
+  for (int i = 0; i < 9; ++i) text.append(1, 'E').append(std::to_string(i)).append(" CAA CPG;\n");
   text += "connections:\n";
-  for (int i = 0; i < 10; ++i) text += "K" + std::to_string(i) + " A B C;\n";
+  for (int i = 0; i < 10; ++i) text.append(1, 'K').append(std::to_string(i)).append(" A B C;\n");
   text += "resistors:\nR";
   for (int i = 0; i < 40; ++i) text += " X" + std::to_string(i);
   text += ";\n";
