@@ -1,8 +1,9 @@
 // The whole one-step load (read the CIF file, flatten, build the planes,
 // extract transistors and nets, check and name them) of generated flat
-// inverter arrays of 10^3 to 10^5 transistors: time per load, the heap in
-// use after it (heap_MB: layout database, transistors, nets), the blocks of
-// tiles and list cells (pools_MB), the process's peak resident memory
+// inverter arrays of 10^3 to 10^5 transistors: time per load, the malloc
+// heap in use after it (heap_MB: transistors, nets, names; rectangles and
+// tiles live in reserved ranges of their own), the blocks of tiles and list
+// cells (pools_MB), the process's peak resident memory
 // (peak_rss_MB; the array is written by a child process, so the peak is the
 // load's), and the tiles with their record size (tile_B).
 // LoadSteps gives the processor time and the heap after each step, and the
