@@ -89,12 +89,19 @@ TEST_F(Memory, RectangleSizedBlocksComeBackZeroedWhateverSizeTheyAreFreedWith) {
   EXPECT_EQ(again, blocks[8]);
   EXPECT_EQ(twice, blocks[7]);
   EXPECT_EQ(blocks[1], blocks[0] + 24) << "no header between blocks";
-#endif
-  // Switching the pools on later: earlier blocks still go home safely.
+  // Switching the pools on later: earlier blocks still go home to their range.
   OwnMemory = 1;
   GCfree(again, 24);
   GCfree(blocks[9], 24);
-  EXPECT_TRUE(allZero(GCmalloc(24), 24));
+  OwnMemory = 0;
+  EXPECT_EQ(GCmalloc(24), blocks[9]);
+  EXPECT_EQ(GCmalloc(24), again);
+#endif
+  GCfree(again, 24);
+  GCfree(blocks[9], 24);
+  GCfree(twice, 24);
+  for (size_t i = 10; i < blocks.size(); ++i) GCfree(blocks[i], 24);
+  for (size_t i = 0; i < 7; ++i) GCfree(blocks[i], 24);
 }
 
 TEST_F(Memory, AccountingCountsRequestsBySize) {
