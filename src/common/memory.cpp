@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/message.h"
+#include "common/record_pool.h"
 #include "common/reserved_range.h"
 #include "common/switches.h"
 
@@ -45,40 +46,21 @@ void writeLink(char* block, size_t size, char* next) { memcpy(linkOf(block, size
 // any block inside the range goes back to it whatever size it is freed with.
 // Sanitized builds leave them separate allocations so every access stays
 // checked.
-struct RecordSlab {
-  static constexpr size_t SIZE = 24;
+struct RectangleRange {
   char* base = nullptr;
   size_t used = 0, reserved = 0;
-  char* fresh = nullptr;  // next never-used block of the newest area
-  size_t left = 0;
-  char* head = nullptr;   // free blocks, linked through their first word
-
   bool holds(const void* p) const { return static_cast<size_t>(static_cast<const char*>(p) - base) < used; }
-  void* take() {
-    if (head) {
-      char* block = head;
-      memcpy(&head, block, sizeof head);
-      const char* none = nullptr;
-      memcpy(block, &none, sizeof none);
-      return block;
-    }
-    if (left == 0) {
-      if (!base) base = GCreserveRange(size_t{8} << 30, &reserved);
-      if (!base || used + GC_RANGE_BLOCK > reserved || !GCcommitBlock(base + used)) return nullptr;
-      fresh = base + used;
-      used += GC_RANGE_BLOCK;
-      left = GC_RANGE_BLOCK / SIZE;
-    }
-    char* block = fresh;
-    fresh += SIZE;
-    --left;
-    return block;
-  }
-  void give(void* p) {
-    memcpy(p, &head, sizeof head);
-    head = static_cast<char*>(p);
-  }
-} slab;
+} rectangleRange;
+constexpr size_t RECTANGLE_SIZE = 24;
+
+void* nextRectangleBlock() {
+  RectangleRange& r = rectangleRange;
+  if (!r.base) r.base = GCreserveRange(size_t{8} << 30, &r.reserved);
+  if (!r.base || r.used + GC_RANGE_BLOCK > r.reserved || !GCcommitBlock(r.base + r.used)) return nullptr;
+  r.used += GC_RANGE_BLOCK;
+  return r.base + r.used - GC_RANGE_BLOCK;
+}
+GCrecordPool rectangles(RECTANGLE_SIZE, nextRectangleBlock);
 
 size_t slotOf(size_t size) { return size < GC_ACCOUNT_SLOTS - 1 ? size : GC_ACCOUNT_SLOTS - 1; }
 }  // namespace
@@ -115,8 +97,8 @@ void* GCmalloc(size_t size) {
     }
   }
 #ifndef GC_SANITIZED
-  if (size == RecordSlab::SIZE)
-    if (void* block = slab.take()) return block;
+  if (size == RECTANGLE_SIZE)
+    if (void* block = rectangles.take()) return block;
 #endif
   void* block = calloc(1, size ? size : 1);
   if (!block) GCfatal(GC_MOD_COMMON, 1, "Memory allocation failed");
@@ -126,9 +108,8 @@ void* GCmalloc(size_t size) {
 void GCfree(void* pointer, size_t size) {
   if (!pointer) return;
   if (Statistic) size_account[slotOf(size)]--;
-  if (slab.holds(pointer)) {
-    memset(pointer, 0, RecordSlab::SIZE);
-    slab.give(pointer);
+  if (rectangleRange.holds(pointer)) {
+    rectangles.give(pointer);
     return;
   }
   memset(pointer, 0, size);

@@ -30,7 +30,7 @@ inline bool CSarenaHolds(const void* record) {
 // address, which would otherwise be silently cut.
 inline uint32_t CSarenaRefOf(const void* record) {
   size_t offset = static_cast<size_t>(static_cast<const char*>(record) - CSarenaBase);
-  if (offset >= CSarenaUsed || offset % 8 != 0) CSarenaStray();
+  if (!CSarenaHolds(record) || offset % 8 != 0) CSarenaStray();
   return static_cast<uint32_t>(offset >> 3);
 }
 
