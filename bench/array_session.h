@@ -15,7 +15,7 @@
 #include "../tests/support/circuit_layouts.h"
 #include "batch/batch_startup.h"
 #include "common/switches.h"
-#include "extract/load_layout.h"
+#include "flow/layout_load.h"
 
 // Standard output (the per-transistor lines of the load, reports) goes to
 // /dev/null while `work` runs.

@@ -15,7 +15,7 @@
 #include <string>
 
 #include "cifc/cif.h"
-#include "common/flatten.h"
+#include "layout/flatten.h"
 #include "common/layout.h"
 #include "common/message.h"
 #include "common/scale.h"

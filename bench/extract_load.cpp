@@ -21,9 +21,9 @@
 
 #include "array_session.h"
 #include "cifc/cif.h"
-#include "common/flatten.h"
+#include "layout/flatten.h"
 #include "cs/cs.h"
-#include "extract/load_layout.h"
+#include "flow/layout_load.h"
 #include "extract/net.h"
 #include "extract/transistor.h"
 

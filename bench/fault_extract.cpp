@@ -9,7 +9,7 @@
 #include <ctime>
 
 #include "array_session.h"
-#include "callback/defect_scale.h"
+#include "common/defect_scale.h"
 #include "extract/net.h"
 #include "extract/transistor.h"
 #include "faultex/fault.h"

@@ -12,7 +12,7 @@
 #include "interface/tech_init.h"
 #include "techc/tech.h"
 #include "view/layout_display.h"
-#include "view/viewport.h"
+#include "display/viewport.h"
 
 namespace {
 // Rows of transistor-like stripes: each cell has metal, poly and active

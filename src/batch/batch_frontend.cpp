@@ -1,6 +1,6 @@
 #include "batch/batch_frontend.h"
 
-#include "interface/frontend.h"
+#include "common/frontend.h"
 
 namespace {
 BArequest pending;

@@ -6,8 +6,8 @@
 #include <cstring>
 
 #include "common/message.h"
-#include "view/batch_lines.h"
-#include "yield/batch_plots.h"
+#include "batch/view_lines.h"
+#include "batch/plot_lines.h"
 
 namespace {
 // One row per keyword.

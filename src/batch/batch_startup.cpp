@@ -8,6 +8,7 @@
 #include "interface/switch_commands.h"
 #include "interface/tech_init.h"
 #include "view/batch_view.h"
+#include "view/tile_draw.h"
 #include "yield/plot_files.h"
 #include "yield/series.h"
 
@@ -18,6 +19,7 @@ void BAstartup() {
   DItechInit();
   DEinit();
   InitStitch();
+  DVinstallViewHooks();
   DIsetInit();
   DVbatchInit();
   DYinit();

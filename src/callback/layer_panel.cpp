@@ -2,14 +2,25 @@
 
 #include <cstring>
 
-#include "callback/window_hooks.h"
+#include "display/window_hooks.h"
 #include "common/message.h"
+#include "cs/cs.h"
 #include "techc/tech.h"
 
 int DIcontrollerMode = DI_MODE_DISPLAY;
 
 namespace {
-DIlayerPlanes planes;
+bool hasTilePlane(const char* layer) { return NamedLayerTile(layer) != nullptr; }
+void makeTilePlaneCurrent(const char* layer) { CurrentStitch = NamedLayerTile(layer); }
+
+DIlayerPlanes tilePlanes() {
+  DIlayerPlanes p;
+  p.hasPlane = hasTilePlane;
+  p.makeCurrent = makeTilePlaneCurrent;
+  return p;
+}
+
+DIlayerPlanes planes = tilePlanes();
 
 void recolour(int layer) {
   if (DIgetWindowHooks().colourLayerButton) DIgetWindowHooks().colourLayerButton(layer, DIlayerFlag(layer));
@@ -95,5 +106,5 @@ int DIsetActive(void*, char* layername, void*) {
 
 void DIresetLayerPanel() {
   DIcontrollerMode = DI_MODE_DISPLAY;
-  planes = DIlayerPlanes{};
+  planes = tilePlanes();
 }

@@ -6,7 +6,8 @@ enum DIpanelMode { DI_MODE_DISPLAY = 0, DI_MODE_FILL = 1, DI_MODE_ACTIVE = 2 };
 extern int DIcontrollerMode;
 
 // The tile-plane side of making a layer active: whether the layer has a
-// corner-stitched plane, and making it the current plane.
+// corner-stitched plane, and making it the current plane (the tile planes'
+// own lookup unless a test installs another).
 struct DIlayerPlanes {
   bool (*hasPlane)(const char* layer) = nullptr;
   void (*makeCurrent)(const char* layer) = nullptr;

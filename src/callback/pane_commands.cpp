@@ -1,6 +1,6 @@
 #include "callback/pane_commands.h"
 
-#include "callback/window_hooks.h"
+#include "display/window_hooks.h"
 #include "common/message.h"
 #include "view/view.h"
 

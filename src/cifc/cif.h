@@ -34,12 +34,11 @@ bool LayerExist(const char* name);
 int FindLayer(const char* name);
 const char* AClayerName(long n);
 
-// The menu-level load of acceptance code 0: ACinit, "Parsing CIF .....", parse, the
-// dialog taken down, and "CIF file format error" or "Load CIF file OK". Returns the
-// parse result, -1 when the file cannot be opened (nothing is changed then).
-int ACloadCif(const char* path);
-// The file dialog's acceptance of code 0 (f.DIrdLayout).
-void ACacceptCif(const char* path);
+// The one reading of a CIF file into the emptied layout database, shared by
+// every load: ACinit, "Parsing CIF ....." (reported as `module`), the parse of
+// `in` (closed after; null: "Cann't open the file <path>"), the dialog taken
+// down, and "CIF file format error" on failure. True when the file was read.
+bool ACreadCif(FILE* in, const char* path, int module);
 
 // The reader ends the program in a few cases (unknown layer: status 0, name too long:
 // status 1). Tests and the fuzzer may divert that exit; the hook must not return.

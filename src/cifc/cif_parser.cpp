@@ -13,10 +13,7 @@
 #include "cifc/cif_scanner.h"
 #include "common/cputime.h"
 #include "common/message.h"
-#include "interface/frontend.h"
-#include "view/layout_display.h"
-#include "display/canvas.h"
-#include "view/viewport.h"
+#include "common/frontend.h"
 
 FILE* cifin = nullptr;
 int linenr = 1;
@@ -266,25 +263,22 @@ int CIFparse() {
   return ACparseBuffer(text.data(), text.size());
 }
 
-int ACloadCif(const char* path) {
-  FILE* f = fopen(path, "r");
-  if (!f) return -1;
-  cifin = f;
+bool ACreadCif(FILE* in, const char* path, int module) {
   ACinit();
-  GCmessage(GC_MOD_INTERFACE, 'P', "Parsing CIF .....");
+  GCmessage(module, 'P', "Parsing CIF .....");
   GCcpuTime(0, "CIF");
-  if (CIFparse() != 0) {
-    DIpopdownDialog();
-    GCmessage(GC_MOD_INTERFACE, 'L', "CIF file format error");
-    return 1;
+  bool read = false;
+  if (in) {
+    cifin = in;
+    read = CIFparse() == 0;
+  } else {
+    GCmessage(module, 'E', "Cann't open the file %s", path);
+  }
+  DIpopdownDialog();
+  if (!read) {
+    GCmessage(module, 'L', "CIF file format error");
+    return false;
   }
   GCcpuTime(1, "CIF");
-  DIpopdownDialog();
-  GCmessage(GC_MOD_INTERFACE, 'L', "Load CIF file OK");
-  // Called cells are drawn as frames, so an unflattened (even self-calling) hierarchy is safe to show.
-  ACdispall(&Vmain, Glayout, Gsymbols);
-  if (Vmain.canvas) Vmain.canvas->flush();
-  return 0;
+  return true;
 }
-
-void ACacceptCif(const char* path) { ACloadCif(path); }

@@ -131,7 +131,6 @@ void GClayoutReset();
 // Commands of the menu: 1 when they acted, 0 when they only reported.
 int GCactivateH();
 int GCactivateS();
-int GCactivateCS();
 int GCfreeH();
 int GCfreeS();
 

@@ -13,10 +13,11 @@
 #include "common/switches.h"
 #include "cs/hint_grid.h"
 #include "cs/plane_internal.h"
-#include "extract/transistor.h"
 #include "techc/tech.h"
 
 namespace {
+void (*rebuildHook)() = nullptr;
+
 void progress(const char* text) {
   if (!Silently) fputs(text, stderr);
 }
@@ -64,6 +65,8 @@ long flatRectCount() {
 }
 }  // namespace
 
+void CSsetRebuildHook(void (*dropPlaneUsers)()) { rebuildHook = dropPlaneUsers; }
+
 void CrtLayerCS(int plane, short element) {
   _DlayerTile& p = DlayerTile[plane];
   int number = Glayers[DfindNumber(p.name)].layer;
@@ -94,7 +97,7 @@ int DCcrtCS() {
     GCmessage(GC_MOD_CS, 'E', "Basic element definition error");
     return 1;
   }
-  DExInit();  // transistors and nets of the old planes
+  if (rebuildHook) rebuildHook();  // transistors and nets of the old planes
   CSdiscardPlanes();
   CShintsBegin(Gflatten->frame, flatRectCount());
   GCcpuTime(0, "DCcrtCS");

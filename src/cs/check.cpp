@@ -3,7 +3,7 @@
 
 #include "common/message.h"
 #include "cs/cs.h"
-#include "cs/tile_draw.h"
+#include "cs/tile_marks.h"
 
 namespace {
 int report(_Dtile* t) {

@@ -5,7 +5,6 @@
 #include "cs/cs.h"
 #include "cs/hint_grid.h"
 #include "cs/plane_internal.h"
-#include "cs/tile_draw.h"
 
 _DlayerTile DlayerTile[CS_MAX_PLANES];
 int DlayerNum = 0;
@@ -14,7 +13,6 @@ _Dtile* CurrentStitch = nullptr;
 _DlayerTile* CLayer = nullptr;
 
 void InitStitch() {
-  CSinstallViewHooks();
   Stitch = nullptr;
   CurrentStitch = nullptr;
   DlayerNum = 0;

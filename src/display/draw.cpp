@@ -12,7 +12,7 @@
 #include "common/memory.h"
 #include "common/polygon.h"
 #include "techc/tech.h"
-#include "view/viewport.h"
+#include "display/viewport.h"
 
 void* GLgc = nullptr;
 int GLlayer = -1;

@@ -6,7 +6,7 @@
 #include "common/memory.h"
 #include "common/message.h"
 #include "display/draw.h"
-#include "view/viewport.h"
+#include "display/viewport.h"
 
 _GEvent* GeventList = nullptr;
 _GEvent* GcurEvent = nullptr;

@@ -7,7 +7,7 @@
 #include "common/memory.h"
 #include "extract/net.h"
 #include "extract/plane_cursor.h"
-#include "interface/switch_commands.h"
+#include "display/show_flags.h"
 
 _DnameTable* NetNameTable = nullptr;
 

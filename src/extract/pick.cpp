@@ -1,7 +1,7 @@
 #include "extract/pick.h"
 
 #include "common/message.h"
-#include "cs/tile_draw.h"
+#include "cs/tile_marks.h"
 #include "extract/plane_cursor.h"
 
 DExPick DExPickTile(long x, long y) {

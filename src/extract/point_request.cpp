@@ -2,7 +2,7 @@
 
 #include "common/layout.h"
 #include "event/event.h"
-#include "view/viewport.h"
+#include "display/viewport.h"
 
 namespace {
 DExPointFn pending = nullptr;

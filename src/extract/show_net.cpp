@@ -3,10 +3,10 @@
 #include <cstdio>
 
 #include "common/message.h"
+#include "display/window_hooks.h"
 #include "extract/net.h"
 #include "extract/pick.h"
 #include "extract/point_request.h"
-#include "view/view.h"
 
 namespace {
 _Dtilelist* netTiles(long n) {
@@ -25,7 +25,7 @@ void showPicked(long x, long y, bool select) {
   if (!DExPickedObject(pick)) return;
   fprintf(stderr, "Net number: %d\n", pick.tile->node);
   replace(select ? &DlayerTile[0].selected : &DlayerTile[0].highlight, pick.tile->node);
-  DVredraw(nullptr, nullptr, nullptr);
+  DImainRedraw();
 }
 }  // namespace
 
@@ -56,5 +56,5 @@ void DExSearchNet(long n) {
   if (!tiles || n == 0) return;
   printf("Net number: %ld\n", n);
   replace(&DlayerTile[0].highlight, n);
-  DVredraw(nullptr, nullptr, nullptr);
+  DImainRedraw();
 }

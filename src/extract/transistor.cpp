@@ -9,7 +9,8 @@
 #include "common/memory.h"
 #include "common/message.h"
 #include "common/switches.h"
-#include "cs/tile_draw.h"
+#include "cs/build.h"
+#include "cs/tile_marks.h"
 #include "extract/diffusion_regions.h"
 #include "extract/hash.h"
 #include "extract/net.h"
@@ -193,6 +194,8 @@ void numberNets() {
 }  // namespace
 
 void DExInit() {
+  // From now on the transistors and nets point into the planes: a rebuild drops them first.
+  CSsetRebuildHook(DExInit);
   freeTransistors();
   DExFreeNets();
   DExFreeTransList();

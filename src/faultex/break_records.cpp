@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "common/memory.h"
-#include "cs/tile_draw.h"
+#include "cs/tile_marks.h"
 #include "faultex/critical_plane.h"
 #include "faultex/fault_lists.h"
 #include "faultex/open_faults.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "callback/defect_scale.h"
+#include "common/defect_scale.h"
 #include "common/message.h"
 #include "common/scale.h"
 #include "faultex/fault.h"
@@ -11,7 +11,7 @@
 #include "faultex/short_faults.h"
 #include "techc/tech.h"
 #include "xtractRC/find_net.h"
-#include "view/viewport.h"
+#include "display/viewport.h"
 
 _DfaultTable FaultTable = {nullptr, nullptr};
 int FShortNum = 0;

@@ -11,7 +11,7 @@
 #include "common/cputime.h"
 #include "common/memory.h"
 #include "common/message.h"
-#include "cs/tile_draw.h"
+#include "cs/tile_marks.h"
 #include "extract/net.h"
 #include "faultex/critical_plane.h"
 #include "faultex/fault_lists.h"

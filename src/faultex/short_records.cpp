@@ -3,7 +3,7 @@
 
 #include "common/memory.h"
 #include "common/message.h"
-#include "cs/tile_draw.h"
+#include "cs/tile_marks.h"
 #include "faultex/critical_plane.h"
 #include "faultex/fault_lists.h"
 #include "techc/tech.h"

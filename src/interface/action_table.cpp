@@ -8,12 +8,13 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "common/dump.h"
-#include "common/flatten.h"
+#include "layout/dump.h"
+#include "layout/flatten.h"
 #include "common/layout.h"
 #include "common/message.h"
+#include "cs/build.h"
 #include "cs/cs.h"
-#include "cs/navigate.h"
+#include "view/navigate.h"
 #include "extract/net.h"
 #include "extract/transistor.h"
 #include "faultex/open_faults.h"

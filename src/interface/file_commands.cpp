@@ -1,7 +1,7 @@
 #include "interface/file_commands.h"
 
 #include "designrule/designrule.h"
-#include "interface/frontend.h"
+#include "common/frontend.h"
 #include "techc/tech.h"
 
 namespace {

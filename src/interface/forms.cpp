@@ -6,7 +6,7 @@
 #include "common/message.h"
 #include "common/scale.h"
 #include "interface/file_commands.h"
-#include "interface/frontend.h"
+#include "common/frontend.h"
 #include "techc/tech.h"
 #include "yield/density.h"
 

@@ -4,12 +4,6 @@
 
 #include "common/message.h"
 
-short FsetHighlight = 1;
-short FsetSelected = 1;
-short FsetLabels = 1;
-
-void DIsetInit() { FsetHighlight = FsetSelected = FsetLabels = 1; }
-
 namespace {
 int setSwitch(short* flag, const char* label, const char* what) {
   if (!label) return 1;

@@ -1,12 +1,7 @@
-// The highlight, selection and label switches read by the display.
+// The commands of the highlight, selection and label switches.
 #pragma once
+#include "display/show_flags.h"
 
-extern short FsetHighlight;
-extern short FsetSelected;
-extern short FsetLabels;
-
-// All three on (start-up).
-void DIsetInit();
 // Set the switch from the button label "On" or "Off"; any other label changes nothing.
 int DIhswitch(void* widget, char* label, void* call);
 int DIsswitch(void* widget, char* label, void* call);

@@ -5,7 +5,7 @@
 #include "common/message.h"
 #include "common/scale.h"
 #include "common/settings.h"
-#include "interface/frontend.h"
+#include "common/frontend.h"
 #include "techc/layer_gc.h"
 #include "techc/tech.h"
 #include "techc/tech_reader.h"

@@ -5,7 +5,7 @@
 #include "common/colors.h"
 #include "common/message.h"
 #include "common/settings.h"
-#include "interface/frontend.h"
+#include "common/frontend.h"
 #include "techc/tech.h"
 
 namespace {

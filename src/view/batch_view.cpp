@@ -8,7 +8,7 @@
 #include "display/cairo_canvas.h"
 #include "display/draw.h"
 #include "view/view.h"
-#include "view/viewport.h"
+#include "display/viewport.h"
 
 namespace {
 std::unique_ptr<GCcairoCanvas> mainImage;

@@ -8,7 +8,7 @@
 #include "common/memory.h"
 #include "display/draw.h"
 #include "techc/tech.h"
-#include "view/viewport.h"
+#include "display/viewport.h"
 
 namespace {
 // Colour-table entry used for the frames of called cells.

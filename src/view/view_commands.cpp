@@ -10,7 +10,7 @@
 #include "display/draw.h"
 #include "event/event.h"
 #include "view/layout_display.h"
-#include "view/viewport.h"
+#include "display/viewport.h"
 
 namespace {
 DVtileView tileView;

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "callback/defect_scale.h"
+#include "common/defect_scale.h"
 #include "common/layout.h"
 #include "common/memory.h"
 #include "common/message.h"
@@ -13,7 +13,7 @@
 #include "faultex/critical_area.h"
 #include "faultex/critical_plane.h"
 #include "faultex/fault.h"
-#include "view/viewport.h"
+#include "display/viewport.h"
 #include "yield/series.h"
 #include "yield/yield_model.h"
 

@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "callback/window_hooks.h"
+#include "display/window_hooks.h"
 #include "display/draw.h"
-#include "view/viewport.h"
+#include "display/viewport.h"
 #include "yield/series.h"
 
 namespace {

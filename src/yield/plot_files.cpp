@@ -5,7 +5,7 @@
 
 #include "common/message.h"
 #include "display/cairo_canvas.h"
-#include "view/viewport.h"
+#include "display/viewport.h"
 
 namespace {
 int format = DY_FILES_OFF;

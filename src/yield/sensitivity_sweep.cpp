@@ -1,6 +1,6 @@
 #include "yield/sensitivity_sweep.h"
 
-#include "callback/defect_scale.h"
+#include "common/defect_scale.h"
 #include "common/cputime.h"
 #include "common/message.h"
 #include "common/scale.h"

@@ -1,6 +1,6 @@
 #include "yield/series.h"
 
-#include "callback/window_hooks.h"
+#include "display/window_hooks.h"
 #include "yield/density.h"
 #include "yield/plot_commands.h"
 

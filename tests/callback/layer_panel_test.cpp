@@ -7,7 +7,7 @@
 #include "callback/command_area.h"
 #include "callback/layer_panel.h"
 #include "callback/pane_commands.h"
-#include "callback/window_hooks.h"
+#include "display/window_hooks.h"
 #include "common/colors.h"
 #include "common/message.h"
 #include "common/settings.h"

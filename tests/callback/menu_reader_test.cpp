@@ -5,7 +5,7 @@
 #include <string>
 
 #include "callback/layer_panel.h"
-#include "callback/menu_reader.h"
+#include "interface/menu_reader.h"
 #include "common/colors.h"
 #include "interface/action_table.h"
 #include "interface/tech_init.h"

@@ -5,7 +5,8 @@
 #include <tuple>
 
 #include "cif_fixture.h"
-#include "common/dump.h"
+#include "cs/build.h"
+#include "layout/dump.h"
 #include "support/run_program.h"
 
 using Flatten = CifTest;

@@ -6,8 +6,9 @@
 #include <string>
 
 #include "cifc/cif.h"
+#include "flow/layout_load.h"
 #include "common/colors.h"
-#include "common/flatten.h"
+#include "layout/flatten.h"
 #include "common/layout.h"
 #include "common/message.h"
 #include "common/switches.h"

@@ -7,13 +7,13 @@
 #include "build_fixture.h"
 #include "callback/layer_panel.h"
 #include "common/colors.h"
-#include "cs/navigate.h"
-#include "cs/tile_draw.h"
+#include "view/navigate.h"
+#include "view/tile_draw.h"
 #include "display/cairo_canvas.h"
 #include "display/draw.h"
 #include "event/event.h"
 #include "view/view.h"
-#include "view/viewport.h"
+#include "display/viewport.h"
 
 namespace {
 struct Listed {

@@ -9,7 +9,7 @@
 #include "display/cairo_canvas.h"
 #include "display/draw.h"
 #include "event/event.h"
-#include "view/viewport.h"
+#include "display/viewport.h"
 
 namespace {
 std::vector<std::string> calls;

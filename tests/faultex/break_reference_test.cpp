@@ -12,7 +12,7 @@
 
 #include <algorithm>
 
-#include "callback/defect_scale.h"
+#include "common/defect_scale.h"
 #include "common/layout.h"
 #include "extract/net.h"
 #include "fault_session.h"

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <filesystem>
 
-#include "callback/defect_scale.h"
+#include "common/defect_scale.h"
 #include "common/message.h"
 #include "extract/net.h"
 #include "fault_session.h"

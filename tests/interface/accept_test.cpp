@@ -12,7 +12,7 @@
 #include "interface/action_table.h"
 #include "interface/file_commands.h"
 #include "interface/forms.h"
-#include "interface/frontend.h"
+#include "common/frontend.h"
 #include "interface/tech_init.h"
 #include "support/run_program.h"
 #include "support/tech_fixture.h"

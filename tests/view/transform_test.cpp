@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "display/cairo_canvas.h"
-#include "view/viewport.h"
+#include "display/viewport.h"
 
 namespace {
 struct Window {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "common/colors.h"
-#include "common/flatten.h"
+#include "layout/flatten.h"
 #include "common/layout.h"
 #include "common/memory.h"
 #include "common/message.h"
@@ -15,7 +15,7 @@
 #include "interface/switch_commands.h"
 #include "interface/tech_init.h"
 #include "techc/tech.h"
-#include "view/viewport.h"
+#include "display/viewport.h"
 
 // Every message line shown since the fixture started.
 inline std::vector<std::string>& shownMessages() {

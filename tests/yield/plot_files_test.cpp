@@ -5,11 +5,11 @@
 #include <filesystem>
 #include <string>
 
-#include "callback/window_hooks.h"
+#include "display/window_hooks.h"
 #include "display/cairo_canvas.h"
 #include "display/draw.h"
 #include "support/run_program.h"
-#include "view/viewport.h"
+#include "display/viewport.h"
 #include "yield/plot_commands.h"
 #include "yield/yield_fixture.h"
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "yield/critical_area.h"
-#include "view/viewport.h"
+#include "display/viewport.h"
 #include "yield/plot_commands.h"
 #include "yield/sensitivity_sweep.h"
 #include "yield/yield_fixture.h"

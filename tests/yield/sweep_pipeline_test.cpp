@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "callback/defect_scale.h"
+#include "common/defect_scale.h"
 #include "callback/layer_panel.h"
 #include "common/message.h"
 #include "common/scale.h"

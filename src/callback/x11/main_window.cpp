@@ -21,9 +21,9 @@
 #include <initializer_list>
 
 #include "callback/command_area.h"
-#include "callback/defect_scale.h"
+#include "common/defect_scale.h"
 #include "callback/pane_commands.h"
-#include "callback/window_hooks.h"
+#include "display/window_hooks.h"
 #include "callback/x11/layer_buttons.h"
 #include "callback/x11/menubar.h"
 #include "callback/x11/widgets.h"
@@ -36,10 +36,10 @@
 #include "init/x11/xinit.h"
 #include "interface/accept.h"
 #include "interface/file_commands.h"
-#include "interface/frontend.h"
+#include "common/frontend.h"
 #include "techc/tech.h"
 #include "view/view.h"
-#include "view/viewport.h"
+#include "display/viewport.h"
 
 namespace {
 constexpr int DRAW_WIDTH = 960;

@@ -5,7 +5,7 @@
 #include <X11/IntrinsicP.h>
 #include <X11/CompositeP.h>
 
-#include "callback/menu_reader.h"
+#include "interface/menu_reader.h"
 #include "callback/x11/widgets.h"
 #include "common/colors.h"
 

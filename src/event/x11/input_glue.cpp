@@ -3,7 +3,7 @@
 #include <X11/Xutil.h>
 
 #include "event/event.h"
-#include "view/viewport.h"
+#include "display/viewport.h"
 
 namespace {
 struct Attached {

@@ -3,7 +3,7 @@
 #include <X11/Intrinsic.h>
 #include <X11/Xmu/Editres.h>
 
-#include "callback/menu_reader.h"
+#include "interface/menu_reader.h"
 #include "callback/x11/main_window.h"
 #include "callback/x11/widgets.h"
 #include "common/memory.h"
@@ -14,6 +14,7 @@
 #include "init/x11/xinit.h"
 #include "interface/switch_commands.h"
 #include "interface/tech_init.h"
+#include "view/tile_draw.h"
 #include "yield/series.h"
 
 void DInterface(int argc, char** argv) {
@@ -27,6 +28,7 @@ void DInterface(int argc, char** argv) {
   DImenuInit();
   DEinit();
   InitStitch();
+  DVinstallViewHooks();
   DIsetInit();
   DIcreateApp(argv[0]);
   DIviewportsInit();

@@ -1,19 +1,20 @@
-#include "cs/tile_draw.h"
+#include "view/tile_draw.h"
 
 #include <algorithm>
 
-#include "callback/layer_panel.h"
 #include "common/layout.h"
 #include "common/memory.h"
 #include "common/message.h"
 #include "cs/plane_internal.h"
+#include "cs/tile_marks.h"
 #include "display/draw.h"
+#include "display/show_flags.h"
+#include "display/viewport.h"
+#include "display/window_hooks.h"
 #include "extract/name_display.h"
-#include "interface/switch_commands.h"
 #include "techc/tech.h"
 #include "view/layout_display.h"
 #include "view/view.h"
-#include "view/viewport.h"
 
 namespace {
 void fill(_Gviewport* vp, const _Dtile* t, int fillMode) {
@@ -56,22 +57,21 @@ bool drawTile(_Dtile* t, void* context) {
   return false;
 }
 
-bool hasPlane(const char* layer) { return NamedLayerTile(layer) != nullptr; }
-void makeCurrent(const char* layer) { CurrentStitch = NamedLayerTile(layer); }
-}  // namespace
-
-void TestTile(_Dtile* tile, int colour) {
+void fillMark(_Dtile* tile, int colour) {
   GGsetColor(&Vmain, colour);
   fill(&Vmain, tile, 1);
 }
 
-void BoundTile(_Dtile* tile) { fill(&Vmain, tile, 0); }
+void boundMark(_Dtile* tile) { fill(&Vmain, tile, 0); }
 
-void FlagTile(_Dtile* tile) {
+void redrawMain() { DVredraw(nullptr, nullptr, nullptr); }
+
+void flagMark(_Dtile* tile) {
   long cx = (tile->x1 + TileRight(tile)) / 2, cy = (tile->y1 + TileTop(tile)) / 2;
   long r = std::max(1L, static_cast<long>(20 * Vmain.scale));
   GGcircle(&Vmain, cx, cy, r, 0);
 }
+}  // namespace
 
 void ListDisplay(_Gviewport* vp, _Dtilelist* list, int colour) {
   GGsetColor(vp, colour);
@@ -98,15 +98,17 @@ void TileDisplay(_Gviewport* vp, long x1, long y1, long x2, long y2) {
   if (FsetLabels == 1 && Gflatten) LabelDisplay(vp, Gflatten, 6, x1, y1, x2, y2);
 }
 
-void CSinstallViewHooks() {
+void DVinstallViewHooks() {
   DVtileView view;
   view.extent = planeExtent;
   view.draw = TileDisplay;
   view.boxMinus = boxMinusAdapter;
   view.names = DExDisplayNames;
   DVsetTileView(view);
-  DIlayerPlanes planes;
-  planes.hasPlane = hasPlane;
-  planes.makeCurrent = makeCurrent;
-  DIsetLayerPlanes(planes);
+  CStileMarks marks;
+  marks.fill = fillMark;
+  marks.bound = boundMark;
+  marks.flag = flagMark;
+  CSsetTileMarks(marks);
+  DIsetMainRedraw(redrawMain);
 }

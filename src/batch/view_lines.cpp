@@ -1,9 +1,9 @@
-#include "view/batch_lines.h"
+#include "batch/view_lines.h"
 
 #include <string>
 
 #include "batch/batch_lines.h"
-#include "callback/defect_scale.h"
+#include "common/defect_scale.h"
 #include "callback/layer_panel.h"
 #include "common/message.h"
 #include "event/event.h"

@@ -1,4 +1,4 @@
-#include "callback/defect_scale.h"
+#include "common/defect_scale.h"
 
 namespace {
 int value = 0;

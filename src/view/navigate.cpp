@@ -2,16 +2,16 @@
 // another command starts; each picked tile or neighbour is drawn (solid in
 // colour 2, space in 1) and listed on standard output as
 // "<command>: type x1 y1 right top", which is what a script sees.
-#include "cs/navigate.h"
+#include "view/navigate.h"
 
 #include <cstdio>
 
 #include "common/layout.h"
 #include "common/message.h"
 #include "cs/cs.h"
-#include "cs/tile_draw.h"
+#include "cs/tile_marks.h"
 #include "event/event.h"
-#include "view/viewport.h"
+#include "display/viewport.h"
 
 namespace {
 void show(const char* command, _Dtile* t) {

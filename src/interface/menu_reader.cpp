@@ -1,4 +1,4 @@
-#include "callback/menu_reader.h"
+#include "interface/menu_reader.h"
 
 #include <cstdarg>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "view/viewport.h"
+#include "display/viewport.h"
 
 #include <cmath>
 

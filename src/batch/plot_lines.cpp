@@ -1,4 +1,4 @@
-#include "yield/batch_plots.h"
+#include "batch/plot_lines.h"
 
 #include <strings.h>
 

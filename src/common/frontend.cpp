@@ -1,4 +1,4 @@
-#include "interface/frontend.h"
+#include "common/frontend.h"
 
 namespace {
 DIfrontEnd current;

@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "common/cputime.h"
-#include "common/flatten.h"
+#include "layout/flatten.h"
 #include "common/memory.h"
 #include "common/message.h"
-#include "common/transform_affine.h"
+#include "layout/transform_affine.h"
 #include "techc/tech.h"
 
 double GCflattenLimit = 64.0 * 1024 * 1024;

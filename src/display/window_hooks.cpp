@@ -1,10 +1,11 @@
-#include "callback/window_hooks.h"
+#include "display/window_hooks.h"
 
-#include "view/viewport.h"
+#include "display/viewport.h"
 
 namespace {
 DIwindowHooks hooks;
 void (*plotRedraw)() = nullptr;
+void (*mainRedraw)() = nullptr;
 }  // namespace
 
 void DIsetWindowHooks(const DIwindowHooks& h) { hooks = h; }
@@ -19,4 +20,10 @@ void DIsetPlotRedraw(void (*redraw)()) { plotRedraw = redraw; }
 
 void DIplotRedraw() {
   if (plotRedraw) plotRedraw();
+}
+
+void DIsetMainRedraw(void (*redraw)()) { mainRedraw = redraw; }
+
+void DImainRedraw() {
+  if (mainRedraw) mainRedraw();
 }

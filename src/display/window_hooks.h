@@ -22,3 +22,7 @@ void DIpopupPlot();
 // What redraws the plot window's drawing area (the yield plots install it).
 void DIsetPlotRedraw(void (*redraw)());
 void DIplotRedraw();
+// Redraws the main view (installed by the view; analyses that change what is
+// highlighted call it).
+void DIsetMainRedraw(void (*redraw)());
+void DImainRedraw();
