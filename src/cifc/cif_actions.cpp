@@ -8,7 +8,7 @@
 #include <unordered_map>
 
 #include "cifc/cif.h"
-#include "layout/flatten.h"
+#include "cifc/flatten.h"
 #include "common/layout.h"
 #include "common/memory.h"
 #include "common/message.h"

@@ -9,7 +9,7 @@
 #include "display/viewport.h"
 #include "extract/net.h"
 #include "extract/transistor.h"
-#include "layout/flatten.h"
+#include "cifc/flatten.h"
 #include "view/layout_display.h"
 #include "view/view.h"
 

@@ -8,8 +8,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "layout/dump.h"
-#include "layout/flatten.h"
+#include "cifc/dump.h"
+#include "cifc/flatten.h"
 #include "common/layout.h"
 #include "common/message.h"
 #include "cs/build.h"

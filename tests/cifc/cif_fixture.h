@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "cifc/cif.h"
-#include "layout/flatten.h"
+#include "cifc/flatten.h"
 #include "common/layout.h"
 #include "common/message.h"
 #include "common/scale.h"

@@ -6,7 +6,7 @@
 
 #include "cif_fixture.h"
 #include "cs/build.h"
-#include "layout/dump.h"
+#include "cifc/dump.h"
 #include "support/run_program.h"
 
 using Flatten = CifTest;

@@ -8,7 +8,7 @@
 #include "cifc/cif.h"
 #include "flow/layout_load.h"
 #include "common/colors.h"
-#include "layout/flatten.h"
+#include "cifc/flatten.h"
 #include "common/layout.h"
 #include "common/message.h"
 #include "common/switches.h"

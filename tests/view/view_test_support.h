@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "common/colors.h"
-#include "layout/flatten.h"
+#include "cifc/flatten.h"
 #include "common/layout.h"
 #include "common/memory.h"
 #include "common/message.h"

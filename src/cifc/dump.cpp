@@ -1,6 +1,6 @@
 // The dump "corvid.dmp": the flattened top's rectangles as CIF boxes in
 // micrometres (when LAMBDA_T1 is the grid in micrometres).
-#include "layout/dump.h"
+#include "cifc/dump.h"
 
 #include <cmath>
 #include <cstdio>

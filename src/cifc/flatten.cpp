@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "common/cputime.h"
-#include "layout/flatten.h"
+#include "cifc/flatten.h"
 #include "common/memory.h"
 #include "common/message.h"
-#include "layout/transform_affine.h"
+#include "cifc/transform_affine.h"
 #include "techc/tech.h"
 
 double GCflattenLimit = 64.0 * 1024 * 1024;

@@ -1,7 +1,7 @@
 // Adding single elements to a cell's layer slots.
 #include <cstdio>
 
-#include "layout/flatten.h"
+#include "cifc/flatten.h"
 #include "common/memory.h"
 #include "techc/tech.h"
 

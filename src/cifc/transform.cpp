@@ -1,9 +1,9 @@
 // Instance transformations: translation, mirror and rotation with truncation.
 #include <cmath>
 
-#include "layout/flatten.h"
+#include "cifc/flatten.h"
 #include "common/memory.h"
-#include "layout/transform_affine.h"
+#include "cifc/transform_affine.h"
 
 namespace {
 // Keeps a truncated result inside long's range (no undefined conversion).
