@@ -26,10 +26,25 @@ struct Rows {
   bool x;
   _rhs_list** rhs;
 
-  // X(a) + X(b) - X(c) - X(d) = 0
+  // X(a) + X(b) - X(c) - X(d) = 0. A side on both sides of the row (a
+  // shared diffusion) cancels: the rest is an equality, or nothing.
   void sum(_edge* a, _edge* b, _edge* c, _edge* d) const {
     if (!a || !b || !c || !d) return;
-    add_column_4(a, b, c, d, storeOf(x), rhs, 0);
+    _edge* plus[2] = {a, b};
+    _edge* minus[2] = {c, d};
+    int left = 2;
+    for (int i = 0; i < 2; ++i)
+      for (int j = 0; j < 2; ++j)
+        if (plus[i] && plus[i] == minus[j]) {
+          plus[i] = minus[j] = nullptr;
+          --left;
+          break;
+        }
+    if (left == 2) {
+      if (a != b) add_column_4(a, b, c, d, storeOf(x), rhs, 0);
+    } else if (left == 1) {
+      equal(plus[0] ? plus[0] : plus[1], minus[0] ? minus[0] : minus[1]);
+    }
   }
   // X(a) - X(b) type 0
   void diff(_edge* a, _edge* b, char type) const {
