@@ -25,6 +25,7 @@ unsigned char X_direction = 1;
 PIN_LIST* INPUT_PINS = nullptr;
 PIN_LIST* OUTPUT_PINS = nullptr;
 SweepProgress SWprogress;
+static unsigned storeGeneration = 0;
 
 namespace {
 
@@ -185,7 +186,10 @@ void progressDiagnostic() {
 
 }  // namespace
 
+unsigned SWstoreGeneration() { return storeGeneration; }
+
 void SWresetStore() {
+  ++storeGeneration;
   freeStore(xStore, xColumns);
   freeStore(yStore, yColumns);
   xColumns = yColumns = 0;

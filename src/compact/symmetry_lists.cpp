@@ -59,6 +59,7 @@ int SYM_LIST::count() const {
 SYM_AXIS_LIST::~SYM_AXIS_LIST() { clean(); }
 
 void SYM_AXIS_LIST::insert(SYM_LIST* list) {
+  indexedAxes_ = -1;
   head = new SYM_AXIS{0, list, head};
   ++nbr_axes;
 }
@@ -93,6 +94,7 @@ void SYM_AXIS_LIST::merge_all(SYM_AXIS_LIST* other) {
 }
 
 void SYM_AXIS_LIST::clean() {
+  indexedAxes_ = -1;
   while (head) {
     SYM_AXIS* next = head->next;
     delete head->one_axis;
@@ -104,6 +106,7 @@ void SYM_AXIS_LIST::clean() {
 
 void SYM_AXIS_LIST::cleanforjustsym() {
   if (nbr_axes <= 1) return;
+  indexedAxes_ = -1;
   for (SYM_AXIS** at = &head; *at;) {
     if ((*at)->one_axis->times == 1) {
       SYM_AXIS* gone = *at;

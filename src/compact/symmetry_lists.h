@@ -3,6 +3,8 @@
 // form the graph rows and sym.report use) and the symmetry commands' state.
 #pragma once
 #include <cstdio>
+#include <unordered_map>
+#include <vector>
 
 struct _edge;
 struct _Dtransistor;
@@ -74,6 +76,11 @@ class SYM_AXIS_LIST {
   void lie_on_sym(box_item* box);
   // The LP rows of every axis for the current direction (X_direction).
   void sym_const_gen(_rhs_list** rhs);
+
+ private:
+  // Vertical axes by coordinate for lie_on_sym, rebuilt when axes came or went.
+  std::unordered_map<long, std::vector<SYM_LIST*>> byCoordinate_;
+  int indexedAxes_ = -1;
 };
 
 // One symmetric pair of the common list.
