@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "common/memory.h"
+#include "compact/symmetry_detect.h"
 #include "extract/transistor.h"
 
 SYM_AXIS_LIST* all_sym_axes = nullptr;
@@ -153,6 +154,8 @@ void SYreset() {
   IS_sym = 0;
   THE_SYM_AXIS = 0;
   case_left_right = case_up_down = 0;
+  delete trans1;
+  delete trans2;
   trans1 = trans2 = nullptr;
   Bound_Box = 0;
 }

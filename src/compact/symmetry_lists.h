@@ -74,7 +74,9 @@ class SYM_AXIS_LIST {
   void cleanforjustsym();
   // Registers a sweep rectangle with every axis through its centre (x sweep).
   void lie_on_sym(box_item* box);
-  // The LP rows of every axis for the current direction (X_direction).
+  // The LP rows of every axis for the current direction (X_direction): axis
+  // k becomes column num_of_var + k of both stores (NUM_of_VAR follows).
+  // The stores may move: read equat_bucket / equat_bucket_y again afterwards.
   void sym_const_gen(_rhs_list** rhs);
 
  private:
