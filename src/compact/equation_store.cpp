@@ -25,6 +25,7 @@ unsigned char X_direction = 1;
 PIN_LIST* INPUT_PINS = nullptr;
 PIN_LIST* OUTPUT_PINS = nullptr;
 SweepProgress SWprogress;
+static unsigned storeGeneration = 0;
 
 namespace {
 
@@ -185,7 +186,10 @@ void progressDiagnostic() {
 
 }  // namespace
 
+unsigned SWstoreGeneration() { return storeGeneration; }
+
 void SWresetStore() {
+  ++storeGeneration;
   freeStore(xStore, xColumns);
   freeStore(yStore, yColumns);
   xColumns = yColumns = 0;
@@ -213,6 +217,19 @@ int SWaddVariable(int xDirection, _edge* edge) {
   ensureEntry(s, columns);  // the spare entry
   if (xDirection) NUM_of_VAR = columns;
   return columns;
+}
+
+void SWsetVariable(int xDirection, int column, _edge* edge, int alpha) {
+  Store& s = xDirection ? xStore : yStore;
+  int& columns = xDirection ? xColumns : yColumns;
+  if (column > columns) {
+    SWaddVariable(xDirection, edge);
+  } else {
+    _adjacency_list* entry = (*s.array)[column - 1];
+    entry->the_edge = edge;
+    edge->sub = column;
+  }
+  (*s.array)[column - 1]->alpha = alpha;
 }
 
 int SWcolumns(int xDirection) { return xDirection ? xColumns : yColumns; }
