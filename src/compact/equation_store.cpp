@@ -200,6 +200,19 @@ int SWaddVariable(int xDirection, _edge* edge) {
   return columns;
 }
 
+void SWsetVariable(int xDirection, int column, _edge* edge, int alpha) {
+  Store& s = xDirection ? xStore : yStore;
+  int& columns = xDirection ? xColumns : yColumns;
+  if (column > columns) {
+    SWaddVariable(xDirection, edge);
+  } else {
+    _adjacency_list* entry = (*s.array)[column - 1];
+    entry->the_edge = edge;
+    edge->sub = column;
+  }
+  (*s.array)[column - 1]->alpha = alpha;
+}
+
 int SWcolumns(int xDirection) { return xDirection ? xColumns : yColumns; }
 
 void add_rhs(char type, int value, _rhs_list** rhs) {
