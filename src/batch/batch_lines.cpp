@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "batch/resize_lines.h"
 #include "common/message.h"
 #include "batch/view_lines.h"
 #include "batch/plot_lines.h"
@@ -19,6 +20,9 @@ const BAlineRow lineTable[] = {
     {"layer", DVbatchLayer},
     {"viewsize", DVbatchViewSize},
     {"plots", DYbatchPlots},
+    {"option", BAoptionLine},
+    {"resize", BAresizeLine},
+    {"answer", BAanswerLine},
 };
 }  // namespace
 
