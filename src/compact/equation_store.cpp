@@ -1,8 +1,5 @@
 // The equation store: columns of non-zeros per variable, the row list, the
 // repeat check of two-edge rows, the progress diagnostic and the text dump.
-#include <spawn.h>
-#include <sys/wait.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -11,9 +8,8 @@
 #include <vector>
 
 #include "common/memory.h"
+#include "common/run_program.h"
 #include "compact/sweep_internal.h"
-
-extern char** environ;
 
 _adjacency_list** equat_bucket = nullptr;
 _adjacency_list** equat_bucket_y = nullptr;
@@ -149,17 +145,6 @@ void pushItem(_adjacency_list** eq, _edge* column, int rank, int coeff, _edge* o
   entry->head = newItem(rank, coeff, other, entry->head);
 }
 
-void runDate() {
-  fflush(stdout);
-  pid_t pid;
-  char arg0[] = "date";
-  char* argv[] = {arg0, nullptr};
-  if (posix_spawnp(&pid, "date", nullptr, nullptr, argv, environ) == 0) {
-    int status;
-    waitpid(pid, &status, 0);
-  }
-}
-
 void printCounters(const char* label, int* counters) {
   printf("%s", label);
   for (int i = 0; i < 16; ++i) printf("%6i ", counters[i]);
@@ -169,7 +154,7 @@ void progressDiagnostic() {
   SweepProgress& p = SWprogress;
   printf("dir %i mps_column = %i, line = %i>%i, looplooploop = %i\n", X_direction, mps_column_num,
          static_cast<int>(p.position), static_cast<int>(p.last), static_cast<int>(p.events));
-  runDate();
+  GCrunDate();
   printCounters("ct_left  ", p.ctLeft);
   printCounters("\nct_right ", p.ctRight);
   printf("\n");
@@ -213,6 +198,19 @@ int SWaddVariable(int xDirection, _edge* edge) {
   ensureEntry(s, columns);  // the spare entry
   if (xDirection) NUM_of_VAR = columns;
   return columns;
+}
+
+void SWsetVariable(int xDirection, int column, _edge* edge, int alpha) {
+  Store& s = xDirection ? xStore : yStore;
+  int& columns = xDirection ? xColumns : yColumns;
+  if (column > columns) {
+    SWaddVariable(xDirection, edge);
+  } else {
+    _adjacency_list* entry = (*s.array)[column - 1];
+    entry->the_edge = edge;
+    edge->sub = column;
+  }
+  (*s.array)[column - 1]->alpha = alpha;
 }
 
 int SWcolumns(int xDirection) { return xDirection ? xColumns : yColumns; }

@@ -4,6 +4,8 @@
 #include <unordered_map>
 
 #include "compact/sweep_internal.h"
+#include "compact/symmetry_sets.h"
+#include "compact/symmetry_tree.h"
 #include "cs/cs.h"
 #include "extract/transistor.h"
 #include "techc/tech.h"
@@ -48,6 +50,9 @@ void addTile(_Dtile* tile, _DlayerTile& plane, const std::unordered_map<_Dtile*,
   if (g != gates.end()) {
     gate = SWnewBox(r, l, left, bottom, left + g->second->width, bottom + g->second->length);
     gate_rectangles.push_back(gate);
+    sym_scan_queue.Insert(gate, static_cast<int>(gate->x1));
+    sym_scan_queue.Insert(gate, static_cast<int>(gate->x2));
+    Sets.add_set(new set(gate));
   }
   _edge* b = makeEdge(bottom, left, bottom, right, 1, tile, plane, 0);
   _edge* t = makeEdge(top, left, top, right, 0, tile, plane, 0);
@@ -67,6 +72,9 @@ void addTile(_Dtile* tile, _DlayerTile& plane, const std::unordered_map<_Dtile*,
 }  // namespace
 
 void scan_toget_variables() {
+  // The sets and the tree hold the gates of this scan only.
+  Sets.clean();
+  sym_scan_queue.clear();
   const auto gates = gateTiles();
   for (int l = 0; l < GlayerNum; ++l) {
     _DlayerTile* plane = nullptr;

@@ -26,10 +26,10 @@
 // What the rest of the resizer plugs in here:
 //   - the driver (init_staff) calls SWreset, then scan_toget_variables once;
 //     the rows are the caller's: free each _rhs_list with SWfreeRows;
-//   - symmetry detection takes gate_rectangles (one per transistor, sharing
-//     the gate tile's four variables) into its own tree and sets, and installs
-//     SWsymmetryAxisHook to collect the rectangles centred on an axis during
-//     the x sweep;
+//   - scan_toget_variables puts the gate rectangles (one per transistor,
+//     sharing the gate tile's four variables, also in gate_rectangles) into
+//     the symmetry tree and sets; the x sweep hands every rectangle to
+//     all_sym_axes->lie_on_sym, which collects those centred on an axis;
 //   - symmetry rows add axis variables with SWaddVariable (NUM_of_VAR grows)
 //     and their rows with add_column_2 / add_column_4 after a sweep.
 // On the input geometry every row holds when the layout obeys the rules. The
@@ -187,9 +187,6 @@ extern PIN_LIST* OUTPUT_PINS;
 // Gate rectangles (left, bottom, left + width, bottom + length) of the
 // transistors, sharing the gate tile's variables, for symmetry detection.
 extern std::vector<box_item*> gate_rectangles;
-// Called in the x sweep for every rectangle at its left event, so symmetry
-// axes can collect the rectangles centred on them; null when none are set.
-extern void (*SWsymmetryAxisHook)(box_item* box);
 
 // Frees every variable, rectangle, row and queue and empties the stores
 // (one growable entry each, like the resizer's reset).
@@ -201,6 +198,11 @@ void scan_toget_variables();
 // Adds a variable for `edge` to the x (1) or y (0) store, sets its `sub` and
 // returns that column (the symmetry rows add their axis variables this way).
 int SWaddVariable(int xDirection, _edge* edge);
+// Puts `edge` in column `column` of the x (1) or y (0) store with weight
+// `alpha`: the column must exist or be the next one; an existing column keeps
+// its rows. The store's array may move, so read equat_bucket / equat_bucket_y
+// again afterwards.
+void SWsetVariable(int xDirection, int column, _edge* edge, int alpha);
 int SWcolumns(int xDirection);
 
 // c2*X(e2) - c1*X(e1) type value, unless e1 and e2 already share a row.

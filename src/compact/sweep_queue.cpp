@@ -12,7 +12,6 @@
 sweep_list scan_queue;
 sweep_list scan_queue_y;
 std::vector<box_item*> gate_rectangles;
-void (*SWsymmetryAxisHook)(box_item* box) = nullptr;
 
 namespace {
 std::deque<_edge> edgeArena;

@@ -9,6 +9,7 @@
 #include "common/scale.h"
 #include "compact/sweep_internal.h"
 #include "compact/sweep_profile.h"
+#include "compact/symmetry_lists.h"
 #include "compact/tile_sides.h"
 #include "cs/cs.h"
 #include "designrule/designrule.h"
@@ -279,7 +280,7 @@ void leftEvent(box_item* B, _adjacency_list** eq, _rhs_list** rhs, RBt* open_set
   const int A = layerOf(B);
   if (A >= 0 && A < 16) ++SWprogress.ctLeft[A];
   if (ruleLayer(A)) widthRow(B, A, eq, rhs);
-  if (X_direction && SWsymmetryAxisHook) SWsymmetryAxisHook(B);
+  if (X_direction && all_sym_axes) all_sym_axes->lie_on_sym(B);
   if (ruleLayer(A)) {
     spacingRows(B, A, eq, rhs, profile);
     overlapRows(B, A, eq, rhs, open_set);

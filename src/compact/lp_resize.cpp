@@ -1,0 +1,49 @@
+// One direction of the LP back end: the sweep, phase one (extent), phase two
+// (widths within the extent, with the symmetry rows), the reports moved away.
+#include <chrono>
+
+#include "common/run_program.h"
+#include "compact/lp_backend.h"
+
+namespace {
+
+// mv of a phase's two files into resize_report/ (a missing directory makes
+// mv complain and the files stay where they are).
+void moveReports(int phase) {
+  const char* direction = X_direction ? "LR" : "TB";
+  std::string base = std::string("resize_report/LPmps_") + direction + "_" + std::to_string(phase) + ".file";
+  std::string report = base + ".rpt";
+  const char* moveReport[] = {"mv", "mps.file.rpt", report.c_str(), nullptr};
+  const char* moveProblem[] = {"mv", "mps.file", base.c_str(), nullptr};
+  GCrunProgram(moveReport);
+  GCrunProgram(moveProblem);
+}
+
+}  // namespace
+
+bool D_resize(sweep_list& queue, _adjacency_list**& eq) {
+  delete OUTPUT_PINS;
+  delete INPUT_PINS;
+  OUTPUT_PINS = new PIN_LIST;
+  INPUT_PINS = new PIN_LIST;
+  mps_column_num = 1;
+  _rhs_list rhs;
+  _rhs_list* rows = &rhs;
+
+  auto start = std::chrono::steady_clock::now();
+  queue.sweep(eq, &rows);
+  LPtimes.sweep += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+
+  PHASEII = 0;
+  long bound = 0;
+  bool solved = mps_gen(eq, &rhs, 0, &bound);
+  if (solved) {
+    moveReports(1);
+    PHASEII = 1;
+    long unused;
+    solved = mps_gen(eq, &rhs, bound, &unused);
+    if (solved) moveReports(2);
+  }
+  SWfreeRows(&rhs);
+  return solved;
+}
