@@ -31,6 +31,7 @@ class SqueezeTest : public ::testing::Test {
   void TearDown() override {
     SQreset();
     if (!home.empty() && chdir(home.c_str()) != 0) ADD_FAILURE() << "cannot return to " << home;
+    if (getenv("CORVID_KEEP_SCRATCH")) return;  // for looking at the files of a failing case
     std::string rm = "rm -rf '" + dir + "'";
     if (system(rm.c_str()) != 0) ADD_FAILURE() << "cannot remove " << dir;
   }
