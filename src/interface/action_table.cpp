@@ -1,9 +1,5 @@
 #include "interface/action_table.h"
 
-#include <spawn.h>
-#include <sys/wait.h>
-
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -12,11 +8,13 @@
 #include "common/flatten.h"
 #include "common/layout.h"
 #include "common/message.h"
+#include "common/run_program.h"
 #include "cs/cs.h"
 #include "cs/navigate.h"
 #include "extract/net.h"
 #include "extract/transistor.h"
 #include "faultex/open_faults.h"
+#include "flow/resize_driver.h"
 #include "faultex/short_faults.h"
 #include "interface/file_commands.h"
 #include "interface/forms.h"
@@ -27,8 +25,6 @@
 #include "yield/critical_area.h"
 #include "yield/plot_commands.h"
 #include "yield/sensitivity_sweep.h"
-
-extern char** environ;
 
 // One row per action name; the order matters (the first row of a name wins). A row whose
 // command is not written yet is bound to NullAction; the comment names the
@@ -65,8 +61,8 @@ const _Actionindex DactionIndex[DI_ACTION_COUNT] = {
     {"f.DirectSymDetection", nullptr, nullptr, NullAction},  // DirectSymDetection (action2)
     {"f.HierarchicalSymDetection", nullptr, nullptr, NullAction},  // HierarchicalSymDetection (action2)
     {"f.DIldDesRule", DIldDesRule, nullptr, nullptr},
-    {"f.new_resize", nullptr, nullptr, NullAction},  // new_resize (action2)
-    {"f.new_resize60", nullptr, nullptr, NullAction},  // new_resize60 (action2)
+    {"f.new_resize", nullptr, nullptr, new_resize},
+    {"f.new_resize60", nullptr, nullptr, new_resize60},
     {"f.USupdateparameter", nullptr, nullptr, NullAction},  // USupdateparameter (action2)
     {"f.DRload", DRload, nullptr, nullptr},
     {"f.DRloadCadenceDesRule1", DRloadCadenceDesRule1, nullptr, nullptr},
@@ -164,17 +160,8 @@ int DIexit() {
 }
 
 int DIeditor() {
-  // The editor is started directly, never through a shell.
-  char program[] = "veditor";
-  char* argv[] = {program, nullptr};
-  fflush(stdout);
-  pid_t pid;
-  if (posix_spawnp(&pid, program, nullptr, nullptr, argv, environ) != 0) {
-    GCmessage(GC_MOD_INTERFACE, 'W', "Can't run the editor %s", program);
-    return 1;
-  }
-  int status;
-  while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-  }
+  // The editor is started directly, never through a shell; a missing one is reported by the runner.
+  const char* argv[] = {"veditor", nullptr};
+  GCrunProgram(argv);
   return 1;
 }
