@@ -7,8 +7,6 @@
 // (SQmissingStage).
 #pragma once
 
-struct _adjacency_list;
-struct _rhs_list;
 struct SQCELL_item;
 struct SQARC_item;
 
@@ -39,13 +37,15 @@ struct SQdeviceHooks {
   void (*insertInductors)(const char* cif, const char* comment) = nullptr;  // LXinsertInductor
   void (*viaCif)(const char* cif, const char* comment) = nullptr;           // VCcif
   void (*deleteContactList)() = nullptr;                                    // USdeletecontactlist
-  // User-declared symmetry rows of one direction (1 x, 2 y) after its sweep.
-  void (*symmetryRows)(_adjacency_list** eq, _rhs_list* rhs, int direction) = nullptr;
 };
 
 extern SQdeviceHooks SQhooks;
 
-// The first stage the current options need and nobody installed, as a short
-// name, or null when the run can go ahead. `symmetryColumns` says whether the
-// equation store holds symmetry rows (then the core LP is needed).
-const char* SQmissingStage(bool symmetryColumns);
+// The first stage the current options need and nobody installed, with the
+// way around it, or null when the run can go ahead. `symmetryColumns` says
+// whether the equation stores hold symmetry rows (then the core LP is needed).
+struct SQmissing {
+  const char* stage;
+  const char* avoid;
+};
+const SQmissing* SQmissingStage(bool symmetryColumns);

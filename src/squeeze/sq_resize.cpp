@@ -6,18 +6,25 @@
 #include <cstdlib>
 #include <unordered_map>
 
+#include "common/message.h"
+#include "compact/device_rows.h"
+#include "compact/lp_backend.h"
+#include "compact/process_options.h"
 #include "compact/sweep.h"
-#include "squeeze/sq_command.h"
+#include "compact/symmetry_lists.h"
+#include "compact/symmetry_rows.h"
+#include "common/run_program.h"
 #include "squeeze/sq_graph.h"
 #include "squeeze/sq_hooks.h"
-#include "squeeze/sq_pending_options.h"
+#include "compact/process_options.h"
 #include "squeeze/sq_phases.h"
 
 namespace {
 
 void at(const char* text) {
   printf("%s", text);
-  SQprintDate();
+  GCrunDate();
+  printf("\n");
 }
 
 void emptyPins(PIN_LIST*& pins) {
@@ -25,12 +32,6 @@ void emptyPins(PIN_LIST*& pins) {
   pins->head = nullptr;
 }
 
-bool stopFor(const char* stage) {
-  if (!stage) return false;
-  printf("SQ_resize: %s is not available in this program; nothing written\n", stage);
-  fflush(stdout);
-  return true;
-}
 
 bool storeHasSymmetryRows(_adjacency_list** eq, int columns) {
   std::unordered_map<int, int> weight;
@@ -42,13 +43,21 @@ bool storeHasSymmetryRows(_adjacency_list** eq, int columns) {
 
 }  // namespace
 
+bool SQstagesPresent(bool symmetryRows) {
+  const SQmissing* missing = SQmissingStage(symmetryRows);
+  if (!missing) return true;
+  fflush(stdout);
+  GCmessage(GC_MOD_COMMON, 'E', "Resize stopped: %s is not in this build yet (%s)", missing->stage, missing->avoid);
+  return false;
+}
+
 bool SQhasSymmetryRows() {
   return storeHasSymmetryRows(equat_bucket, SWcolumns(1)) || storeHasSymmetryRows(equat_bucket_y, SWcolumns(0));
 }
 
-bool SQ_resize(sweep_list& xq, _adjacency_list** xeq, sweep_list& yq, _adjacency_list** yeq, int /*sym*/) {
+bool SQ_resize(sweep_list& xq, _adjacency_list**& xeq, sweep_list& yq, _adjacency_list**& yeq, int /*sym*/) {
   SQreset();
-  if (stopFor(SQmissingStage(false))) return false;
+  if (!SQstagesPresent(false)) return false;
   emptyPins(OUTPUT_PINS);
   emptyPins(INPUT_PINS);
   mps_column_num = 1;
@@ -59,15 +68,19 @@ bool SQ_resize(sweep_list& xq, _adjacency_list** xeq, sweep_list& yq, _adjacency
 
   at("\n^^^ SWEEP:  Sweep of X direction starts at\n     ");
   xq.sweep(xeq, &rx);
+  SWaddDeviceRows(1, rx);
   at("\n^^^ SWEEP:  Sweep of X direction ends at\n     ");
-  if (Bound_Box && SQhooks.symmetryRows) SQhooks.symmetryRows(xeq, rx, 1);
+  PHASEII = 1;
+  // Declared pairs add axis variables and rows; the stores may move.
+  if (Bound_Box) user_defined_sym_constraint_generate(xeq, &rx, 1);
   X_direction = 0;
   at("\n^^^ SWEEP:  Sweep of Y direction starts at\n     ");
   yq.sweep(yeq, &ry);
+  SWaddDeviceRows(0, ry);
   at("\n^^^ SWEEP:  Sweep of Y direction ends at\n     ");
-  if (Bound_Box && SQhooks.symmetryRows) SQhooks.symmetryRows(yeq, ry, 2);
+  if (Bound_Box) user_defined_sym_constraint_generate(yeq, &ry, 2);
   at("SYM: symmetry equations are generated at\n     ");
-  if (stopFor(SQmissingStage(SQhasSymmetryRows()))) {
+  if (!SQstagesPresent(SQhasSymmetryRows())) {
     SWfreeRows(&rhsX);
     SWfreeRows(&rhsY);
     return false;
