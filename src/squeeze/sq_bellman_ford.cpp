@@ -1,0 +1,247 @@
+// One longest-path pass by waves: each wave relaxes the arcs of the lines
+// changed in the previous wave, using their values from the start of the wave.
+// A positive cycle never settles; the watch recognises it from the periodic
+// numbers of changed lines per wave, traces the relaxations for two more
+// periods and reports the cycle.
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "common/memory.h"
+#include "squeeze/sq_graph.h"
+#include "squeeze/sq_longest_path.h"
+
+SQPOSCYCLE_GRAPH_item* SQposcycle_graph = nullptr;
+int SHOW_WAVEFRONT = 0;
+int SHOW_DETAIL = 0;
+FILE* flog = nullptr;
+SQpassFigures SQlastPass;
+
+namespace {
+
+// The two wave lists (a line may be listed more than once) and the history.
+std::vector<SQLINE_item*> lines[2];
+std::vector<int> history;
+unsigned visitStamp = 0;
+
+constexpr long kUnreached = 3;  // lines not reached hold -3 (left) or +3 (right)
+
+template <class Visit>
+void forEachLine(SQCELL_item* cells, int ncells, Visit visit) {
+  for (int k = 0; k < ncells + SQsymcell_size; ++k) {
+    if (cells[k].left) visit(cells[k].left, k < ncells);
+    if (cells[k].right) visit(cells[k].right, k < ncells);
+  }
+}
+
+bool anyPositive(SQARC_item* arc, bool leaving) {
+  for (; arc; arc = leaving ? arc->ori_next : arc->ter_next)
+    if (arc->weight > 0) return true;
+  return false;
+}
+
+void clearVariables(SQCELL_item* cells, int ncells, bool right) {
+  lines[0].clear();
+  lines[1].clear();
+  const long unset = right ? kUnreached : -kUnreached;
+  forEachLine(cells, ncells, [&](SQLINE_item* l, bool layout) {
+    l->BMweight = unset;
+    l->BMprevweight = unset;
+    l->BMwave = -1;
+    l->BMexpanded = 0;
+    l->BMparent = nullptr;
+    l->BMtrace = nullptr;
+    l->BMvisit = 0;
+    if (!layout) return;
+    const bool isLeft = l == l->cell->left;
+    if (!right && isLeft && !anyPositive(l->ter_next, false)) {
+      l->BMweight = 0;
+      l->BMwave = 0;
+      lines[0].push_back(l);
+    } else if (right && !isLeft && !anyPositive(l->ori_next, true)) {
+      l->BMweight = 0;
+      l->BMwave = 0;
+      lines[0].push_back(l);
+    } else if (!right && !isLeft && l->no_ter == 0) {
+      SQerrmessage("Right line cannot be the start points (right->no_ter = 0)", "SQbf_clear_var");
+    } else if (right && isLeft && l->no_ori == 0) {
+      SQerrmessage("Left line cannot be the start points (left->no_ori = 0)", "SQbf_clear_var");
+    }
+  });
+  printf("SQboundbox: initialize variables done -> Bellman Ford algo\n");
+}
+
+// A cycle among the arcs of the latest improvements, walking back from a few
+// lines changed in the newest wave. Such a cycle always has a positive weight:
+// every improvement was strict.
+bool parentCycle(const std::vector<SQLINE_item*>& changed, bool right, long maxSteps) {
+  const size_t starts = changed.size() < 8 ? changed.size() : 8;
+  for (size_t i = 0; i < starts; ++i) {
+    const unsigned stamp = ++visitStamp;
+    SQLINE_item* l = changed[i];
+    for (long n = 0; l && n <= maxSteps; ++n) {
+      if (l->BMvisit == stamp) return true;
+      l->BMvisit = stamp;
+      SQARC_item* a = l->BMparent;
+      l = a ? (right ? a->ter : a->ori) : nullptr;
+    }
+  }
+  return false;
+}
+
+void freeTrace() {
+  GCdeleteChain(SQposcycle_graph);
+  SQposcycle_graph = nullptr;
+}
+
+void printRecord(const char* tag, const SQPOSCYCLE_GRAPH_item* r) {
+  printf("%sline %i connected from line %i, wavefront %i, arcs %i weight %li\n", tag, r->line->number,
+         r->parent ? r->parent->line->number : 0, r->wavefront, r->arc ? r->arc->rank : 0,
+         r->arc ? r->arc->weight : 0L);
+}
+
+void cycleReport(int start, int loop) {
+  const int top = 3 * loop + start, base = 2 * loop + start;
+  for (const SQPOSCYCLE_GRAPH_item* r = SQposcycle_graph; r; r = r->next) {
+    if (r->wavefront == base)
+      printf("ORI: line %i connected from line XXX, wavefront %i, no arcs\n", r->line->number, r->wavefront);
+    else
+      printRecord(r->wavefront == top ? "TER: " : "NOR: ", r);
+  }
+  printf("************************************************************\n\n");
+  printf("Guess of positive cycle line\n");
+  printf("pos_cycle_wf_start = %i, pos_cycle_wf_loop = %i\n", start, loop);
+  for (const SQPOSCYCLE_GRAPH_item* r = SQposcycle_graph; r; r = r->next) {
+    if (r->wavefront != top) continue;
+    for (const SQPOSCYCLE_GRAPH_item* p = r->parent; p; p = p->parent) {
+      if (p->line == r->line) {
+        for (const SQPOSCYCLE_GRAPH_item* q = r; q != p->parent; q = q->parent) printRecord("  ", q);
+        printf("\n");
+      }
+      if (p->wavefront <= base) break;
+    }
+  }
+}
+
+}  // namespace
+
+int SQbf_history_period(const int* h, int wave) {
+  constexpr int kWindow = 14;
+  if (wave < 2 || h[wave] == h[wave - 1]) return 0;
+  for (int period = 2; period + kWindow <= wave; ++period) {
+    int i = 0;
+    while (i < kWindow && h[wave - i] == h[wave - i - period]) ++i;
+    if (i == kWindow) return period;
+  }
+  return 0;
+}
+
+long SQbf_main(SQCELL_item* cells, SQARC_item* /*arcs*/, int ncells, int /*narcs*/, int right) {
+  clearVariables(cells, ncells, right != 0);
+  const int limit = 4 * ncells;
+  history.assign(static_cast<size_t>(limit) + 2, 0);
+  SQlastPass = SQpassFigures();
+  long lineCount = 0;
+  forEachLine(cells, ncells, [&](SQLINE_item*, bool) { ++lineCount; });
+  bool suspicious = false, tracing = false, changed = false;
+  int loop = 0, start = 0, wave = 0;
+  for (int w = 1; w <= limit; ++w) {
+    wave = w;
+    std::vector<SQLINE_item*>& from = lines[(w + 1) % 2];  // list 0 for odd waves
+    std::vector<SQLINE_item*>& to = lines[w % 2];
+    to.clear();
+    for (SQLINE_item* u : from) u->BMprevweight = u->BMweight;
+    changed = false;
+    for (SQLINE_item* u : from) {
+      if (u->BMexpanded == w) continue;  // a second entry relaxes nothing new
+      u->BMexpanded = w;
+      for (SQARC_item* a = right ? u->ter_next : u->ori_next; a; a = right ? a->ter_next : a->ori_next) {
+        ++SQlastPass.relaxations;
+        SQLINE_item* v = right ? a->ori : a->ter;
+        const long candidate = right ? u->BMprevweight - a->weight : u->BMprevweight + a->weight;
+        if (right ? candidate >= v->BMweight : candidate <= v->BMweight) continue;
+        if (SHOW_DETAIL && !right && flog)
+          fprintf(flog, " nW = %ld+%5ld, oW = %ld: \tarc %i ori %i ter %i%s", u->BMprevweight, a->weight,
+                  v->BMweight, a->rank, u->number, v->number, a->rank == -50 ? " ***\n" : "\n");
+        v->BMweight = candidate;
+        v->BMwave = w;
+        v->BMparent = a;
+        to.push_back(v);
+        changed = true;
+        if (tracing) {
+          auto* r = GCnew<SQPOSCYCLE_GRAPH_item>();
+          r->line = v;
+          r->parent = u->BMtrace;
+          r->arc = a;
+          r->wavefront = w;
+          r->next = SQposcycle_graph;
+          SQposcycle_graph = r;
+          v->BMtrace = r;
+        }
+      }
+    }
+    if (SHOW_WAVEFRONT || SHOW_DETAIL) {
+      char text[128];
+      snprintf(text, sizeof text, "s %c: p %c:  call BF(%i): wave %i, lines_size (%zu,%zu)\n", right ? 'R' : 'L',
+               suspicious ? 'Y' : 'N', (w + 1) % 2, w, lines[0].size(), lines[1].size());
+      if (SHOW_WAVEFRONT) fputs(text, stdout);
+      if (SHOW_DETAIL && flog) fputs(text, flog);
+    }
+    from.clear();
+    history[static_cast<size_t>(w)] = static_cast<int>(to.size());
+    SQlastPass.listEntries += static_cast<long>(to.size());
+    if (!suspicious && w >= 51) {
+      const int period = SQbf_history_period(history.data(), w);
+      if (period > 0 && parentCycle(to, right != 0, lineCount)) {
+        suspicious = true;
+        loop = period;
+        start = w - period - 2;
+      }
+    }
+    if (suspicious) {
+      if (w >= 2 * loop + start - 1) tracing = true;
+      if (w >= 3 * loop + start) break;
+    }
+    if (!changed) break;
+  }
+  SQlastPass.waves = wave;
+  printf("SQboundbox: Bellman Ford done -> check settle & find longest path\n");
+  if (tracing) {
+    SQerrmessage("Constraint graph is not settled iN BF and pos_cycle is reported", "SQboundbox");
+    cycleReport(start, loop);
+    exit(0);
+  }
+  if (changed) {
+    SQerrmessage("Constraint graph is not settled in BF and no pos_cycle checked (wavefront > |LINE|)",
+                 "SQboundbox");
+    exit(0);
+  }
+  lines[0].clear();
+  lines[1].clear();
+  long longest = 0;
+  forEachLine(cells, ncells, [&](SQLINE_item* l, bool) {
+    if (right) {
+      if (l->BMweight < longest) longest = l->BMweight;
+      l->max_loc = l->BMweight;
+    } else {
+      if (l->BMweight > longest) longest = l->BMweight;
+      l->min_loc = l->BMweight;
+    }
+  });
+  printf("SQboundbox: longest_path = %li\n", longest);
+  printf("SQboundbox: Boundbox done -> return to caller\n");
+  history.clear();
+  freeTrace();
+  return longest;
+}
+
+void SQresetLongestPath() {
+  lines[0] = std::vector<SQLINE_item*>();
+  lines[1] = std::vector<SQLINE_item*>();
+  history = std::vector<int>();
+  freeTrace();
+  SHOW_WAVEFRONT = SHOW_DETAIL = 0;
+  if (flog) fclose(flog);
+  flog = nullptr;
+  SQlastPass = SQpassFigures();
+}

@@ -1,0 +1,111 @@
+// Graph back end driver: sweeps in x and y (the y rows continue the x row
+// numbers), then the phases of both directions and the output.
+#include "squeeze/sq_resize.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <unordered_map>
+
+#include "common/message.h"
+#include "compact/device_rows.h"
+#include "compact/lp_backend.h"
+#include "compact/process_options.h"
+#include "compact/sweep.h"
+#include "compact/symmetry_lists.h"
+#include "compact/symmetry_rows.h"
+#include "common/run_program.h"
+#include "squeeze/sq_graph.h"
+#include "squeeze/sq_hooks.h"
+#include "compact/process_options.h"
+#include "squeeze/sq_phases.h"
+
+namespace {
+
+void at(const char* text) {
+  printf("%s", text);
+  GCrunDate();
+  printf("\n");
+}
+
+void emptyPins(PIN_LIST*& pins) {
+  if (!pins) pins = new PIN_LIST;
+  pins->head = nullptr;
+}
+
+
+bool storeHasSymmetryRows(_adjacency_list** eq, int columns) {
+  std::unordered_map<int, int> weight;
+  for (int k = 0; k < columns; ++k)
+    for (const _equation_item* t = eq[k]->head; t; t = t->next)
+      if ((weight[t->rank] += std::abs(t->coeff)) > 2) return true;
+  return false;
+}
+
+}  // namespace
+
+bool SQstagesPresent(bool symmetryRows) {
+  const SQmissing* missing = SQmissingStage(symmetryRows);
+  if (!missing) return true;
+  fflush(stdout);
+  GCmessage(GC_MOD_COMMON, 'E', "Resize stopped: %s is not in this build yet (%s)", missing->stage, missing->avoid);
+  return false;
+}
+
+bool SQhasSymmetryRows() {
+  return storeHasSymmetryRows(equat_bucket, SWcolumns(1)) || storeHasSymmetryRows(equat_bucket_y, SWcolumns(0));
+}
+
+bool SQ_resize(sweep_list& xq, _adjacency_list**& xeq, sweep_list& yq, _adjacency_list**& yeq, int /*sym*/) {
+  SQreset();
+  if (!SQstagesPresent(false)) return false;
+  emptyPins(OUTPUT_PINS);
+  emptyPins(INPUT_PINS);
+  mps_column_num = 1;
+  X_direction = 1;
+  _rhs_list rhsX, rhsY;
+  _rhs_list* rx = &rhsX;
+  _rhs_list* ry = &rhsY;
+
+  at("\n^^^ SWEEP:  Sweep of X direction starts at\n     ");
+  xq.sweep(xeq, &rx);
+  SWaddDeviceRows(1, rx);
+  at("\n^^^ SWEEP:  Sweep of X direction ends at\n     ");
+  PHASEII = 1;
+  // Declared pairs add axis variables and rows; the stores may move.
+  if (Bound_Box) user_defined_sym_constraint_generate(xeq, &rx, 1);
+  X_direction = 0;
+  at("\n^^^ SWEEP:  Sweep of Y direction starts at\n     ");
+  yq.sweep(yeq, &ry);
+  SWaddDeviceRows(0, ry);
+  at("\n^^^ SWEEP:  Sweep of Y direction ends at\n     ");
+  if (Bound_Box) user_defined_sym_constraint_generate(yeq, &ry, 2);
+  at("SYM: symmetry equations are generated at\n     ");
+  if (!SQstagesPresent(SQhasSymmetryRows())) {
+    SWfreeRows(&rhsX);
+    SWfreeRows(&rhsY);
+    return false;
+  }
+
+  SQmain_graph(xeq, rx, LEFT_RIGHT);
+  at("^^^ GRAPH: graph for X direction ends at\n     ");
+  SQmain_graph(yeq, ry, TOP_BOTTOM);
+  at("^^^ GRAPH: graph for Y direction ends at\n     ");
+  if (TRANSISTOR_SIZE_CHECK && SQhooks.synthesisNetlist) SQhooks.synthesisNetlist();
+  at("^^^ SYNTHESIS: Synthesis (all) is done at\n     ");
+  SQmain_resize(xeq, rx, LEFT_RIGHT);
+  at("^^^ GRAPH: Solving Graph of X direction done at\n     ");
+  SQmain_resize(yeq, ry, TOP_BOTTOM);
+  at("^^^ GRAPH: Solving Graph of Y direction done at\n     ");
+  if (const int errors = SQhooks.synthesisCheck ? SQhooks.synthesisCheck() : 0) {
+    printf("SQtran_check: Total Error Counts = %i\n", errors);
+    exit(0);
+  }
+  SQmain_solve(xeq, rx, LEFT_RIGHT);
+  at("^^^ GRAPH: Solving Graph of X direction done at\n     ");
+  SQmain_solve(yeq, ry, TOP_BOTTOM);
+  at("^^^ GRAPH: Solving Graph of Y direction done at\n     ");
+  SQmain_output(TOP_BOTTOM);
+  SWfreeRows(&rhsX);
+  SWfreeRows(&rhsY);
+  return true;
+}
