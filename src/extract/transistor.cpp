@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "common/cputime.h"
+#include "common/layout.h"
 #include "common/memory.h"
 #include "common/message.h"
 #include "common/switches.h"
@@ -386,6 +387,10 @@ int DExCir() {
   }
   if (NetsNum != 0 || TransNum != 0) {
     GCmessage(GC_MOD_EXTRACT, 'W', "Reload circuit please");
+    return 0;
+  }
+  if (GCframeEmpty(DlayerTile[0].frame)) {
+    GCmessage(GC_MOD_EXTRACT, 'W', "The layout is empty, nothing to extract");
     return 0;
   }
   if (!Transistors) DExInit();
