@@ -46,7 +46,7 @@ bool written(const char* path, bool (*write)(FILE*)) {
 }  // namespace
 
 int DExOutput() {
-  if (NetsNum == 0 && TransNum == 0) {
+  if (!DExCircuitExtracted()) {
     // After a failed load the previous netlists stay as they are.
     GCmessage(GC_MOD_EXTRACT, 'W', "No extracted circuit, no netlist written");
     return 0;

@@ -193,7 +193,14 @@ void numberNets() {
 }
 }  // namespace
 
+namespace {
+bool extracted = false;
+}  // namespace
+
+bool DExCircuitExtracted() { return extracted; }
+
 void DExInit() {
+  extracted = false;
   freeTransistors();
   DExFreeNets();
   DExFreeTransList();
@@ -417,5 +424,6 @@ int DExCir() {
   numberNets();
   GCmessage(GC_MOD_EXTRACT, 'M', "%d nets are extracted", NetsNum);
   GCcpuTime(1, "DExCir");
+  extracted = true;
   return 1;
 }

@@ -36,6 +36,8 @@ extern int TransNum;
 void DExInit();
 // f.DExCir: recognise transistors, then trace and number the nets on their terminals.
 int DExCir();
+// Whether DExCir has run on the current planes (a new load or DExInit clears it).
+bool DExCircuitExtracted();
 
 short DExElementNo(_Dtile* tile);
 _box* DExGSD(_Dtile* tile, short element, _Dtile** gate, _Dtile** source, _Dtile** drain,
