@@ -9,11 +9,13 @@
 #include <vector>
 
 #include "cifc/cif.h"
+#include "cifc/cif_extent.h"
 #include "cifc/cif_actions.h"
 #include "cifc/cif_scanner.h"
 #include "common/cputime.h"
 #include "common/message.h"
 #include "common/frontend.h"
+#include "common/scale.h"
 
 FILE* cifin = nullptr;
 int linenr = 1;
@@ -144,6 +146,7 @@ void definitionStart() {
   }
   expect(AC_SEMI);
   if (scaled && b == 0) fail("zero scale denominator");
+  if (scaled && (a <= 0 || b < 0)) fail("the scale must be positive");
   ok(ACrdDS(n, a, b));
 }
 
@@ -242,6 +245,13 @@ int ACparseBuffer(const char* data, size_t length) {
     commands(count);
   } catch (const SyntaxError&) {
     status = 1;
+  }
+  if (status == 0) {
+    if (const char* cell = ACcellBeyondPlanes()) {
+      GCmessage(GC_MOD_CIF, 'E', "CIF error: cell %s with its calls reaches beyond the coordinates +-%ld", cell,
+                GC_INFINITY);
+      status = 1;
+    }
   }
   ACabandonCall();
   fflush(stdout);

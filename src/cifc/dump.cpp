@@ -7,6 +7,7 @@
 
 #include "common/layout.h"
 #include "common/message.h"
+#include "common/output_file.h"
 #include "common/scale.h"
 #include "techc/tech.h"
 
@@ -15,7 +16,8 @@ int GCdump() {
     GCmessage(GC_MOD_COMMON, 'W', "No smashed layout to dump");
     return 0;
   }
-  FILE* out = fopen("corvid.dmp", "w");
+  GCoutputFile file("corvid.dmp");
+  FILE* out = file.stream();
   if (!out) {
     GCmessage(GC_MOD_COMMON, 'E', "Dump file open failed");
     return 0;
@@ -38,7 +40,10 @@ int GCdump() {
     }
   }
   fputs("E\n", out);
-  fclose(out);
+  if (!file.finish()) {
+    GCmessage(GC_MOD_COMMON, 'E', "Cannot write the file %s", "corvid.dmp");
+    return 0;
+  }
   GCmessage(GC_MOD_COMMON, 'M', "All boxes are dumped in corvid.dmp");
   return 1;
 }

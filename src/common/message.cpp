@@ -35,7 +35,8 @@ void deliver(int module, char severity, const char* line) {
   memcpy(lastLine, line, strlen(line) + 1);
   lastSeverity = severity;
   GCprintout(module, severity, line);
-  if (!Silently) {
+  // A fatal line's display is the error stream itself: it appears there once.
+  if (!Silently && severity != 'F') {
     fprintf(stderr, "%s\n", line);
     fflush(stderr);
   }
@@ -46,7 +47,8 @@ void GCsetDisplayHook(GCdisplayHook hook) { displayHook = hook; }
 
 void GCprintout(int module, char severity, const char* text) {
   if (severity == 'F') {
-    fputs(text, stderr);
+    fprintf(stderr, "%s\n", text);
+    fflush(stderr);
     return;
   }
   if (displayHook) displayHook(module, severity, text);

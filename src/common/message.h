@@ -13,6 +13,7 @@ inline constexpr int GC_MESSAGE_MAX = 1024;
 
 // Composes "<prefix><formatted>." (at most 1024 bytes), hands it to the display
 // half (GCprintout) and, unless Silently, echoes it with a newline on stderr.
+// A fatal line goes to stderr once, with its newline, silent or not.
 // Severities: 'F' 'E' 'W' 'M' 'D' 'Q' 'S' 'P' 'L'.
 void GCmessage(int module, char severity, const char* format, ...)
     __attribute__((format(printf, 3, 4)));

@@ -1,5 +1,7 @@
 #include "common/settings.h"
 
+#include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -10,42 +12,66 @@ char StringBuffer[1024];
 char CommandLine[1024];
 
 namespace {
-// Finds `key` as the first word of a line and leaves the stream just after it.
-FILE* openAtKey(const char* key) {
+// The settings file open just after `key`, the first word of line `line`.
+struct KeyLine {
+  FILE* file;
+  const char* path;
+  int line;
+};
+
+KeyLine openAtKey(const char* key) {
   const char* path = getenv("SYSRC");
   if (!path) GCfatal(GC_MOD_INTERFACE, 1, "%s env var must be set", "SYSRC");
   FILE* f = fopen(path, "r");
   if (!f) GCfatal(GC_MOD_INTERFACE, 1, "No system source file");
   char word[1024];
+  int line = 1;
   while (fscanf(f, "%1023s", word) == 1) {
-    if (strcmp(word, key) == 0) return f;
+    if (strcmp(word, key) == 0) return {f, path, line};
     int c;
     while ((c = getc(f)) != EOF && c != '\n') {
     }
+    ++line;
   }
   fclose(f);
-  GCfatal(GC_MOD_INTERFACE, 1, "System source file error");
+  GCfatal(GC_MOD_INTERFACE, 1, "System source file error: no line of %s starts with the key %s", path, key);
+}
+
+// The word after the key on its line, or fatal when the line ends first.
+void valueWord(const KeyLine& at, const char* key, char* word) {
+  int c;
+  while ((c = getc(at.file)) == ' ' || c == '\t' || c == '\r') {
+  }
+  if (c != EOF) ungetc(c, at.file);
+  if (c == EOF || c == '\n' || fscanf(at.file, "%1023s", word) != 1) {
+    fclose(at.file);
+    GCfatal(GC_MOD_INTERFACE, 1, "System source file error: %s line %d: no value for %s", at.path, at.line, key);
+  }
+  fclose(at.file);
 }
 }  // namespace
 
-long GCgetValue(const char* key) {
-  FILE* f = openAtKey(key);
-  long value = 0;
-  if (fscanf(f, "%ld", &value) != 1) {
-    fclose(f);
-    GCfatal(GC_MOD_INTERFACE, 1, "System source file error");
-  }
-  fclose(f);
+long GCgetValue(const char* key) { return GCgetValueIn(key, LONG_MIN, LONG_MAX); }
+
+long GCgetValueIn(const char* key, long low, long high) {
+  KeyLine at = openAtKey(key);
+  char word[1024];
+  valueWord(at, key, word);
+  char* end = nullptr;
+  errno = 0;
+  long value = strtol(word, &end, 10);
+  if (end == word || *end != '\0')
+    GCfatal(GC_MOD_INTERFACE, 1, "System source file error: %s line %d: %s needs an integer, not %s", at.path,
+            at.line, key, word);
+  if (errno == ERANGE || value < low || value > high)
+    GCfatal(GC_MOD_INTERFACE, 1, "System source file error: %s line %d: %s %s is not between %ld and %ld", at.path,
+            at.line, key, word, low, high);
   return value;
 }
 
 const char* GCgetName(const char* key) {
-  FILE* f = openAtKey(key);
-  if (fscanf(f, "%1023s", StringBuffer) != 1) {
-    fclose(f);
-    GCfatal(GC_MOD_INTERFACE, 1, "System source file error");
-  }
-  fclose(f);
+  KeyLine at = openAtKey(key);
+  valueWord(at, key, StringBuffer);
   return StringBuffer;
 }
 
@@ -58,7 +84,7 @@ const char* GCgetPath(const char* key) {
   size_t dirLength = static_cast<size_t>(slash - sysrc) + 1;
   size_t valueLength = strlen(StringBuffer);
   if (dirLength + valueLength >= sizeof StringBuffer)
-    GCfatal(GC_MOD_INTERFACE, 1, "System source file error");
+    GCfatal(GC_MOD_INTERFACE, 1, "System source file error: %s: the path of %s is too long", sysrc, key);
   memmove(StringBuffer + dirLength, StringBuffer, valueLength + 1);
   memcpy(StringBuffer, sysrc, dirLength);
   return StringBuffer;

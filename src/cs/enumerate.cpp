@@ -1,6 +1,7 @@
 // Area enumeration in its fixed order: the bottom row right to left, then for
 // each bottom-row tile the tiles above it that it owns, depth first, left to
 // right. Other modules rely on this order.
+#include <algorithm>
 #include <cstddef>
 #include <vector>
 
@@ -52,6 +53,10 @@ void walk(long x1, long y1, long x2, long y2, bool insideOnly, Visit& visit) {
   std::vector<_Dtile*>& stack = lists.stack;
   row.clear();
   stack.clear();
+  // Nothing lies beyond the planes' edge: an area reaching past it (a view
+  // zoomed far out) is cut to it rather than searched outside.
+  x1 = std::clamp(x1, -GC_INFINITY, GC_INFINITY - 1), y1 = std::clamp(y1, -GC_INFINITY, GC_INFINITY - 1);
+  x2 = std::clamp(x2, -GC_INFINITY + 1, GC_INFINITY), y2 = std::clamp(y2, -GC_INFINITY + 1, GC_INFINITY);
   _Dtile* t = PointFind(x2, y1);
   for (;;) {
     row.push_back(t);

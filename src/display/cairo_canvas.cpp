@@ -54,8 +54,15 @@ GCcairoCanvas::GCcairoCanvas(int w, int h) : width_(w), height_(h), isImage_(tru
   clear();
 }
 
-GCcairoCanvas::GCcairoCanvas(int w, int h, const char* svgPath) : width_(w), height_(h), isImage_(false) {
-  surface_ = cairo_svg_surface_create(svgPath, w, h);
+namespace {
+cairo_status_t writeToStream(void* closure, const unsigned char* data, unsigned int length) {
+  FILE* out = static_cast<FILE*>(closure);
+  return fwrite(data, 1, length, out) == length ? CAIRO_STATUS_SUCCESS : CAIRO_STATUS_WRITE_ERROR;
+}
+}  // namespace
+
+GCcairoCanvas::GCcairoCanvas(int w, int h, FILE* svg) : width_(w), height_(h), isImage_(false) {
+  surface_ = cairo_svg_surface_create_for_stream(writeToStream, svg, w, h);
   cr_ = cairo_create(surface_);
   cairo_set_antialias(cr_, CAIRO_ANTIALIAS_NONE);
   clear();
@@ -74,10 +81,10 @@ bool GCcairoCanvas::ok() const {
   return cairo_surface_status(surface_) == CAIRO_STATUS_SUCCESS && cairo_status(cr_) == CAIRO_STATUS_SUCCESS;
 }
 
-bool GCcairoCanvas::writePNG(const char* path) {
+bool GCcairoCanvas::writePNG(FILE* out) {
   if (!isImage_) return false;
   cairo_surface_flush(surface_);
-  return cairo_surface_write_to_png(surface_, path) == CAIRO_STATUS_SUCCESS;
+  return cairo_surface_write_to_png_stream(surface_, writeToStream, out) == CAIRO_STATUS_SUCCESS;
 }
 
 unsigned GCcairoCanvas::pixelAt(int x, int y) {

@@ -1,6 +1,8 @@
 // The canvas of the batch program: a Cairo image surface (written as PNG) or
 // an SVG surface, with the background the Motif drawing area has.
 #pragma once
+#include <cstdio>
+
 #include "display/canvas.h"
 
 typedef struct _cairo_surface cairo_surface_t;
@@ -10,14 +12,16 @@ class GCcairoCanvas : public GCanvas {
  public:
   // An image of w x h pixels.
   GCcairoCanvas(int w, int h);
-  // An SVG document of w x h points written to `svgPath` when the canvas is destroyed.
-  GCcairoCanvas(int w, int h, const char* svgPath);
+  // An SVG document of w x h points written to `svg` (which stays open) by the
+  // time the canvas is destroyed; a failed write shows in the stream's error flag.
+  GCcairoCanvas(int w, int h, FILE* svg);
   ~GCcairoCanvas() override;
   GCcairoCanvas(const GCcairoCanvas&) = delete;
   GCcairoCanvas& operator=(const GCcairoCanvas&) = delete;
 
   bool ok() const;
-  bool writePNG(const char* path);
+  // The image as PNG on `out`; false when a write failed.
+  bool writePNG(FILE* out);
   // 0xRRGGBB of an image pixel (tests).
   unsigned pixelAt(int x, int y);
 

@@ -1,10 +1,12 @@
 #include "event/event.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "common/layout.h"
 #include "common/memory.h"
 #include "common/message.h"
+#include "common/scale.h"
 #include "display/draw.h"
 #include "display/viewport.h"
 
@@ -132,6 +134,11 @@ void dropLast(Node** head, void (*release)(Node*)) {
   *head = nullptr;
 }
 
+// A picked point is kept inside the planes, whose edge stands for infinity
+// (and marks the end of a chain's points), so a click or a typed point far
+// outside the layout finds the space there.
+long insidePlanes(long v) { return std::clamp(v, -GC_INFINITY, GC_INFINITY); }
+
 void append(long x, long y) {
   auto* p = GCnew<_points>();
   p->x = x;
@@ -249,10 +256,10 @@ void GGsavePoint(_Gviewport* vp, long x, long y) {
   }
   long wx, wy;
   GCvtow(vp, x, y, &wx, &wy);
-  append(wx, wy);
+  append(insidePlanes(wx), insidePlanes(wy));
 }
 
-void GGsaveWorldPoint(long x, long y) { append(x, y); }
+void GGsaveWorldPoint(long x, long y) { append(insidePlanes(x), insidePlanes(y)); }
 
 void GGsaveString(const char* text) {
   auto* s = GCnew<_strings>();

@@ -82,7 +82,7 @@ void writeWords(FILE* f, const std::vector<std::string>& words) {
 }
 }  // namespace
 
-bool DExWriteSpice(const char* path) {
+bool DExWriteSpice(FILE* f) {
   std::set<long> used;
   bool bulkP = false, bulkN = false;
   for (int e = 0; e < DelementNum; ++e)
@@ -96,8 +96,6 @@ bool DExWriteSpice(const char* path) {
     if (e->node > 0 && e->node <= NetsNum) used.insert(e->node);
   NodeNames names = nodeNames(std::vector<long>(used.begin(), used.end()));
 
-  FILE* f = fopen(path, "w");
-  if (!f) return false;
   fprintf(f, "* Extracted circuit: %d transistors, %d nets\n", TransNum, NetsNum);
   std::vector<std::string> header{".SUBCKT", "circuit"};
   for (long n : names.ports) header.push_back(names.name[n]);
@@ -115,5 +113,5 @@ bool DExWriteSpice(const char* path) {
               micrometres(w), micrometres(l));
     }
   fprintf(f, ".ENDS circuit\n");
-  return fclose(f) == 0;
+  return true;
 }

@@ -12,5 +12,7 @@
 // channel width is the gate's horizontal extent and its length the vertical one,
 // the other way round from the transistor record's width and length.
 #pragma once
+#include <cstdio>
 
-bool DExWriteSpice(const char* path);
+// Writes the subcircuit on `f`; the caller owns the file.
+bool DExWriteSpice(FILE* f);

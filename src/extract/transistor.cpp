@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "common/cputime.h"
+#include "common/layout.h"
 #include "common/memory.h"
 #include "common/message.h"
 #include "common/switches.h"
@@ -193,9 +194,16 @@ void numberNets() {
 }
 }  // namespace
 
+namespace {
+bool extracted = false;
+}  // namespace
+
+bool DExCircuitExtracted() { return extracted; }
+
 void DExInit() {
   // From now on the transistors and nets point into the planes: a rebuild drops them first.
   CSsetRebuildHook(DExInit);
+  extracted = false;
   freeTransistors();
   DExFreeNets();
   DExFreeTransList();
@@ -397,6 +405,10 @@ int DExCir() {
     GCmessage(GC_MOD_EXTRACT, 'W', "Reload circuit please");
     return 0;
   }
+  if (GCframeEmpty(DlayerTile[0].frame)) {
+    GCmessage(GC_MOD_EXTRACT, 'W', "The layout is empty, nothing to extract");
+    return 0;
+  }
   if (!Transistors) DExInit();
   DExResetCursors();
   InitHash();
@@ -421,5 +433,6 @@ int DExCir() {
   numberNets();
   GCmessage(GC_MOD_EXTRACT, 'M', "%d nets are extracted", NetsNum);
   GCcpuTime(1, "DExCir");
+  extracted = true;
   return 1;
 }

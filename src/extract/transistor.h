@@ -39,6 +39,8 @@ void DExInit();
 void DExReset();
 // f.DExCir: recognise transistors, then trace and number the nets on their terminals.
 int DExCir();
+// Whether DExCir has run on the current planes (a new load or DExInit clears it).
+bool DExCircuitExtracted();
 
 short DExElementNo(_Dtile* tile);
 _box* DExGSD(_Dtile* tile, short element, _Dtile** gate, _Dtile** source, _Dtile** drain,

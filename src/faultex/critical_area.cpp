@@ -45,6 +45,11 @@ _box* DFcrtArea(_Dtile* a, _Dtile* b, _Dtile* k, long d) {
     long gx1, gx2, gy1, gy2;
     between(ra.x1, ra.x2, rb.x1, rb.x2, &gx1, &gx2);
     between(ra.y1, ra.y2, rb.y1, rb.y2, &gy1, &gy2);
+    // Ranges that just meet leave a gap of no area: the line between the
+    // pieces is looked at one unit to either side, so that only material
+    // lying across it (a gate between source and drain) suppresses the bridge.
+    if (gx1 == gx2) --gx1, ++gx2;
+    if (gy1 == gy2) --gy1, ++gy2;
     if (!holdsSpace(a, gx1, gy1, gx2, gy2)) return nullptr;
   }
   const long h = d / 2;

@@ -2,13 +2,16 @@
 // to the file of the command, with the total weight and, for breaks, the
 // summary by channel class when the file is closed.
 #include <cstdio>
+#include <memory>
 
 #include "common/message.h"
+#include "common/output_file.h"
 #include "extract/net.h"
 #include "faultex/fault_lists.h"
 
 namespace {
-FILE* file = nullptr;
+std::unique_ptr<GCoutputFile> output;  // the file being written, until its command ends
+FILE* file = nullptr;                  // its stream
 int fileKind = -1;
 long total = 0;
 DFopenSummary summary = {};
@@ -93,11 +96,12 @@ void DFsortOpens(_DopenFault* fault, int) {
 
 const DFopenSummary& DFsummary() { return summary; }
 
-void DFflushFault(int layer, int kind, int keep) {
+bool DFflushFault(int layer, int kind, int keep) {
   if (!file) {
     char name[64];
     fileName(layer, kind, name, sizeof name);
-    file = fopen(name, "w");
+    output = std::make_unique<GCoutputFile>(name);
+    file = output->stream();
     if (!file) GCfatal(GC_MOD_FAULT, 1, "File open error");
     fileKind = kind;
     total = 0;
@@ -107,12 +111,15 @@ void DFflushFault(int layer, int kind, int keep) {
   else
     writeShorts();
   fflush(file);
-  if (keep) return;
-  fclose(file);
+  if (keep) return true;
   file = nullptr;
+  bool complete = output->finish();
+  if (!complete) GCmessage(GC_MOD_FAULT, 'E', "Cannot write the file %s", output->path());
+  output.reset();
   fprintf(stderr, "\nTotal fault weight(critical area): %ld.\n", total);
   if (fileKind == DF_KIND_OPEN) writeSummary();
   fileKind = -1;
+  return complete;
 }
 
 void DFSoutput(int layer) {
@@ -121,7 +128,7 @@ void DFSoutput(int layer) {
 }
 
 void DFresetFaultFile() {
-  if (file) fclose(file);
+  output.reset();
   file = nullptr;
   fileKind = -1;
   total = 0;

@@ -38,11 +38,12 @@ void DFcleanOpenBuffer();
 enum { DF_KIND_SHORT = 0, DF_KIND_OPEN = 1, DF_KIND_PINHOLE = 2 };
 // Appends the current list of `kind` to its file (all layers when layer is
 // -1), opening it at the first flush of a command; keep 0 closes it and writes
-// the total (and for opens the summary).
-void DFflushFault(int layer, int kind, int keep);
+// the total (and for opens the summary). The file takes its name only when
+// complete; false (after the error message) when it could not be written.
+bool DFflushFault(int layer, int kind, int keep);
 // Writes and clears the current short list for a layer and closes the file.
 void DFSoutput(int layer);
-// Closes a file left open and clears the summary counters (tests).
+// Drops a file left unfinished and clears the summary counters (tests).
 void DFresetFaultFile();
 // The channel class of a gate terminal: 0 P-channel, 1 N-channel.
 int DFgateType(long number);

@@ -113,7 +113,7 @@ const _Dfopen* effectOf(const std::vector<_Dtile*>& cut) {
   }
   short parts = 0;
   for (_DtermList* term = current.terms; term; term = term->next)
-    if (term->tile && term->tile->processed < 1) DFtraceTerm(term->tile, ++parts);
+    if (term->tile && term->tile->processed == 0) DFtraceTerm(term->tile, ++parts);
   const _Dfopen* record = DFterm2Fault(current.terms, parts);
   for (_Dtilelist* c = current.tiles; c; c = c->next) {
     c->tile->node = labs(c->tile->node);

@@ -1,5 +1,6 @@
 #include "interface/accept.h"
 
+#include <cfloat>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -81,12 +82,35 @@ _layerDef* activeLayer() {
 // Tenths of a micron on the defect-size scale for a size in internal units.
 int scaleTenths(long size) { return static_cast<int>((size / theGlobalScale) * 10); }
 
+bool isDefectSize(int code) {
+  return code == DI_ACCEPT_MAX_SIZE || code == DI_ACCEPT_MIN_SIZE || code == DI_ACCEPT_STEP;
+}
+
+// Whether the form's value fits what it sets: a defect size (in microns) must
+// be a non-negative size the planes can hold; every value must be a finite
+// number a float keeps.
+bool inRange(int code, double value, const char* text) {
+  if (!std::isfinite(value) || std::fabs(value) > FLT_MAX) {
+    GCmessage(GC_MOD_CALLBACK, 'E', "Input wrong, %s is no usable number, change cancelled", text);
+    return false;
+  }
+  if (!isDefectSize(code)) return true;
+  const double largest = static_cast<double>(GC_INFINITY) / static_cast<double>(theGlobalScale);
+  if (value < 0.0 || value > largest) {
+    GCmessage(GC_MOD_CALLBACK, 'E', "Input wrong, %s is not between 0 and %g micron, change cancelled", text,
+              largest);
+    return false;
+  }
+  return true;
+}
+
 void acceptValue(int code, const char* text) {
   double value = atof(text);
   if (value == 0.0) {
     GCmessage(GC_MOD_CALLBACK, 'E', "Input wrong, change cancelled");
     return;
   }
+  if (!inRange(code, value, text)) return;
   _layerDef* layer = nullptr;
   if (code == DI_ACCEPT_X0 || code == DI_ACCEPT_D0 || code == DI_ACCEPT_ALFA || code == DI_ACCEPT_Y0) {
     layer = activeLayer();

@@ -11,12 +11,14 @@
 #include "techc/tech_reader.h"
 
 void DItechInit() {
-  ENV_SCALE = GCgetValue("GlobalScale");
+  // Scaled sizes and coordinates must stay within the planes' range.
+  ENV_SCALE = GCgetValueIn("GlobalScale", 1, GC_INFINITY / INITSCALE);
   theGlobalScale = INITSCALE * ENV_SCALE;
   SCALE = theGlobalScale;
-  theMinDefectSize = theGlobalScale * GCgetValue("MinDefectSize");
-  theMaxDefectSize = theGlobalScale * GCgetValue("MaxDefectSize");
-  theStep = theGlobalScale * GCgetValue("Step");
+  const long largest = GC_INFINITY / theGlobalScale;
+  theMinDefectSize = theGlobalScale * GCgetValueIn("MinDefectSize", 0, largest);
+  theMaxDefectSize = theGlobalScale * GCgetValueIn("MaxDefectSize", 0, largest);
+  theStep = theGlobalScale * GCgetValueIn("Step", 1, largest);
 
   techin = fopen(GCgetPath("TechFile"), "r");
   if (!techin) GCfatal(GC_MOD_INTERFACE, 1, "No system default technology file");

@@ -5,6 +5,7 @@
 #include <strings.h>
 
 #include "common/message.h"
+#include "common/output_file.h"
 #include "display/cairo_canvas.h"
 #include "display/draw.h"
 #include "view/view.h"
@@ -40,13 +41,13 @@ bool DVsetBatchSize(int width, int height) {
   return true;
 }
 
-bool DVviewFile(const char* path) {
-  if (!mainImage) return false;
+namespace {
+bool writeView(const char* path, FILE* out) {
   if (endsWith(path, ".svg")) {
     GCanvas* image = Vmain.canvas;
     bool ok;
     {
-      GCcairoCanvas svg(image->width(), image->height(), path);
+      GCcairoCanvas svg(image->width(), image->height(), out);
       ok = svg.ok();
       if (ok) {
         Vmain.canvas = &svg;
@@ -58,7 +59,13 @@ bool DVviewFile(const char* path) {
     }
     return ok;
   }
-  return mainImage->writePNG(path);
+  return mainImage->writePNG(out);
+}
+}  // namespace
+
+bool DVviewFile(const char* path) {
+  if (!mainImage) return false;
+  return GCwriteOutputFile(path, [path](FILE* out) { return writeView(path, out); });
 }
 
 void DVbatchRelease() {

@@ -145,8 +145,8 @@ float critArea(bool shorts, int plane, long d, long x1, long y1, long x2, long y
                      : "Defect Size : %0.3f micron\n\t\tCritical Area : %.3f micron x micron\n\t\tLayout Area : "
                        "%.3f micron x micron\n\t\tSensitivity : %.3f",
               x, crit, area, s);
-  } else if (!DYappend(&Fsensitivity, x, s)) {
-    GCmessage(GC_MOD_YIELD, 'E', "Iteration out of bounds, stopped");
+  } else {
+    DYappend(&Fsensitivity, x, s);  // the sweep stops before the series is full
   }
   return crit;
 }

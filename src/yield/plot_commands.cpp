@@ -89,6 +89,9 @@ void DYdrawDXcurve(float X0, float D0, float step, float xmax) {
   dxX.assign(1, 0.0f);
   dxY.assign(1, 0.0f);
   if (step <= 0.0f) step = X0 / 10.0f;
+  // However wide the range, the curve keeps a drawable number of points.
+  constexpr float maxPoints = 10000.0f;
+  if (xmax / step > maxPoints) step = xmax / maxPoints;
   // Counted steps rather than summed ones, so the end points are met exactly.
   for (long i = 1; step * i < X0; ++i) {
     dxX.push_back(step * i);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "common/message.h"
+#include "common/output_file.h"
 #include "display/cairo_canvas.h"
 #include "display/viewport.h"
 
@@ -21,11 +22,11 @@ void drawOn(GCanvas* canvas, void (*draw)()) {
   Vpopup = saved;
 }
 
-bool writeImage(const std::string& path, void (*draw)()) {
+bool writeImage(FILE* out, void (*draw)()) {
   if (format == DY_FILES_SVG) {
     bool ok;
     {
-      GCcairoCanvas svg(DY_FILE_SIZE, DY_FILE_SIZE, path.c_str());
+      GCcairoCanvas svg(DY_FILE_SIZE, DY_FILE_SIZE, out);
       ok = svg.ok();
       if (ok) drawOn(&svg, draw);
       ok = ok && svg.ok();
@@ -35,16 +36,12 @@ bool writeImage(const std::string& path, void (*draw)()) {
   GCcairoCanvas image(DY_FILE_SIZE, DY_FILE_SIZE);
   if (!image.ok()) return false;
   drawOn(&image, draw);
-  return image.writePNG(path.c_str());
+  return image.writePNG(out);
 }
 
-bool writeCsv(const std::string& path, const float* xs, const float* ys, int n, const char* xhead,
-              const char* yhead) {
-  FILE* f = fopen(path.c_str(), "w");
-  if (!f) return false;
+void writeCsv(FILE* f, const float* xs, const float* ys, int n, const char* xhead, const char* yhead) {
   fprintf(f, "%s,%s\n", xhead, yhead);
   for (int i = 0; i < n; ++i) fprintf(f, "%.9g,%.9g\n", static_cast<double>(xs[i]), static_cast<double>(ys[i]));
-  return fclose(f) == 0;
 }
 }  // namespace
 
@@ -56,8 +53,11 @@ void DYwritePlot(const char* base, void (*draw)(), const float* xs, const float*
   if (format == DY_FILES_OFF) return;
   std::string image = std::string(base) + (format == DY_FILES_SVG ? ".svg" : ".png");
   std::string csv = std::string(base) + ".csv";
-  if (!writeImage(image, draw))
+  if (!GCwriteOutputFile(image.c_str(), [&](FILE* f) { return writeImage(f, draw); }))
     GCmessage(GC_MOD_YIELD, 'E', "Cannot write the plot %s", image.c_str());
-  if (!writeCsv(csv, xs, ys, n, xhead, yhead))
+  if (!GCwriteOutputFile(csv.c_str(), [&](FILE* f) {
+        writeCsv(f, xs, ys, n, xhead, yhead);
+        return true;
+      }))
     GCmessage(GC_MOD_YIELD, 'E', "Cannot write the plot data %s", csv.c_str());
 }

@@ -40,16 +40,20 @@ TEST_F(Settings, ValueAndNameFollowTheKeyAtTheStartOfALine) {
   EXPECT_STREQ(GCgetPath("IconPath"), "/abs/icons/");
 }
 
-TEST_F(Settings, FailedLookupsAreFatal) {
+TEST_F(Settings, FailedLookupsAreFatalAndNameTheKeyAndLine) {
   // Keys are case sensitive, match whole words and count only as a line's first word.
-  EXPECT_EXIT(GCgetValue("globalscale"), testing::ExitedWithCode(1), "Fatal: System source file error\\.");
-  EXPECT_EXIT(GCgetValue("Glob"), testing::ExitedWithCode(1), "System source file error");
+  EXPECT_EXIT(GCgetValue("globalscale"), testing::ExitedWithCode(1),
+              "Fatal: System source file error: no line of .*/rc starts with the key globalscale\\.\n");
+  EXPECT_EXIT(GCgetValue("Glob"), testing::ExitedWithCode(1), "the key Glob");
   struct {
     const char* rc;  // the settings file's text, or null for no file
     const char* fatal;
   } cases[] = {
-      {"Note Step 9\n", "Fatal: System source file error\\."},
-      {"Step many\n", "System source file error"},
+      {"Note Step 9\n", "starts with the key Step\\."},
+      {"# c\nStep many\n", "rc line 2: Step needs an integer, not many\\."},
+      {"Step 12x\n", "rc line 1: Step needs an integer, not 12x\\."},
+      {"Step\nGlobalScale 3\n", "rc line 1: no value for Step\\."},
+      {"Step 99999999999999999999\n", "Step 99999999999999999999 is not between"},
       {nullptr, "Fatal: No system source file\\."},
   };
   for (const auto& c : cases) {
@@ -59,6 +63,9 @@ TEST_F(Settings, FailedLookupsAreFatal) {
       setenv("SYSRC", (dir + "/none").c_str(), 1);
     EXPECT_EXIT(GCgetValue("Step"), testing::ExitedWithCode(1), c.fatal) << (c.rc ? c.rc : "no file");
   }
+  CVwriteFile(dir + "/rc", "a\nStep 0\n");
+  setenv("SYSRC", (dir + "/rc").c_str(), 1);
+  EXPECT_EXIT(GCgetValueIn("Step", 1, 9), testing::ExitedWithCode(1), "rc line 2: Step 0 is not between 1 and 9\\.");
   unsetenv("SYSRC");
   EXPECT_EXIT(GCgetName("TechFile"), testing::ExitedWithCode(1), "Fatal: SYSRC env var must be set\\.");
 }
