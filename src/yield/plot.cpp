@@ -1,26 +1,33 @@
 #include "yield/plot.h"
 
-#include <cstdio>
 #include <cstring>
 
-#include "display/window_hooks.h"
 #include "display/draw.h"
 #include "display/viewport.h"
+#include "display/window_hooks.h"
 #include "yield/series.h"
 
 namespace {
 constexpr long WORLD = 1000;
 constexpr int AXIS_COLOUR = 1;
 constexpr long TICK = 12;
+constexpr long GAP = 4;
 // Width of one character of the canvas font, in pixels, for placing labels.
 constexpr float CHAR_PIXELS = 7.0f;
 
+DYplotFrame frame;
+
 long margin(int n) { return WORLD / (n + 2); }
 
-void tickLabel(char* buf, size_t size, float value) { snprintf(buf, size, "%.4g", static_cast<double>(value)); }
-
-long textWidth(const char* s) { return static_cast<long>(strlen(s) * CHAR_PIXELS * Vpopup.scale); }
+long textWidth(const std::string& s) { return static_cast<long>(s.size() * CHAR_PIXELS * Vpopup.scale); }
 long textHeight() { return static_cast<long>(10.0f * Vpopup.scale); }
+
+float span(const DYaxisRange& a) { return static_cast<float>(a.hi - a.lo); }
+
+void map(float x, float y, long* px, long* py) {
+  DYmapXY(span(frame.x), span(frame.y), DY_DIVISIONS, DY_DIVISIONS, static_cast<float>(x - frame.x.lo),
+          static_cast<float>(y - frame.y.lo), px, py);
+}
 }  // namespace
 
 void DYmapXY(float xmax, float ymax, int nx, int ny, float x, float y, long* px, long* py) {
@@ -28,11 +35,13 @@ void DYmapXY(float xmax, float ymax, int nx, int ny, float x, float y, long* px,
   *py = margin(ny) + static_cast<long>((WORLD - 2 * WORLD / (ny + 2)) * y / ymax);
 }
 
-void DYdrawData(const float* xs, const float* ys, int n, int colour, float xmax, float ymax, int nx, int ny) {
+const DYplotFrame& DYlastPlotFrame() { return frame; }
+
+void DYdrawData(const float* xs, const float* ys, int n, int colour) {
   long px = 0, py = 0;
   for (int i = 0; i < n; ++i) {
     long qx, qy;
-    DYmapXY(xmax, ymax, nx, ny, xs[i], ys[i], &qx, &qy);
+    map(xs[i], ys[i], &qx, &qy);
     if (i > 0) {
       GGsetColor(&Vpopup, colour);
       GGline(&Vpopup, px, py, qx, qy);
@@ -43,47 +52,47 @@ void DYdrawData(const float* xs, const float* ys, int n, int colour, float xmax,
   }
 }
 
-void DYdrawCurve(const float* xs, const float* ys, int n, int colour, float xmax, float ymax, int nx, int ny) {
+void DYdrawCurve(const float* xs, const float* ys, int n, int colour) {
   GGsetColor(&Vpopup, colour);
   long px = 0, py = 0;
   for (int i = 0; i < n; ++i) {
     long qx, qy;
-    DYmapXY(xmax, ymax, nx, ny, xs[i], ys[i], &qx, &qy);
+    map(xs[i], ys[i], &qx, &qy);
     if (i > 0) GGline(&Vpopup, px, py, qx, qy);
     px = qx, py = qy;
   }
 }
 
-void DYdrawAxes(float xmax, float ymax, int nx, int ny, const char* xtitle, const char* ytitle) {
+void DYdrawAxes(const DYaxisRange& x, const DYaxisRange& y, const std::string& xtitle, const std::string& ytitle) {
+  frame = {x, y, xtitle, ytitle};
   GGclear(&Vpopup);
   GGsetColor(&Vpopup, AXIS_COLOUR);
-  const long x0 = margin(nx), y0 = margin(ny);
+  const long x0 = margin(DY_DIVISIONS), y0 = margin(DY_DIVISIONS);
   const long x1 = WORLD - x0, y1 = WORLD - y0;
   GGline(&Vpopup, x0, y0, x1, y0);
   GGline(&Vpopup, x0, y0, x0, y1);
-  char label[32];
   const long th = textHeight();
-  for (int i = 0; i <= nx; ++i) {
+  const long labelBase = y0 - TICK - GAP - th;
+  for (int i = 0; i < x.ticks(); ++i) {
     long px, py;
-    DYmapXY(xmax, ymax, nx, ny, xmax * i / nx, 0.0f, &px, &py);
+    map(static_cast<float>(x.tick(i)), static_cast<float>(y.lo), &px, &py);
     GGline(&Vpopup, px, y0, px, y0 - TICK);
-    if (i % 2 == 0) {
-      tickLabel(label, sizeof label, xmax * i / nx);
-      GGstring(&Vpopup, px - textWidth(label) / 2, y0 - TICK - th - 4, label);
-    }
+    std::string label = DYtickLabel(x, i);
+    GGstring(&Vpopup, px - textWidth(label) / 2, labelBase, label.c_str());
   }
-  for (int i = 0; i <= ny; ++i) {
+  for (int i = 0; i < y.ticks(); ++i) {
     long px, py;
-    DYmapXY(xmax, ymax, nx, ny, 0.0f, ymax * i / ny, &px, &py);
+    map(static_cast<float>(x.lo), static_cast<float>(y.tick(i)), &px, &py);
     GGline(&Vpopup, x0 - TICK, py, x0, py);
-    if (i % 2 == 0) {
-      tickLabel(label, sizeof label, ymax * i / ny);
-      long lx = x0 - TICK - 4 - textWidth(label);
-      GGstring(&Vpopup, lx > 0 ? lx : 0, py - th / 2, label);
-    }
+    std::string label = DYtickLabel(y, i);
+    long lx = x0 - TICK - GAP - textWidth(label);
+    GGstring(&Vpopup, lx > 0 ? lx : 0, py - th / 2, label.c_str());
   }
-  GGstring(&Vpopup, x1 - textWidth(xtitle), y0 + 8, xtitle);
-  GGstring(&Vpopup, x0 + 8, y1 + 24, ytitle);
+  // Below the tick values, centred under the axis: clear of every data point.
+  long tx = (x0 + x1) / 2 - textWidth(xtitle) / 2;
+  long ty = labelBase - th - 2 * GAP;
+  GGstring(&Vpopup, tx > 0 ? tx : 0, ty > 0 ? ty : 0, xtitle.c_str());
+  GGstring(&Vpopup, x0 - TICK, y1 + th + 2 * GAP, ytitle.c_str());
 }
 
 void DYshowPlot(int what) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <string>
 #include <vector>
 
 #include "common/message.h"
@@ -22,8 +23,6 @@ constexpr int SENSITIVITY_COLOUR = 6;
 // The size distribution curve last drawn (it has no series of its own).
 std::vector<float> dxX, dxY;
 float dxYmax = 1.0f;
-float pofYmax = 1e-8f;
-float yieldYmax = 1.0f;
 double lastPof = 0.0;
 
 // The defect-size axis runs to the largest size of the settings, or further
@@ -40,30 +39,46 @@ bool positiveDefectParameters(const _layerDef& l) {
   return false;
 }
 
+// Defect sizes are grid units of the technology (what the forms, the slider
+// and the reports call microns); the titles say what one is in micrometres.
+std::string sizeTitle() {
+  char buf[64];
+  snprintf(buf, sizeof buf, "Defect Size (grid units of %g um)", LAMBDA_T1);
+  return buf;
+}
+
+// The range of the values, reaching at least to `atLeast` (a setting's
+// maximum the axis should show even before the data get there).
+DYaxisRange rangeOf(const float* v, int n, float atLeast = 0.0f) {
+  double lo = n > 0 ? v[0] : atLeast, hi = n > 0 ? v[0] : atLeast;
+  hi = std::max(hi, static_cast<double>(atLeast));
+  for (int i = 0; i < n; ++i) lo = std::min(lo, static_cast<double>(v[i])), hi = std::max(hi, static_cast<double>(v[i]));
+  return DYniceRange(lo, hi);
+}
+
 void drawDX() {
-  DYdrawAxes(maxDefectMicrons(), dxYmax, DY_DIVISIONS, DY_DIVISIONS, "Defect Size", "Defect Density");
-  DYdrawCurve(dxX.data(), dxY.data(), static_cast<int>(dxX.size()), DX_COLOUR, maxDefectMicrons(), dxYmax,
-              DY_DIVISIONS, DY_DIVISIONS);
+  DYdrawAxes(rangeOf(dxX.data(), static_cast<int>(dxX.size()), maxDefectMicrons()),
+             rangeOf(dxY.data(), static_cast<int>(dxY.size()), dxYmax), sizeTitle(),
+             "Defect Density (D0 per grid unit)");
+  DYdrawCurve(dxX.data(), dxY.data(), static_cast<int>(dxX.size()), DX_COLOUR);
 }
 
 void drawPof() {
-  const float xmax = maxDefectMicrons(&FpofFailure);
-  DYdrawAxes(xmax, pofYmax, DY_DIVISIONS, DY_DIVISIONS, "Defect Size", "Possibility of Failure");
-  DYdrawData(FpofFailure.x, FpofFailure.y, FpofFailure.n, POF_COLOUR, xmax, pofYmax, DY_DIVISIONS, DY_DIVISIONS);
+  DYdrawAxes(rangeOf(FpofFailure.x, FpofFailure.n, maxDefectMicrons(&FpofFailure)),
+             rangeOf(FpofFailure.y, FpofFailure.n), sizeTitle(), "Possibility of Failure (D0 per grid unit)");
+  DYdrawData(FpofFailure.x, FpofFailure.y, FpofFailure.n, POF_COLOUR);
 }
 
-float densityMax() { return Fdensity[1] > 0.0f ? Fdensity[1] : 1.0f; }
-
 void drawYield() {
-  DYdrawAxes(densityMax(), yieldYmax, DY_DIVISIONS, DY_DIVISIONS, "Defect Density", "Yield");
-  DYdrawData(Fyield.x, Fyield.y, Fyield.n, YIELD_COLOUR, densityMax(), yieldYmax, DY_DIVISIONS, DY_DIVISIONS);
+  DYdrawAxes(rangeOf(Fyield.x, Fyield.n), rangeOf(Fyield.y, Fyield.n), "Defect Density (D0 units)",
+             "Yield (fraction of good circuits)");
+  DYdrawData(Fyield.x, Fyield.y, Fyield.n, YIELD_COLOUR);
 }
 
 void drawSensitivity() {
-  const float xmax = maxDefectMicrons(&Fsensitivity);
-  DYdrawAxes(xmax, 1.0f, DY_DIVISIONS, DY_DIVISIONS, "Defect Size", "Sensitivity");
-  DYdrawData(Fsensitivity.x, Fsensitivity.y, Fsensitivity.n, SENSITIVITY_COLOUR, xmax, 1.0f, DY_DIVISIONS,
-             DY_DIVISIONS);
+  DYdrawAxes(rangeOf(Fsensitivity.x, Fsensitivity.n, maxDefectMicrons(&Fsensitivity)),
+             rangeOf(Fsensitivity.y, Fsensitivity.n), sizeTitle(), "Sensitivity (critical area / layout area)");
+  DYdrawData(Fsensitivity.x, Fsensitivity.y, Fsensitivity.n, SENSITIVITY_COLOUR);
 }
 
 // The failure density of every sensitivity point, into FpofFailure.
@@ -122,7 +137,7 @@ int DYdx() {
   if (!positiveDefectParameters(Glayers[layer])) return 0;
   DYshowPlot(DY_PLOT_DX);
   DYdrawDX(layer);
-  DYwritePlot("defect_size", drawDX, dxX.data(), dxY.data(), static_cast<int>(dxX.size()), "defect_size_um",
+  DYwritePlot("defect_size", drawDX, dxX.data(), dxY.data(), static_cast<int>(dxX.size()), "defect_size_grid",
               "defect_density");
   return 1;
 }
@@ -134,7 +149,7 @@ int DYCarea() {
   }
   DYshowPlot(DY_PLOT_SENSITIVITY);
   drawSensitivity();
-  DYwritePlot("sensitivity", drawSensitivity, Fsensitivity.x, Fsensitivity.y, Fsensitivity.n, "defect_size_um",
+  DYwritePlot("sensitivity", drawSensitivity, Fsensitivity.x, Fsensitivity.y, Fsensitivity.n, "defect_size_grid",
               "sensitivity");
   return 1;
 }
@@ -150,15 +165,12 @@ int DYpof() {
     return 0;
   }
   failureDensity(Glayers[layer]);
-  pofYmax = 1e-8f;
-  for (int i = 0; i < FpofFailure.n; ++i)
-    if (FpofFailure.y[i] > pofYmax) pofYmax = FpofFailure.y[i];
   DYshowPlot(DY_PLOT_POF);
   drawPof();
   lastPof = DYcurArea(FpofFailure.x, FpofFailure.y, FpofFailure.n);
   printf("Possibility of failure: %4f.\n", lastPof);
   fflush(stdout);
-  DYwritePlot("pof", drawPof, FpofFailure.x, FpofFailure.y, FpofFailure.n, "defect_size_um", "failure_density");
+  DYwritePlot("pof", drawPof, FpofFailure.x, FpofFailure.y, FpofFailure.n, "defect_size_grid", "failure_density");
   return 1;
 }
 
@@ -181,7 +193,6 @@ int DYyx() {
   const double theta = DYcurArea(FpofFailure.x, FpofFailure.y, FpofFailure.n);
   const float A = DYlayoutArea() * 1e-7f;
   Fyield = {};
-  yieldYmax = 0.0f;
   if (Fdensity[2] > 0.0f) {
     for (float D = Fdensity[0]; D <= Fdensity[1]; D += Fdensity[2]) {
       float Y = DYyieldAt(D, A, theta, l.Y0, l.alfa);
@@ -189,10 +200,8 @@ int DYyx() {
         GCmessage(GC_MOD_YIELD, 'E', "Iteration out of bounds, stopped");
         break;
       }
-      if (Y > yieldYmax) yieldYmax = Y;
     }
   }
-  if (yieldYmax <= 0.0f) yieldYmax = 1.0f;
   DYshowPlot(DY_PLOT_YIELD);
   drawYield();
   DYwritePlot("yield", drawYield, Fyield.x, Fyield.y, Fyield.n, "defect_density", "yield");

@@ -39,7 +39,7 @@ TEST(YieldBatch, SweepsOverTheAmplifierWritePlotsAndReports) {
     EXPECT_TRUE(fs::exists(dir + "/" + f)) << f;
   std::string csv = CVreadFile(dir + "/sensitivity.csv");  // the break sweep, written last
   EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 6) << csv;
-  EXPECT_EQ(csv.rfind("defect_size_um,sensitivity\n4,0\n6,", 0), 0u) << "4 micron wires are cut by larger defects";
+  EXPECT_EQ(csv.rfind("defect_size_grid,sensitivity\n4,0\n6,", 0), 0u) << "4 micron wires are cut by larger defects";
   EXPECT_FALSE(CVhas(csv, "\n12,0\n")) << csv;
   std::string yield = CVreadFile(dir + "/yield.csv");
   EXPECT_EQ(std::count(yield.begin(), yield.end(), '\n'), 21) << yield;

@@ -10,6 +10,8 @@
 #include "display/draw.h"
 #include "support/run_program.h"
 #include "display/viewport.h"
+#include "yield/plot.h"
+#include "yield/plot_axis.h"
 #include "yield/plot_commands.h"
 #include "yield/yield_fixture.h"
 
@@ -42,7 +44,7 @@ TEST_F(PlotFilesTest, SensitivityPlotWritesPngAndCsvAndIsRedrawnOnExposure) {
   std::string png = CVreadFile("sensitivity.png");
   ASSERT_GT(png.size(), 8u);
   EXPECT_EQ(png.substr(1, 3), "PNG");
-  EXPECT_EQ(CVreadFile("sensitivity.csv"), "defect_size_um,sensitivity\n1,0.100000001\n2.5,0.349999994\n4,0.600000024\n10,1\n");
+  EXPECT_EQ(CVreadFile("sensitivity.csv"), "defect_size_grid,sensitivity\n1,0.100000001\n2.5,0.349999994\n4,0.600000024\n10,1\n");
   // An exposure redraws the last plot.
   GGclear(&Vpopup);
   ASSERT_EQ(countColour(YELLOW), 0);
@@ -58,7 +60,7 @@ TEST_F(PlotFilesTest, SvgWhenAskedAndNothingWhenOff) {
   EXPECT_NE(svg.find("<svg"), std::string::npos);
   EXPECT_FALSE(std::filesystem::exists("defect_size.png"));
   std::string csv = CVreadFile("defect_size.csv");
-  EXPECT_EQ(csv.rfind("defect_size_um,defect_density\n0,0\n", 0), 0u) << "the curve starts at the origin";
+  EXPECT_EQ(csv.rfind("defect_size_grid,defect_density\n0,0\n", 0), 0u) << "the curve starts at the origin";
   EXPECT_NE(csv.find("\n1,10\n"), std::string::npos) << "peak D0/X0 at X0";
   EXPECT_GT(countColour(RED), 20) << "the distribution is drawn in colour 3";
   DYsetPlotFiles(DY_FILES_OFF);
@@ -82,7 +84,7 @@ TEST_F(PlotFilesTest, PofAndYieldFilesAndColours) {
   std::string csv = CVreadFile("yield.csv");
   EXPECT_EQ(csv.rfind("defect_density,yield\n100,", 0), 0u);
   EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 21);
-  EXPECT_EQ(CVreadFile("pof.csv").rfind("defect_size_um,failure_density\n1,0.5\n", 0), 0u);
+  EXPECT_EQ(CVreadFile("pof.csv").rfind("defect_size_grid,failure_density\n1,0.5\n", 0), 0u);
   EXPECT_TRUE(std::filesystem::exists("pof.png"));
   EXPECT_TRUE(std::filesystem::exists("yield.png"));
 }
@@ -95,4 +97,65 @@ TEST_F(PlotFilesTest, UnwritableDirectoryReportsAndKeepsThePlot) {
   EXPECT_STREQ(GClastSeverity() == 'E' ? "E" : "", "E");
   EXPECT_NE(std::string(GClastMessage()).find("sensitivity.png"), std::string::npos) << GClastMessage();
   EXPECT_TRUE(std::filesystem::exists("sensitivity.csv"));
+}
+
+namespace {
+std::string tickLabels(const DYaxisRange& a) {
+  std::string s;
+  for (int i = 0; i < a.ticks(); ++i) s += (i ? " " : "") + DYtickLabel(a, i);
+  return s;
+}
+}  // namespace
+
+// Ranges widened from the data to round steps, at most 8 ticks, zero kept
+// when the data come near it; the expected ticks are those a reader would draw.
+TEST(PlotAxis, RangesFitTheDataAtRoundTicks) {
+  struct Case {
+    double lo, hi;
+    const char* ticks;
+  } cases[] = {
+      {1, 12, "0 2 4 6 8 10 12"},                                      // defect sizes of a sweep
+      {0.994, 0.9997, "0.994 0.995 0.996 0.997 0.998 0.999 1.000"},   // a yield curve near 1
+      {0, 0.09, "0 0.02 0.04 0.06 0.08 0.10"},                        // a small sensitivity
+      {100, 2000, "0 500 1000 1500 2000"},                             // the densities
+      {0, 2.4, "0 0.5 1.0 1.5 2.0 2.5"},
+      {0, 1.2e-5, "0 2e-06 4e-06 6e-06 8e-06 1e-05 1.2e-05"},
+      {-3, 7, "-4 -2 0 2 4 6 8"},
+      {0.5, 0.5, "0.47 0.48 0.49 0.50 0.51 0.52 0.53"},  // one value: a small range around it
+      {0, 0, "0 0.2 0.4 0.6 0.8 1.0"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(tickLabels(DYniceRange(c.lo, c.hi)), c.ticks) << c.lo << " .. " << c.hi;
+}
+
+TEST_F(PlotFilesTest, PlotsReadBackTitlesWithUnitsAndRangesAroundTheirData) {
+  activate("CMF", 1.0f, 10.0f, 1.0f, 1.0f);
+  frame(0, 0, 200 * theGlobalScale, 200 * theGlobalScale);
+  sensitivity({{1.0f, 0.01f}, {4.0f, 0.05f}, {7.0f, 0.09f}});
+  ASSERT_EQ(DYCarea(), 1);
+  DYplotFrame f = DYlastPlotFrame();
+  EXPECT_EQ(f.xtitle, "Defect Size (grid units of 0.1 um)");
+  EXPECT_EQ(f.ytitle, "Sensitivity (critical area / layout area)");
+  EXPECT_EQ(tickLabels(f.y), "0 0.02 0.04 0.06 0.08 0.10") << "not 0 to 1";
+  EXPECT_EQ(tickLabels(f.x), "0 2 4 6 8 10") << "the settings' maximum size, 10";
+  // Every point of the series (yellow) lies inside the axes, none on the
+  // titles or tick values around them.
+  auto* image = static_cast<GCcairoCanvas*>(Vpopup.canvas);
+  long left, bottom, right, top;
+  GCwtov(&Vpopup, 1000 / 12, 1000 / 12, &left, &bottom);
+  GCwtov(&Vpopup, 1000 - 1000 / 12, 1000 - 1000 / 12, &right, &top);
+  int outside = 0;
+  for (int y = 0; y < image->height(); ++y)
+    for (int x = 0; x < image->width(); ++x)
+      if (image->pixelAt(x, y) == YELLOW) outside += x < left || x > right || y < top || y > bottom;
+  EXPECT_EQ(outside, 0);
+  ::testing::internal::CaptureStdout();
+  ASSERT_EQ(DYyx(), 1);
+  ::testing::internal::GetCapturedStdout();
+  f = DYlastPlotFrame();
+  EXPECT_EQ(f.xtitle, "Defect Density (D0 units)");
+  float ymin = 1, ymax = 0;
+  for (int i = 0; i < Fyield.n; ++i) ymin = std::min(ymin, Fyield.y[i]), ymax = std::max(ymax, Fyield.y[i]);
+  EXPECT_LE(f.y.lo, ymin);
+  EXPECT_GE(f.y.hi, ymax);
+  EXPECT_LT(f.y.hi - f.y.lo, 2.5 * (ymax - ymin)) << "the yield curve fills the plot";
 }
