@@ -15,7 +15,7 @@
 #include <string>
 
 #include "cifc/cif.h"
-#include "layout/flatten.h"
+#include "cifc/flatten.h"
 #include "common/layout.h"
 #include "common/message.h"
 #include "common/scale.h"

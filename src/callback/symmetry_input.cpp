@@ -9,7 +9,7 @@
 #include "display/draw.h"
 #include "event/event.h"
 #include "extract/net.h"
-#include "view/viewport.h"
+#include "display/viewport.h"
 
 namespace {
 constexpr int kBoxColour = 3;

@@ -5,7 +5,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "common/flatten.h"
+#include "cifc/flatten.h"
 #include "common/layout.h"
 #include "common/scale.h"
 

@@ -9,7 +9,7 @@
 #include <fstream>
 #include <string>
 
-#include "callback/defect_scale.h"
+#include "common/defect_scale.h"
 #include "fault_session.h"
 #include "faultex/short_faults.h"
 
