@@ -247,17 +247,19 @@ void ACrdDF() {
   TopInstance = 0;
 }
 
-void ACrdLayer(const char* name) {
+bool ACrdLayer(const char* name) {
   currentCell();
-  if (LayerExist(name)) return;
+  if (LayerExist(name)) return true;
   int layer = FindLayer(name);
   if (layer < 0 || layer >= GC_MAX_SLOTS) {
     printf("No such a layer name %s\n", name);
-    ACexit(0);
+    ciferror("unknown layer");
+    return false;
   }
   ACsymb = layer;
   GCslot(Gactive, layer, name);
   ++ACmaxSymb;
+  return true;
 }
 
 bool ACrdBox(long length, long width, long x, long y) {
@@ -325,13 +327,14 @@ bool ACrdPoly() {
   return true;
 }
 
-void ACrdCName(long n, const char* name) {
-  if (n != 9) return;
+bool ACrdCName(long n, const char* name) {
+  if (n != 9) return true;
   if (strlen(name) > GC_NAME_LEN - 1) {
-    printf("Fatal: Name too long.\n");
-    ACexit(1);
+    ciferror("cell name too long");
+    return false;
   }
   snprintf(currentCell()->cellname, GC_NAME_LEN, "%s", name);
+  return true;
 }
 
 bool ACrdLabel(long n, const char* text, long x, long y, const char* layer) {
@@ -339,7 +342,7 @@ bool ACrdLabel(long n, const char* text, long x, long y, const char* layer) {
   long lx, ly;
   if (!truncated(x, lx) || !truncated(y, ly)) return false;
   const char* layerName = layer ? layer : "";
-  ACrdLayer(layerName);
+  if (!ACrdLayer(layerName)) return false;
   GCaddLabel(GCslot(Gactive, static_cast<int>(ACsymb), layerName), text, lx, ly);
   _pin* pin = GCnew<_pin>();
   pin->label = GCstrcpy(text);

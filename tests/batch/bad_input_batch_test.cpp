@@ -27,15 +27,18 @@ TEST(BadInput, LayoutsThatAreEmptyOrReachBeyondThePlanesAreRefusedAndTheRunGoesO
   CVwriteFile(dir + "/empty.cif", "L CMF;\nE\n");
   CVwriteFile(dir + "/tiny.cif", "DS 1 1 2147483647;\nL CMF;\nB 100 100 0 0;\nDF;\nC 1;\nE\n");
   CVwriteFile(dir + "/zero.cif", "DS 1 0 1;\nL CMF;\nB 100 100 0 0;\nDF;\nC 1;\nE\n");
+  CVwriteFile(dir + "/notop.cif", "DS 1 1 1;\nL CMF;\nB 100 100 0 0;\nDF;\nE\n");
+  CVwriteFile(dir + "/layer.cif", "L QQQ;\nB 100 100 0 0;\nE\n");
   // Every number fits, but the call carries the box to 1.1e9 units.
   CVwriteFile(dir + "/far.cif", "DS 1 1 1;\nL CMF;\nB 100 100 250000000 0;\nDF;\nC 1 T 25000000 0;\nE\n");
   CVrunResult r = CVrunBatch("f.DIldLayout empty.cif\nf.hello\nf.DIldLayout tiny.cif\nf.hello\nf.DIldLayout zero.cif\n"
-                             "f.DIldLayout far.cif\nf.DIldLayout " + kExamples + "inverter.cif\n"
+                             "f.DIldLayout far.cif\nf.DIldLayout notop.cif\nf.DIldLayout layer.cif\nf.DIldLayout " + kExamples + "inverter.cif\n"
                              "f.DExNameNet a\npoint 2000000000 0\npoint -2000000000 -2000000000\nf.hello\n",
                              dir);
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(CVcount(r.err, "Warning: The layout is empty, nothing to extract.\n"), 2u) << r.err;
-  CVexpectHas(r.err, {"error on line 2 L: the scale must be positive\n",
+  CVexpectHas(r.err, {"error on line 2 L: the scale must be positive\n", "unknown layer\n",
+                      "Error: No top cell CIRCUIT: the layout calls no cell and draws nothing.\n",
                       "Error: CIF error: cell CIRCUIT with its calls reaches beyond the coordinates +-1073741823.\n"});
   EXPECT_FALSE(CVhas(r.err, "Fatal")) << r.err;
   EXPECT_EQ(r.out.substr(r.out.size() - kHello.size()), kHello);
