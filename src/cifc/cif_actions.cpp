@@ -136,6 +136,12 @@ bool collectPoints(long first, _points** out) {
   return true;
 }
 
+bool pointsInRange(const _points* p) {
+  for (; p; p = p->next)
+    if (!inRange(static_cast<double>(p->x)) || !inRange(static_cast<double>(p->y))) return false;
+  return true;
+}
+
 // Writes the closing vertex out, so that a slanted closing edge is made
 // rectilinear like every other edge before the polygon is cut into rectangles.
 void closeRing(_points* ring) {
@@ -304,6 +310,12 @@ bool ACrdWire() {
   _symbol* slot = currentSlot();
   _polys* outline = slot ? GCpath2poly(centre, width) : nullptr;
   GCfreePoints(centre);
+  // A sharp turn puts the outline's corner far out along the bisector.
+  if (outline && !pointsInRange(outline->points)) {
+    GCfreePoly(outline);
+    ciferror("number out of range");
+    return false;
+  }
   if (outline) {
     closeRing(outline->points);
     prependRects(slot, GCpoly2rects(outline));
