@@ -1,6 +1,7 @@
 // Fuzzes the one-step load: the CIF reader, flattening, the tile planes and
 // circuit extraction with its net check and names, as File > LoadLayout runs
-// them with the default technology. The reader's deliberate exits are turned
+// them with the default technology; then bridges, pinholes and breaks of the
+// extracted nets for a defect of 6 microns. The reader's deliberate exits are turned
 // into exceptions here; the flattened size is capped low so that doubling
 // hierarchies stay quick. Every other exit is a finding.
 // Run with -close_fd_mask=3 to keep the trace and progress lines quiet.
@@ -12,10 +13,13 @@
 #include <string>
 
 #include "batch/batch_startup.h"
+#include "callback/defect_scale.h"
 #include "cifc/cif.h"
 #include "common/flatten.h"
 #include "common/switches.h"
 #include "interface/accept.h"
+#include "faultex/open_faults.h"
+#include "faultex/short_faults.h"
 #include "interface/file_commands.h"
 
 namespace {
@@ -52,6 +56,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   ACexitHook = throwExit;
   try {
     DIacceptCB(DI_ACCEPT_CIF_LOAD, inputPath.c_str());
+    DIsetScaleValue(60);
+    DFexLayersS();
+    DFexLayersP();
+    DFexLayersO();
   } catch (const ReaderExit&) {
   }
   return 0;
