@@ -1,19 +1,26 @@
-// Fuzzes the CIF reader and the flattener: parse the input, then flatten it
-// when it has a top cell. The reader's deliberate exits (unknown layer, cell
-// name too long) are turned into exceptions here; the flattened size is
-// capped low so that doubling hierarchies stay quick.
-// Run with -close_fd_mask=3 to keep the reader's trace and error lines quiet.
+// Fuzzes the one-step load: the CIF reader, flattening, the tile planes and
+// circuit extraction with its net check and names, as File > LoadLayout runs
+// them with the default technology; then bridges, pinholes and breaks of the
+// extracted nets for a defect of 6 microns. The reader's deliberate exits are turned
+// into exceptions here; the flattened size is capped low so that doubling
+// hierarchies stay quick. Every other exit is a finding.
+// Run with -close_fd_mask=3 to keep the trace and progress lines quiet.
+#include <unistd.h>
+
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
+#include <cstdlib>
+#include <string>
 
+#include "batch/batch_startup.h"
+#include "callback/defect_scale.h"
 #include "cifc/cif.h"
 #include "common/flatten.h"
-#include "common/layout.h"
-#include "common/scale.h"
 #include "common/switches.h"
-#include "techc/tech.h"
-#include "../tests/support/cif_layers.h"
+#include "interface/accept.h"
+#include "faultex/open_faults.h"
+#include "faultex/short_faults.h"
+#include "interface/file_commands.h"
 
 namespace {
 struct ReaderExit {
@@ -22,10 +29,17 @@ struct ReaderExit {
 
 [[noreturn]] void throwExit(int status) { throw ReaderExit{status}; }
 
+std::string inputPath;
+
 void setUp() {
-  CVloadCifLayers();
+  setenv("SYSRC", CORVID_SOURCE_DIR "/lib/corvidrc", 1);
   Silently = 1;
+  BAstartup();
   GCflattenLimit = 200000;
+  char dir[] = "/tmp/corvid-fuzz-XXXXXX";
+  if (!mkdtemp(dir)) abort();
+  if (chdir(dir) != 0) abort();  // files a command writes stay there
+  inputPath = std::string(dir) + "/input.cif";
 }
 }  // namespace
 
@@ -35,14 +49,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     return true;
   }();
   (void)once;
-  GCresetScale();
+  FILE* f = fopen(inputPath.c_str(), "wb");
+  if (!f) abort();
+  fwrite(data, 1, size, f);
+  fclose(f);
   ACexitHook = throwExit;
   try {
-    ACinit();
-    ACparseBuffer(reinterpret_cast<const char*>(data), size);
-    if (Gactive && GfindLayout("CIRCUIT", Gactive)) GCflatten();
+    DIacceptCB(DI_ACCEPT_CIF_LOAD, inputPath.c_str());
+    DIsetScaleValue(60);
+    DFexLayersS();
+    DFexLayersP();
+    DFexLayersO();
   } catch (const ReaderExit&) {
   }
-  ACinit();
   return 0;
 }

@@ -136,6 +136,12 @@ bool collectPoints(long first, _points** out) {
   return true;
 }
 
+bool pointsInRange(const _points* p) {
+  for (; p; p = p->next)
+    if (!inRange(static_cast<double>(p->x)) || !inRange(static_cast<double>(p->y))) return false;
+  return true;
+}
+
 // Writes the closing vertex out, so that a slanted closing edge is made
 // rectilinear like every other edge before the polygon is cut into rectangles.
 void closeRing(_points* ring) {
@@ -247,17 +253,19 @@ void ACrdDF() {
   TopInstance = 0;
 }
 
-void ACrdLayer(const char* name) {
+bool ACrdLayer(const char* name) {
   currentCell();
-  if (LayerExist(name)) return;
+  if (LayerExist(name)) return true;
   int layer = FindLayer(name);
   if (layer < 0 || layer >= GC_MAX_SLOTS) {
     printf("No such a layer name %s\n", name);
-    ACexit(0);
+    ciferror("unknown layer");
+    return false;
   }
   ACsymb = layer;
   GCslot(Gactive, layer, name);
   ++ACmaxSymb;
+  return true;
 }
 
 bool ACrdBox(long length, long width, long x, long y) {
@@ -302,6 +310,12 @@ bool ACrdWire() {
   _symbol* slot = currentSlot();
   _polys* outline = slot ? GCpath2poly(centre, width) : nullptr;
   GCfreePoints(centre);
+  // A sharp turn puts the outline's corner far out along the bisector.
+  if (outline && !pointsInRange(outline->points)) {
+    GCfreePoly(outline);
+    ciferror("number out of range");
+    return false;
+  }
   if (outline) {
     closeRing(outline->points);
     prependRects(slot, GCpoly2rects(outline));
@@ -325,13 +339,14 @@ bool ACrdPoly() {
   return true;
 }
 
-void ACrdCName(long n, const char* name) {
-  if (n != 9) return;
+bool ACrdCName(long n, const char* name) {
+  if (n != 9) return true;
   if (strlen(name) > GC_NAME_LEN - 1) {
-    printf("Fatal: Name too long.\n");
-    ACexit(1);
+    ciferror("cell name too long");
+    return false;
   }
   snprintf(currentCell()->cellname, GC_NAME_LEN, "%s", name);
+  return true;
 }
 
 bool ACrdLabel(long n, const char* text, long x, long y, const char* layer) {
@@ -339,7 +354,7 @@ bool ACrdLabel(long n, const char* text, long x, long y, const char* layer) {
   long lx, ly;
   if (!truncated(x, lx) || !truncated(y, ly)) return false;
   const char* layerName = layer ? layer : "";
-  ACrdLayer(layerName);
+  if (!ACrdLayer(layerName)) return false;
   GCaddLabel(GCslot(Gactive, static_cast<int>(ACsymb), layerName), text, lx, ly);
   _pin* pin = GCnew<_pin>();
   pin->label = GCstrcpy(text);

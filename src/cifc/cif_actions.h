@@ -14,12 +14,12 @@ void ACabandonCall();
 
 bool ACrdDS(long n, long a, long b);
 void ACrdDF();
-void ACrdLayer(const char* name);
+bool ACrdLayer(const char* name);
 bool ACrdBox(long length, long width, long x, long y);
 bool ACrdWire();
 bool ACrdPoly();
 bool ACaddNumber(long v);  // one more wire/polygon number
-void ACrdCName(long n, const char* name);
+bool ACrdCName(long n, const char* name);
 bool ACrdLabel(long n, const char* text, long x, long y, const char* layer);
 bool ACcallTran(long x, long y);
 bool ACcallRot(long a, long b);

@@ -76,7 +76,7 @@ void extension() {
   word(name);
   if (scan.token == AC_SEMI) {
     advance();
-    ACrdCName(n, name);
+    ok(ACrdCName(n, name));
     return;
   }
   long x = blankNumber();
@@ -99,7 +99,7 @@ void layer() {
   char name[AC_TOKEN_MAX + 1];
   word(name);
   expect(AC_SEMI);
-  ACrdLayer(name);
+  ok(ACrdLayer(name));
 }
 
 void box() {

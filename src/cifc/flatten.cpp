@@ -250,6 +250,11 @@ void GCflattenLayer(_layout* target, const _instance* instance, _layout* cell, _
 
 int GCflatten() {
   if (!Gflatten && Gactive) {
+    // A file of definitions without top-level geometry or calls has nothing to flatten.
+    if (!GfindLayout("CIRCUIT", Gactive)) {
+      GCmessage(GC_MOD_COMMON, 'E', "No top cell CIRCUIT: the layout calls no cell and draws nothing");
+      return 0;
+    }
     GCcpuTime(0, "GCflatten");
     _layout* top = GCgetTopLayout(Gactive);
     CellIndex cells = indexCells(Gsymbols);

@@ -160,9 +160,11 @@ TEST_F(Flatten, ExplodingHierarchyIsRefused) {
   EXPECT_EQ(Gflatten, nullptr);
 }
 
-TEST_F(Flatten, MissingTopCellEndsTheProgram) {
+TEST_F(Flatten, MissingTopCellIsRefused) {
   ASSERT_EQ(read("DS 1;\nL CMF;\nB 10 10 0 0;\nDF;\n"), 0);
-  EXPECT_EXIT(GCflatten(), testing::ExitedWithCode(1), "");
+  EXPECT_EQ(GCflatten(), 0);
+  EXPECT_STREQ(GClastMessage(), "Error: No top cell CIRCUIT: the layout calls no cell and draws nothing.");
+  EXPECT_EQ(Gflatten, nullptr);
 }
 
 TEST_F(Flatten, RootsAndTheirCommands) {

@@ -19,6 +19,7 @@
 #include "faultex/critical_plane.h"
 #include "faultex/fault_lists.h"
 #include "faultex/open_faults.h"
+#include "faultex/net_walk.h"
 #include "xtractRC/find_net.h"
 
 namespace {
@@ -362,4 +363,46 @@ TEST_F(BreakReference, InverterChainStageToStage) {
                {"CPG", 185, 75, 195, 115, "{ 18,10:g }{ 18,0:g 4,10:d 4,0:d }", "{ 18,10:g }{ 18,0:g }{ 4,10:d 4,0:d }"},
            });
   EXPECT_GE(agreedBreaks(c), 2);
+}
+
+// A net's breaks do not depend on where its trace starts (the whole-layout
+// command starts at its first terminal, the one-net command at the picked
+// tile): a cut terminal tile starts no part of its own.
+TEST_F(BreakReference, EveryStartingTileOfANetGivesTheSameBreaks) {
+  auto breaksFrom = [](_Dtile* start, long d) {
+    RecordTerm = 1;
+    long x1 = GC_INFINITY, y1 = GC_INFINITY, x2 = -GC_INFINITY, y2 = -GC_INFINITY;
+    _Dtilelist* tiles = DExFindNet(start, &x1, &y1, &x2, &y2);
+    _DtermList* terms = DExTermList(tiles, TransList);
+    if (terms) DFproc1NetO(tiles, terms, -1, d);
+    DFOcritAscan();
+    std::map<Partition, long> out;
+    for (_DopenFault* f = FaultTable.opens; f; f = f->next) out[partitionOf(f->fopen)] += f->fweight;
+    DFcleanOpenBuffer();
+    FreeBreakList();
+    DExFreeTerm(terms);
+    DExFreeTransList();
+    RecordTerm = 0;
+    FreeList(tiles);
+    DFresetPlanes();
+    return out;
+  };
+  CvLayout chain, pair, three;
+  chain.inverterChain(3);
+  pair.diffPairMirror();  // its tail net broke differently from its diffusion
+  three.threeRegionGate();
+  for (const CvLayout* layout : {&chain, &pair, &three}) {
+    SetUp();
+    loadLayout(*layout, "order");
+    for (long d : {2 * L, 3 * L, 5 * L, 7 * L})
+      for (int p = 0; p < DlayerNum; ++p) {
+        std::map<long, std::map<Partition, long>> first;
+        for (const NetTile& t : netTiles(p)) {
+          Stitch = DlayerTile[p].layertile;
+          auto breaks = breaksFrom(PointFind(t.x1 + 1, t.y1 + 1), d);
+          EXPECT_EQ(first.emplace(t.net, breaks).first->second, breaks)
+              << "net " << t.net << " from " << DlayerTile[p].name << " " << t.x1 << "," << t.y1 << " defect " << d;
+        }
+      }
+  }
 }
