@@ -28,7 +28,9 @@ struct Panel : testing::Test {
       events.push_back(std::string(Glayers[layer].name) + (on ? "+" : "-"));
     };
     DIsetWindowHooks(hooks);
+    DIsetMainRedraw([] { events.push_back("redraw"); });
   }
+  void TearDown() override { DIsetMainRedraw(nullptr); }
 };
 }  // namespace
 
@@ -39,7 +41,8 @@ TEST_F(Panel, DisplayModeTogglesShowSwitchAndRecolours) {
   DIlayerButPress("CMF");
   EXPECT_EQ(Glayers[DTlayerIndex("CMF")].showswitch, 1);
   EXPECT_STREQ(GClastMessage(), "Message: CMF is switched on.");
-  EXPECT_EQ(events, (std::vector<std::string>{"CMF-", "CMF+"}));
+  // The view follows each switch at once.
+  EXPECT_EQ(events, (std::vector<std::string>{"CMF-", "redraw", "CMF+", "redraw"}));
 }
 
 TEST_F(Panel, SwitchingModeRecoloursEveryButtonByThatModesFlag) {

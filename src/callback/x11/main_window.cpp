@@ -370,6 +370,7 @@ void DIcreateApp(const char* name) {
   XStoreName(theDisplay, XtWindow(theDrawWidget), "DRAWW");
   XStoreName(theDisplay, XtWindow(thePopupDraw), "POPUPDRAW");
   DIrealizeMenus(theMenuBar);
+  DInameLayerPanel();
   for (Widget d : {theOpenDialog, thePopup, theForm}) {
     XtManageChild(d);
     XtUnmanageChild(d);
