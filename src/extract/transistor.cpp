@@ -210,6 +210,12 @@ void DExInit() {
   Transistors = static_cast<_Dtransistor**>(GCmalloc(sizeof(_Dtransistor*) * transistorLists));
 }
 
+void DExReset() {
+  DExInit();
+  freeTransistors();
+  CSsetRebuildHook(nullptr);  // nothing points into the planes any more
+}
+
 _Dtransistor* DExTileTransistor(_Dtile* tile) {
   if (!tile) return nullptr;
   return reinterpret_cast<_Dtransistor*>(TisElement(tile) ? static_cast<void*>(tile->lower)

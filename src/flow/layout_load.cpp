@@ -15,6 +15,8 @@
 
 char OriginalCiffile[DI_ORIGINAL_CIF_LENGTH];
 
+void FLreset() { OriginalCiffile[0] = '\0'; }
+
 void FLdropPlanes() {
   DExInit();
   GCfreeCS();

@@ -30,8 +30,8 @@ void showSide(const char* command, _Dtile* t, int side) {
 _Dtile* picked() {
   _points* p = GGlastPoint();
   if (!p || !CurrentStitch || p->x == DE_SENTINEL) return nullptr;
-  Stitch = CurrentStitch;
-  _Dtile* t = PointFind(p->x, p->y);
+  CSplane plane{CurrentStitch};
+  _Dtile* t = CSfind(plane, p->x, p->y);
   CurrentStitch = t;
   return t;
 }
