@@ -93,8 +93,6 @@ void DYresetPlots() {
   dxX.clear();
   dxY.clear();
   dxYmax = 1.0f;
-  pofYmax = 1e-8f;
-  yieldYmax = 1.0f;
   lastPof = 0.0;
 }
 
