@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "support/run_program.h"
@@ -162,4 +163,25 @@ TEST(BatchScript, ZoomModeEndsWhenAnotherCommandRuns) {
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(CVreadFile(dir + "/after.png"), CVreadFile(dir + "/fit.png")) << "the zoom survived a redraw";
   EXPECT_NE(CVreadFile(dir + "/zoomed.png"), CVreadFile(dir + "/fit.png")) << "a running zoom mode zooms";
+}
+
+// The example at the top of README's "Batch scripts" runs as written from the
+// top directory: every line does its work.
+TEST(BatchScript, ReadmeExampleRunsAsWritten) {
+  std::string readme = CVreadFile(std::string(CORVID_SOURCE_DIR) + "/README.md");
+  size_t section = readme.find("## Batch scripts");
+  ASSERT_NE(section, std::string::npos);
+  size_t begin = readme.find("```\n", section);
+  ASSERT_NE(begin, std::string::npos);
+  begin += 4;
+  std::string script = readme.substr(begin, readme.find("```", begin) - begin);
+  ASSERT_LT(script.find("\nlayer "), script.find("MaxSize")) << "the layer is chosen before MaxSize:\n" << script;
+  std::string dir = CVscratchDir();
+  for (const char* d : {"lib", "examples"})
+    std::filesystem::create_directory_symlink(std::string(CORVID_SOURCE_DIR) + "/" + d, dir + "/" + d);
+  CVrunResult r = CVrunBatch(script, dir);
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_FALSE(CVhas(r.err, "Warning")) << r.err;
+  EXPECT_TRUE(CVhas(r.out, "Net number: ")) << "the point lands on a net";
+  EXPECT_TRUE(std::filesystem::exists(dir + "/inverter.png"));
 }
