@@ -114,7 +114,7 @@ count_colour() {
 # names drawn in black are small apart from it): "x y w h".
 black_box() {
   convert "$1" -alpha off -fill white +opaque black -negate -define connected-components:verbose=true \
-    -connected-components 8 null: | awk '$NF == "srgb(255,255,255)" && $4 > best { best = $4; box = $2 }
+    -connected-components 8 null: | awk '($NF == "srgb(255,255,255)" || $NF == "gray(255)") && $4 > best { best = $4; box = $2 }
       END { split(box, p, /[x+]/); print p[3], p[4], p[1], p[2] }'
 }
 
@@ -335,6 +335,27 @@ case "$SCENARIO" in
     sleep 0.5
     shot_draw zoomed.png
     differ fit.png zoomed.png || fail "zoom in did nothing"
+    ;;
+  plot)
+    start_corvid
+    load_example
+    click_named "Active Layer"
+    click_named "layer CMF"
+    menu Yield AnalyseShorts
+    wait_message "missing materials done"
+    menu Yield Failure
+    sleep 1
+    popup=$(timeout 10 xdotool search --sync --onlyvisible --name "^POPUPDRAW$" | head -1)
+    [ -n "$popup" ] || fail "no plot window"
+    import -window "$popup" plot.png
+    read -r _ _ pw ph <<<"$(convert plot.png -format "0 0 %w %h" info:)"
+    [ "$(count_colour plot.png '#FFFFFF')" -gt 50 ] || fail "no failure density drawn"
+    # Axes, ticks and titles (black) fill most of the window and keep clear of
+    # its edges: the whole plot is on the screen, not a corner of it.
+    read -r ax ay aw ah <<<"$(convert plot.png -alpha off -fill white +opaque black -trim -format "%X %Y %w %h" info: | tr -d +)"
+    [ $((aw * 10)) -ge $((pw * 7)) ] && [ $((ah * 10)) -ge $((ph * 7)) ] || fail "plot of $aw x $ah in $pw x $ph"
+    [ "$ax" -gt 0 ] && [ "$ay" -gt 5 ] && [ $((ax + aw)) -lt "$pw" ] && [ $((ay + ah)) -lt "$ph" ] ||
+      fail "plot cut at the window's edge ($ax $ay $aw $ah in $pw x $ph)"
     ;;
   *)
     fail "unknown scenario $SCENARIO"

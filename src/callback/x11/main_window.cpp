@@ -44,8 +44,8 @@
 namespace {
 constexpr int DRAW_WIDTH = 960;
 constexpr int DRAW_HEIGHT = 560;
-constexpr int PLOT_WIDTH = 520;
-constexpr int PLOT_HEIGHT = 400;
+constexpr int PLOT_WIDTH = 640;
+constexpr int PLOT_HEIGHT = 640;
 
 Cursor busyCursor = None;
 GCxCanvas* mainCanvas = nullptr;
@@ -198,7 +198,18 @@ void mainExpose(Widget, XtPointer, XtPointer call) {
   DVrefresh(e.x, e.y, e.width, e.height);
 }
 
-void popupExpose(Widget, XtPointer, XtPointer) { DIplotRedraw(); }
+// The plot's 1000 world units span the drawing area's height, whatever size
+// the user gives the window.
+void fitPopupScale() {
+  Dimension height = 0;
+  XtVaGetValues(thePopupDraw, XmNheight, &height, nullptr);
+  Vpopup.scale = 1000.0f / static_cast<float>(height > 0 ? height : 1);
+}
+
+void popupExpose(Widget, XtPointer, XtPointer) {
+  fitPopupScale();
+  DIplotRedraw();
+}
 
 Widget makeFrame(Widget parent, const char* name, bool manage = true) {
   Widget f = XtVaCreateWidget(name, xmFrameWidgetClass, parent, nullptr);
@@ -388,9 +399,7 @@ void DIviewportsInit() {
   Vpopup.w = XtWindow(thePopupDraw);
   Vpopup.gc = theGC;
   Vpopup.xorgc = theXorGC;
-  Dimension height = 0;
-  XtVaGetValues(thePopupDraw, XmNheight, &height, nullptr);
-  Vpopup.scale = static_cast<float>(1000 / (height > 0 ? height : 1));
+  fitPopupScale();
   Vpopup.ox = Vpopup.oy = 0;
   PopupWindowIsThere = 0;
   DEattachInput(&Vmain, theDrawWidget);
