@@ -2,9 +2,9 @@
 
 #include <cstring>
 
-#include "display/window_hooks.h"
 #include "common/message.h"
 #include "cs/cs.h"
+#include "display/window_hooks.h"
 #include "event/event.h"
 #include "techc/tech.h"
 

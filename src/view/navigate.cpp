@@ -10,8 +10,8 @@
 #include "common/message.h"
 #include "cs/cs.h"
 #include "cs/tile_marks.h"
-#include "event/event.h"
 #include "display/viewport.h"
+#include "event/event.h"
 
 namespace {
 void show(const char* command, _Dtile* t) {
