@@ -4,12 +4,18 @@
 
 #include <cstdio>
 
+#include "batch/batch_help.h"
 #include "batch/batch_script.h"
 #include "batch/batch_startup.h"
 #include "common/message.h"
+#include "common/switch_help.h"
 #include "common/switches.h"
 
 int main(int argc, char** argv) {
+  if (GCwantsHelp(argc, argv)) {
+    BAprintHelp(stdout, argv[0]);
+    return 0;
+  }
   GCparseSwitches(argc, argv);
   FILE* script = stdin;
   if (optind < argc) {
@@ -17,9 +23,8 @@ int main(int argc, char** argv) {
     if (!script) GCfatal(GC_MOD_INTERFACE, 1, "Can't open the script %s", argv[optind]);
   }
   BAstartup();
-  int bad = BArunScript(script);
+  BAscriptOutcome outcome = BArunScript(script);
   if (script != stdin) fclose(script);
   fflush(stdout);
-  // Lines that were no command make the run fail; commands report their own errors.
-  return bad ? 2 : 0;
+  return outcome.status();
 }

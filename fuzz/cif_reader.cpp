@@ -13,13 +13,13 @@
 #include <string>
 
 #include "batch/batch_startup.h"
-#include "callback/defect_scale.h"
 #include "cifc/cif.h"
-#include "common/flatten.h"
+#include "cifc/flatten.h"
+#include "common/defect_scale.h"
 #include "common/switches.h"
-#include "interface/accept.h"
 #include "faultex/open_faults.h"
 #include "faultex/short_faults.h"
+#include "interface/accept.h"
 #include "interface/file_commands.h"
 
 namespace {

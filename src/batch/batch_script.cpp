@@ -6,6 +6,8 @@
 
 #include "batch/batch_frontend.h"
 #include "batch/batch_lines.h"
+#include "batch/line_outcome.h"
+#include "event/event.h"
 #include "interface/accept.h"
 #include "interface/action_table.h"
 
@@ -32,6 +34,7 @@ bool runAction(const std::string& name, const std::string& args, int lineno) {
     return false;
   }
   DIcallback cb = DIfindCallback(name.c_str());
+  DEendChain();  // as a menu button does
   if (cb.action1) {
     std::vector<char> text = mutableCopy(args);
     cb.action1(text.data());
@@ -86,8 +89,19 @@ bool BArunLine(const char* rawLine, int lineno) {
   return false;
 }
 
-int BArunScript(FILE* script) {
-  int bad = 0;
+namespace {
+// "f.exit" ends the script here, so that the exit status still tells how the
+// lines before it went.
+bool isExit(const std::string& rawLine) {
+  std::string line = rawLine.substr(0, rawLine.find('#'));
+  std::string word, rest;
+  split(trim(line), &word, &rest);
+  return word == "f.exit" && rest.empty();
+}
+}  // namespace
+
+BAscriptOutcome BArunScript(FILE* script) {
+  BAscriptOutcome outcome;
   int lineno = 0;
   std::string line;
   int c;
@@ -95,8 +109,12 @@ int BArunScript(FILE* script) {
     c = getc(script);
     if (c == EOF || c == '\n') {
       ++lineno;
-      if (c != EOF || !line.empty())
-        if (!BArunLine(line.c_str(), lineno)) ++bad;
+      if (c != EOF || !line.empty()) {
+        if (isExit(line)) break;
+        BAstartLine();
+        if (!BArunLine(line.c_str(), lineno)) ++outcome.badLines;
+        else if (BAlineFailed()) ++outcome.failedLines;
+      }
       line.clear();
     } else if (c == '\0') {
       line.push_back(' ');
@@ -104,5 +122,5 @@ int BArunScript(FILE* script) {
       line.push_back(static_cast<char>(c));
     }
   } while (c != EOF);
-  return bad;
+  return outcome;
 }

@@ -1,6 +1,7 @@
 #include "batch/batch_startup.h"
 
 #include "batch/batch_frontend.h"
+#include "batch/line_outcome.h"
 #include "common/colors.h"
 #include "common/memory.h"
 #include "cs/cs.h"
@@ -14,6 +15,7 @@
 
 void BAstartup() {
   BAinstallFrontEnd();
+  BAwatchMessages();
   GCmemInit();
   GCcolorInit();
   DItechInit();

@@ -2,9 +2,10 @@
 
 #include <cstring>
 
-#include "display/window_hooks.h"
 #include "common/message.h"
 #include "cs/cs.h"
+#include "display/window_hooks.h"
+#include "event/event.h"
 #include "techc/tech.h"
 
 int DIcontrollerMode = DI_MODE_DISPLAY;
@@ -83,6 +84,7 @@ void DIlayerButPress(const char* client) {
     }
   int layer = DTlayerIndex(client);
   if (layer < 0) return;
+  DEendChain();  // a layer button is a command like any other
   if (DIcontrollerMode == DI_MODE_ACTIVE) {
     activate(layer);
     return;
@@ -91,6 +93,8 @@ void DIlayerButPress(const char* client) {
   flag = !flag;
   recolour(layer);
   GCmessage(GC_MOD_CALLBACK, 'M', flag ? "%s is switched on" : "%s is switched off", client);
+  // The picture follows the switch at once.
+  DImainRedraw();
 }
 
 int DIsetActive(void*, char* layername, void*) {

@@ -169,6 +169,13 @@ void DEevent(_GEvent* first) {
   armStep(first);
 }
 
+void DEendChain() {
+  if (GcurEvent) DEclearRub(GcurEvent);
+  DEfreeAllBuffer();
+  GcurEvent = nullptr;
+  setArmed(0, 0);
+}
+
 void DEinput(_GEvent* step, int code) {
   if (code != DE_POINT_END && step->check) {
     int r = step->check(GpointList, step);

@@ -51,6 +51,10 @@ void DEsetArmHook(void (*hook)(int button, int motion));
 
 void DEinit();
 void DEevent(_GEvent* first);
+// Ends the running chain, if any: its figure is erased, its input dropped and
+// the drawing area stops listening. Every command does this before it runs,
+// so a zoom or pan mode ends when the user turns to something else.
+void DEendChain();
 void DEinput(_GEvent* step, int code);
 // A mouse button pressed at pixel (px, py) of the viewport's window.
 void DEbuttonCB(_Gviewport* vp, int button, long px, long py);

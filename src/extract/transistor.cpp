@@ -14,8 +14,8 @@
 #include "cs/tile_marks.h"
 #include "extract/diffusion_regions.h"
 #include "extract/hash.h"
-#include "extract/net.h"
 #include "extract/neighbours.h"
+#include "extract/net.h"
 #include "extract/plane_cursor.h"
 #include "techc/tech.h"
 

@@ -3,13 +3,13 @@
 #include <cstdio>
 
 #include "cifc/cif.h"
+#include "cifc/flatten.h"
 #include "common/message.h"
 #include "cs/build.h"
 #include "display/canvas.h"
 #include "display/viewport.h"
 #include "extract/net.h"
 #include "extract/transistor.h"
-#include "cifc/flatten.h"
 #include "view/layout_display.h"
 #include "view/view.h"
 

@@ -22,6 +22,7 @@
 #include "interface/switch_commands.h"
 #include "callback/pane_commands.h"
 #include "callback/symmetry_input.h"
+#include "event/event.h"
 #include "event/recording.h"
 #include "view/view.h"
 #include "yield/critical_area.h"
@@ -124,6 +125,7 @@ const _Actionindex DactionIndex[DI_ACTION_COUNT] = {
 };
 
 int DIcallback::invoke(void* widget, char* label, void* call) const {
+  DEendChain();
   if (action) return action(widget, label, call);
   if (action1) return action1(label);
   if (action2) return action2();
@@ -151,8 +153,11 @@ const _Actionindex* DIfindAction(const char* name) {
 }
 
 int NullAction() {
-  printf("Hello!: Set the button in both lib/Dmenu.txt and inc/Dmenu\n");
+  static const char placeholder[] = "Hello!: Set the button in both lib/Dmenu.txt and inc/Dmenu";
+  printf("%s\n", placeholder);
   fflush(stdout);
+  // The window's user looks at the message area, not the terminal.
+  GCprintout(GC_MOD_INTERFACE, 'M', placeholder);
   return 1;
 }
 

@@ -8,8 +8,8 @@
 #include "common/output_file.h"
 #include "display/cairo_canvas.h"
 #include "display/draw.h"
-#include "view/view.h"
 #include "display/viewport.h"
+#include "view/view.h"
 
 namespace {
 std::unique_ptr<GCcairoCanvas> mainImage;

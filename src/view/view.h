@@ -6,7 +6,7 @@ struct _Gviewport;
 
 // What the corner-stitched view (DworkingMode 9) draws, installed by the tile
 // plane and extraction modules: the extent of the first tile layer's plane,
-// the tiles of a world box, and the names drawn after a fit.
+// the tiles of a world box, and the device and net names drawn over them.
 struct DVtileView {
   bool (*extent)(long* x1, long* y1, long* x2, long* y2) = nullptr;
   void (*draw)(_Gviewport* vp, long x1, long y1, long x2, long y2) = nullptr;

@@ -8,9 +8,9 @@
 #include "common/message.h"
 #include "display/canvas.h"
 #include "display/draw.h"
+#include "display/viewport.h"
 #include "event/event.h"
 #include "view/layout_display.h"
-#include "display/viewport.h"
 
 namespace {
 DVtileView tileView;
@@ -20,6 +20,9 @@ constexpr long HUGE_COORDINATE = 0x3FFFFFFF;
 void drawWindow(_Gviewport* vp, long x1, long y1, long x2, long y2) {
   if (DworkingMode == CORNER_STITCH_MODE) {
     if (tileView.draw) tileView.draw(vp, x1, y1, x2, y2);
+    // Device and net names belong to the picture: a redraw, a zoom or an
+    // exposure shows them as a fit does (the canvas clips them to the area).
+    if (tileView.names) tileView.names(vp);
   } else if (Glayout) {
     ACdispArea(vp, Glayout, x1, y1, x2, y2, Gsymbols);
   }
@@ -142,7 +145,6 @@ int DVfit() {
     if (tileView.extent && tileView.extent(&x1, &y1, &x2, &y2)) {
       GCinstallVpC(&Vmain, x1, y1, x2 - x1, y2 - y1);
       DVdrawVisible(&Vmain);
-      if (tileView.names) tileView.names(&Vmain);
     } else if (tileView.draw) {
       DVdrawVisible(&Vmain);  // reports that there are no planes
     }

@@ -64,7 +64,7 @@ void DYdrawCurve(const float* xs, const float* ys, int n, int colour) {
 }
 
 void DYdrawAxes(const DYaxisRange& x, const DYaxisRange& y, const std::string& xtitle, const std::string& ytitle) {
-  frame = {x, y, xtitle, ytitle};
+  frame = {x, y, xtitle + DYaxisPowerSuffix(x), ytitle + DYaxisPowerSuffix(y)};
   GGclear(&Vpopup);
   GGsetColor(&Vpopup, AXIS_COLOUR);
   const long x0 = margin(DY_DIVISIONS), y0 = margin(DY_DIVISIONS);
@@ -89,10 +89,10 @@ void DYdrawAxes(const DYaxisRange& x, const DYaxisRange& y, const std::string& x
     GGstring(&Vpopup, lx > 0 ? lx : 0, py - th / 2, label.c_str());
   }
   // Below the tick values, centred under the axis: clear of every data point.
-  long tx = (x0 + x1) / 2 - textWidth(xtitle) / 2;
+  long tx = (x0 + x1) / 2 - textWidth(frame.xtitle) / 2;
   long ty = labelBase - th - 2 * GAP;
-  GGstring(&Vpopup, tx > 0 ? tx : 0, ty > 0 ? ty : 0, xtitle.c_str());
-  GGstring(&Vpopup, x0 - TICK, y1 + th + 2 * GAP, ytitle.c_str());
+  GGstring(&Vpopup, tx > 0 ? tx : 0, ty > 0 ? ty : 0, frame.xtitle.c_str());
+  GGstring(&Vpopup, x0 - TICK, y1 + th + 2 * GAP, frame.ytitle.c_str());
 }
 
 void DYshowPlot(int what) {

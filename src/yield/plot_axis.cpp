@@ -46,18 +46,30 @@ DYaxisRange DYniceRange(double dataMin, double dataMax, int maxTicks) {
     }
 }
 
+int DYaxisPower(const DYaxisRange& axis) {
+  double largest = std::max(std::fabs(axis.lo), std::fabs(axis.hi));
+  if (axis.step >= 1e-3 && largest < 1e5) return 0;
+  return static_cast<int>(std::floor(std::log10(largest)));
+}
+
+std::string DYaxisPowerSuffix(const DYaxisRange& axis) {
+  int power = DYaxisPower(axis);
+  if (power == 0) return "";
+  char buf[32];
+  snprintf(buf, sizeof buf, " (x 1e%+03d)", power);
+  return buf;
+}
+
 std::string DYtickLabel(const DYaxisRange& axis, int i) {
   double v = axis.tick(i);
-  char buf[32];
   if (v == 0.0) return "0";
-  double exponent = std::floor(std::log10(axis.step));
-  if (exponent < -4 || std::fabs(axis.hi) >= 1e6 || std::fabs(axis.lo) >= 1e6) {
-    snprintf(buf, sizeof buf, "%.3g", v);
-  } else {
-    // 2.5 x 10^k needs one decimal more than its power of ten.
-    double mantissa = axis.step / std::pow(10.0, exponent);
-    int decimals = std::max(0, static_cast<int>(-exponent) + (std::fabs(mantissa - 2.5) < 1e-6 ? 1 : 0));
-    snprintf(buf, sizeof buf, "%.*f", decimals, v);
-  }
+  double unit = std::pow(10.0, DYaxisPower(axis));
+  double step = axis.step / unit;
+  double exponent = std::floor(std::log10(step) + 1e-9);
+  // 2.5 x 10^k needs one decimal more than its power of ten.
+  double mantissa = step / std::pow(10.0, exponent);
+  int decimals = std::max(0, static_cast<int>(-exponent) + (std::fabs(mantissa - 2.5) < 1e-6 ? 1 : 0));
+  char buf[32];
+  snprintf(buf, sizeof buf, "%.*f", decimals, v / unit);
   return buf;
 }

@@ -22,6 +22,12 @@ struct DYaxisRange {
 // gets a small range around it.
 DYaxisRange DYniceRange(double dataMin, double dataMax, int maxTicks = DY_MAX_TICKS);
 
-// A tick value as written on the axis: as many decimals as the step needs,
-// exponent form for very small or large steps; "0" for zero.
+// The power of ten the tick values are written in units of: 0 for ordinary
+// ranges; for very small steps or large values the exponent of the largest
+// magnitude, so that a failure density reads 0 2 4 6 "x 1e-05", not 2e-06 ...
+int DYaxisPower(const DYaxisRange& axis);
+// " (x 1e-05)" for such an axis, "" otherwise: appended to its title.
+std::string DYaxisPowerSuffix(const DYaxisRange& axis);
+// A tick value as written on the axis, in units of the axis power: as many
+// decimals as the step needs; "0" for zero.
 std::string DYtickLabel(const DYaxisRange& axis, int i);

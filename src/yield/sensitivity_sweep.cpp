@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "common/defect_scale.h"
 #include "common/cputime.h"
+#include "common/defect_scale.h"
 #include "common/message.h"
 #include "common/scale.h"
 #include "cs/cs.h"

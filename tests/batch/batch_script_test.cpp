@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "support/run_program.h"
@@ -121,4 +122,66 @@ TEST(BatchScript, FormsTakeLabelThenValue) {
   EXPECT_TRUE(CVhas(r.err, "Script line 3: needs a value after the form label: f.DIsetForm")) << r.err;
   EXPECT_TRUE(CVhas(r.err, "Fatal: Unchangable menu label changed.")) << r.err;
   EXPECT_FALSE(CVhas(r.err, "Hightlight"));
+}
+
+// The exit status tells a calling shell script whether every line did its
+// work: 3 when a command could not (a file it could not open, a missing
+// precondition), 2 when a line was no command at all; f.exit ends the script
+// without hiding what happened before it.
+TEST(BatchScript, ExitStatusTellsWhetherEveryLineDidItsWork) {
+  struct {
+    const char* script;
+    int status;
+  } cases[] = {
+      {"f.hello\nf.DIhswitch On\n", 0},
+      {"f.DIldLayout /nonexistent/x.cif\n", 3},
+      {"f.DYanaShort\nf.hello\n", 3},
+      {"layer CMF\n", 3},  // no tile planes yet
+      {"f.DYanaShort\nbogus\n", 2},
+      {"f.DYanaShort\nf.exit\nbogus\n", 3},
+      {"f.hello\nf.exit\nf.DYanaShort\n", 0},
+  };
+  for (const auto& c : cases) EXPECT_EQ(CVrunBatch(c.script).status, c.status) << c.script;
+}
+
+TEST(BatchStartup, HelpPrintsSwitchesScriptSyntaxAndStatuses) {
+  CVrunResult r = CVrunBatch("f.hello\n", "", {"--help"});
+  EXPECT_EQ(r.status, 0);
+  CVexpectHas(r.out, {"[-bBmMcCsSoOtT] [SCRIPT]\n", "  -s ", "  -o, -O ", "point X Y", "f.DIsetForm LABEL VAL",
+                      "Exit status: 0", " 3 a command could not do its\n"});
+  EXPECT_FALSE(CVhas(r.out, "Hello!")) << "help runs no script";
+}
+
+// A zoom mode ends when another command runs: clicks after it zoom no more.
+TEST(BatchScript, ZoomModeEndsWhenAnotherCommandRuns) {
+  std::string dir = CVscratchDir();
+  std::string load = "f.DIldLayout " + std::string(CORVID_SOURCE_DIR) + "/examples/inverter.cif\n";
+  std::string clicks = "point 400 400\npoint 2400 6000\n";
+  CVrunResult r = CVrunBatch(load + "view fit.png\nf.DVzoomin\nf.DVredraw\n" + clicks + "view after.png\n" +
+                                 "f.DVzoomin\n" + clicks + "view zoomed.png\n",
+                             dir);
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(CVreadFile(dir + "/after.png"), CVreadFile(dir + "/fit.png")) << "the zoom survived a redraw";
+  EXPECT_NE(CVreadFile(dir + "/zoomed.png"), CVreadFile(dir + "/fit.png")) << "a running zoom mode zooms";
+}
+
+// The example at the top of README's "Batch scripts" runs as written from the
+// top directory: every line does its work.
+TEST(BatchScript, ReadmeExampleRunsAsWritten) {
+  std::string readme = CVreadFile(std::string(CORVID_SOURCE_DIR) + "/README.md");
+  size_t section = readme.find("## Batch scripts");
+  ASSERT_NE(section, std::string::npos);
+  size_t begin = readme.find("```\n", section);
+  ASSERT_NE(begin, std::string::npos);
+  begin += 4;
+  std::string script = readme.substr(begin, readme.find("```", begin) - begin);
+  ASSERT_LT(script.find("\nlayer "), script.find("MaxSize")) << "the layer is chosen before MaxSize:\n" << script;
+  std::string dir = CVscratchDir();
+  for (const char* d : {"lib", "examples"})
+    std::filesystem::create_directory_symlink(std::string(CORVID_SOURCE_DIR) + "/" + d, dir + "/" + d);
+  CVrunResult r = CVrunBatch(script, dir);
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_FALSE(CVhas(r.err, "Warning")) << r.err;
+  EXPECT_TRUE(CVhas(r.out, "Net number: ")) << "the point lands on a net";
+  EXPECT_TRUE(std::filesystem::exists(dir + "/inverter.png"));
 }

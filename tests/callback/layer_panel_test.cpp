@@ -7,10 +7,10 @@
 #include "callback/command_area.h"
 #include "callback/layer_panel.h"
 #include "callback/pane_commands.h"
-#include "display/window_hooks.h"
 #include "common/colors.h"
 #include "common/message.h"
 #include "common/settings.h"
+#include "display/window_hooks.h"
 #include "interface/tech_init.h"
 #include "techc/tech.h"
 
@@ -28,7 +28,9 @@ struct Panel : testing::Test {
       events.push_back(std::string(Glayers[layer].name) + (on ? "+" : "-"));
     };
     DIsetWindowHooks(hooks);
+    DIsetMainRedraw([] { events.push_back("redraw"); });
   }
+  void TearDown() override { DIsetMainRedraw(nullptr); }
 };
 }  // namespace
 
@@ -39,7 +41,8 @@ TEST_F(Panel, DisplayModeTogglesShowSwitchAndRecolours) {
   DIlayerButPress("CMF");
   EXPECT_EQ(Glayers[DTlayerIndex("CMF")].showswitch, 1);
   EXPECT_STREQ(GClastMessage(), "Message: CMF is switched on.");
-  EXPECT_EQ(events, (std::vector<std::string>{"CMF-", "CMF+"}));
+  // The view follows each switch at once.
+  EXPECT_EQ(events, (std::vector<std::string>{"CMF-", "redraw", "CMF+", "redraw"}));
 }
 
 TEST_F(Panel, SwitchingModeRecoloursEveryButtonByThatModesFlag) {

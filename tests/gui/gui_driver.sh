@@ -110,9 +110,12 @@ count_colour() {
   convert "$1" -alpha off -fill black +opaque "$2" -fill white -opaque "$2" -format "%[fx:round(mean*w*h)]" info:
 }
 
-# Position and size of the box around the black pixels (the contacts): "x y w h".
+# Position and size of the largest patch of black pixels (the contact; the
+# names drawn in black are small apart from it): "x y w h".
 black_box() {
-  convert "$1" -alpha off -fill white +opaque black -trim -format "%X %Y %w %h" info: | tr -d '+'
+  convert "$1" -alpha off -fill white +opaque black -negate -define connected-components:verbose=true \
+    -connected-components 8 null: | awk '($NF == "srgb(255,255,255)" || $NF == "gray(255)") && $4 > best { best = $4; box = $2 }
+      END { split(box, p, /[x+]/); print p[3], p[4], p[1], p[2] }'
 }
 
 differ() { [ "$(compare -metric AE "$1" "$2" null: 2>&1)" != "0" ]; }
@@ -131,7 +134,33 @@ load_example() {
   sleep 1
 }
 
-CMF='#1E90FF'; CPG='#FF0000'; CAA='#228B22'
+# Clicks the window named $1 (a layer button "layer NAME" or a switch).
+click_named() {
+  local win
+  win=$(timeout 5 xdotool search --sync --onlyvisible --name "^$1\$" | head -1)
+  [ -n "$win" ] || fail "no window $1"
+  xdotool mousemove --window "$win" 5 5 click 1
+  sleep 0.4
+}
+
+# Waits until the line has appeared $2 times on corvid's standard error.
+wait_count() {
+  for _ in $(seq 100); do
+    [ "$(grep -cF "$1" corvid.err)" -ge "$2" ] && return 0
+    sleep 0.1
+  done
+  fail "no message ($2 times): $1"
+}
+
+# Luminance (0-255) of a colour "#RRGGBB".
+luminance() { local c=${1#\#}; echo $(( (299 * 16#${c:0:2} + 587 * 16#${c:2:2} + 114 * 16#${c:4:2}) / 1000 )); }
+
+# The most frequent colour of image $1, as #RRGGBB.
+main_colour() {
+  convert "$1" -alpha off -format %c histogram:info: | sort -rn | head -1 | grep -o '#[0-9A-Fa-f]\{6\}' | head -1
+}
+
+CMF='#1E90FF'; CPG='#FF0000'; CAA='#228B22'; OFF_LABEL='#696969'
 
 start_xvfb
 case "$SCENARIO" in
@@ -233,6 +262,100 @@ case "$SCENARIO" in
     sleep 2
     shot_draw replayed.png
     [ "$(compare -metric AE recorded.png replayed.png null: 2>&1)" = "0" ] || fail "playback gave another picture"
+    ;;
+  layers)
+    start_corvid
+    load_example
+    shot_draw loaded.png
+    [ "$(count_colour loaded.png $CPG)" -gt 200 ] || fail "poly not drawn"
+    # A layer's display switch redraws the view at once, without View > Redraw.
+    click_named "layer CPG"
+    wait_message "CPG is switched off"
+    sleep 0.5
+    shot_draw hidden.png
+    [ "$(count_colour hidden.png $CPG)" -eq 0 ] || fail "poly still drawn after switching it off"
+    click_named "layer CPG"
+    wait_message "CPG is switched on"
+    sleep 0.5
+    shot_draw shown.png
+    [ "$(count_colour shown.png $CPG)" -gt 200 ] || fail "poly not drawn again after switching it on"
+    # The fill switch likewise: metal 1 outlined instead of hatched.
+    click_named "Fillmode Switch"
+    wait_message "Fillmode controller is switched on"
+    before=$(count_colour shown.png $CMF)
+    click_named "layer CMF"
+    wait_message "CMF is switched off"
+    sleep 0.5
+    shot_draw outlined.png
+    after=$(count_colour outlined.png $CMF)
+    [ "$after" -lt "$before" ] || fail "metal 1 fill unchanged ($before -> $after)"
+    # In active-layer mode every switched-off name stays readable, the light
+    # layer colours (orange, gold, cyan) included.
+    click_named "Active Layer"
+    wait_message "Active layer controller is switched on"
+    sleep 0.5
+    for layer in CSN CWN XYZ CPG; do
+      win=$(xdotool search --onlyvisible --name "^layer $layer\$" | head -1)
+      import -window "$win" "button_$layer.png"
+      bg=$(main_colour "button_$layer.png")
+      [ "$(count_colour "button_$layer.png" $OFF_LABEL)" -gt 5 ] || fail "$layer: no label in the off colour"
+      contrast=$(( $(luminance "$bg") - $(luminance $OFF_LABEL) ))
+      [ "${contrast#-}" -ge 80 ] || fail "$layer: label $OFF_LABEL on $bg is unreadable"
+    done
+    # The Layer menu offers the layers for the active-layer choice.
+    menu Layer ActiveLayer CMF
+    wait_message "CMF is switched on"
+    ;;
+  viewmodes)
+    start_corvid
+    load_example
+    shot_draw fit.png
+    # Names belong to the picture: a redraw shows what the fit showed.
+    menu View Redraw
+    sleep 0.5
+    shot_draw redrawn.png
+    differ fit.png redrawn.png && fail "a redraw changed the fitted picture (names?)"
+    # A zoom mode ends when another command runs: clicks after Fit or Redraw
+    # no longer zoom.
+    for other in Fit Redraw; do
+      menu View ZoomOut
+      wait_count "ZOOM OUT start" 1
+      menu View "$other"
+      sleep 0.5
+      click_draw 300 200
+      click_draw 360 240
+      sleep 0.5
+      shot_draw "after_$other.png"
+      differ fit.png "after_$other.png" && fail "ZoomOut survived $other"
+    done
+    # The zoom itself still works until then.
+    menu View ZoomIn
+    click_draw 300 200
+    click_draw 400 280
+    sleep 0.5
+    shot_draw zoomed.png
+    differ fit.png zoomed.png || fail "zoom in did nothing"
+    ;;
+  plot)
+    start_corvid
+    load_example
+    click_named "Active Layer"
+    click_named "layer CMF"
+    menu Yield AnalyseShorts
+    wait_message "missing materials done"
+    menu Yield Failure
+    sleep 1
+    popup=$(timeout 10 xdotool search --sync --onlyvisible --name "^POPUPDRAW$" | head -1)
+    [ -n "$popup" ] || fail "no plot window"
+    import -window "$popup" plot.png
+    read -r _ _ pw ph <<<"$(convert plot.png -format "0 0 %w %h" info:)"
+    [ "$(count_colour plot.png '#FFFFFF')" -gt 50 ] || fail "no failure density drawn"
+    # Axes, ticks and titles (black) fill most of the window and keep clear of
+    # its edges: the whole plot is on the screen, not a corner of it.
+    read -r ax ay aw ah <<<"$(convert plot.png -alpha off -fill white +opaque black -trim -format "%X %Y %w %h" info: | tr -d +)"
+    [ $((aw * 10)) -ge $((pw * 7)) ] && [ $((ah * 10)) -ge $((ph * 7)) ] || fail "plot of $aw x $ah in $pw x $ph"
+    [ "$ax" -gt 0 ] && [ "$ay" -gt 5 ] && [ $((ax + aw)) -lt "$pw" ] && [ $((ay + ah)) -lt "$ph" ] ||
+      fail "plot cut at the window's edge ($ax $ay $aw $ah in $pw x $ph)"
     ;;
   *)
     fail "unknown scenario $SCENARIO"

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "common/message.h"
 #include "interface/action_table.h"
 #include "support/run_program.h"
 
@@ -66,7 +67,14 @@ TEST(ActionTable, NamesGiveTheFirstRowsHandlerAndUnknownOnesNullAction) {
   EXPECT_EQ(exitCb.action, nullptr);
   DIcallback unknown = DIfindCallback("f.nothing");
   EXPECT_EQ(unknown.action2, NullAction);
+  // A command not built yet says so on the terminal and in the message area.
+  static std::string shown;
+  GCsetDisplayHook([](int, char, const char* text) { shown = text; });
+  testing::internal::CaptureStdout();
   EXPECT_EQ(unknown.invoke(nullptr, nullptr, nullptr), 1) << "NullAction only prints its hello";
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "Hello!: Set the button in both lib/Dmenu.txt and inc/Dmenu\n");
+  EXPECT_EQ(shown, "Hello!: Set the button in both lib/Dmenu.txt and inc/Dmenu");
+  GCsetDisplayHook(nullptr);
   EXPECT_EQ(DIfindAction("f.nothing"), nullptr);
   EXPECT_EQ(DIfindAction("new"), nullptr) << "names are matched whole";
   DIcallback form = DIfindCallback("f.DIsetForm");
@@ -138,7 +146,7 @@ TEST(MenuFile, EveryActionIsReachableFromTheMenuBar) {
       EXPECT_LT(e.label.size(), 32u);
     }
   }
-  for (const char* m : {"File", "View", "Layout", "Extract", "Faults", "Yield", "Symmetry", "Resize", "Options", "Layers"})
+  for (const char* m : {"File", "View", "Layout", "Extract", "Faults", "Yield", "Symmetry", "Resize", "Options", "Layer"})
     EXPECT_TRUE(menuBar.count(m)) << m;
   for (const _Actionindex& row : DactionIndex) EXPECT_TRUE(reached.count(row.name)) << row.name;
 }

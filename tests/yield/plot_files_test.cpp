@@ -5,11 +5,11 @@
 #include <filesystem>
 #include <string>
 
-#include "display/window_hooks.h"
 #include "display/cairo_canvas.h"
 #include "display/draw.h"
-#include "support/run_program.h"
 #include "display/viewport.h"
+#include "display/window_hooks.h"
+#include "support/run_program.h"
 #include "yield/plot.h"
 #include "yield/plot_axis.h"
 #include "yield/plot_commands.h"
@@ -119,12 +119,16 @@ TEST(PlotAxis, RangesFitTheDataAtRoundTicks) {
       {0, 0.09, "0 0.02 0.04 0.06 0.08 0.10"},                        // a small sensitivity
       {100, 2000, "0 500 1000 1500 2000"},                             // the densities
       {0, 2.4, "0 0.5 1.0 1.5 2.0 2.5"},
-      {0, 1.2e-5, "0 2e-06 4e-06 6e-06 8e-06 1e-05 1.2e-05"},
+      {0, 1.2e-5, "0 0.2 0.4 0.6 0.8 1.0 1.2"},  // in units of 1e-05, named in the title
+      {0, 3.2e6, "0 0.5 1.0 1.5 2.0 2.5 3.0 3.5"},
       {-3, 7, "-4 -2 0 2 4 6 8"},
       {0.5, 0.5, "0.47 0.48 0.49 0.50 0.51 0.52 0.53"},  // one value: a small range around it
       {0, 0, "0 0.2 0.4 0.6 0.8 1.0"},
   };
   for (const Case& c : cases) EXPECT_EQ(tickLabels(DYniceRange(c.lo, c.hi)), c.ticks) << c.lo << " .. " << c.hi;
+  EXPECT_EQ(DYaxisPowerSuffix(DYniceRange(0, 1.2e-5)), " (x 1e-05)");
+  EXPECT_EQ(DYaxisPowerSuffix(DYniceRange(0, 3.2e6)), " (x 1e+06)");
+  EXPECT_EQ(DYaxisPowerSuffix(DYniceRange(0.994, 0.9997)), "");
 }
 
 TEST_F(PlotFilesTest, PlotsReadBackTitlesWithUnitsAndRangesAroundTheirData) {

@@ -4,6 +4,8 @@
 
 // The switches, a separator and the layer buttons inside the LAYERPANEL row column.
 void DIbuildLayerPanel(Widget panel);
+// Names the windows of the switches and layer buttons (once realised).
+void DInameLayerPanel();
 // Rebuilds the layer buttons after a technology load.
 void DIlayerControl();
 void DIcolourLayerButton(int layer, int on);

@@ -21,31 +21,31 @@
 #include <initializer_list>
 
 #include "callback/command_area.h"
-#include "common/defect_scale.h"
 #include "callback/pane_commands.h"
-#include "display/window_hooks.h"
 #include "callback/x11/layer_buttons.h"
 #include "callback/x11/menubar.h"
 #include "callback/x11/widgets.h"
+#include "common/defect_scale.h"
+#include "common/frontend.h"
 #include "common/message.h"
 #include "common/scale.h"
 #include "common/switches.h"
 #include "display/canvas.h"
+#include "display/viewport.h"
+#include "display/window_hooks.h"
 #include "display/x11/x_canvas.h"
 #include "event/x11/input_glue.h"
 #include "init/x11/xinit.h"
 #include "interface/accept.h"
 #include "interface/file_commands.h"
-#include "common/frontend.h"
 #include "techc/tech.h"
 #include "view/view.h"
-#include "display/viewport.h"
 
 namespace {
 constexpr int DRAW_WIDTH = 960;
 constexpr int DRAW_HEIGHT = 560;
-constexpr int PLOT_WIDTH = 520;
-constexpr int PLOT_HEIGHT = 400;
+constexpr int PLOT_WIDTH = 640;
+constexpr int PLOT_HEIGHT = 640;
 
 Cursor busyCursor = None;
 GCxCanvas* mainCanvas = nullptr;
@@ -198,7 +198,18 @@ void mainExpose(Widget, XtPointer, XtPointer call) {
   DVrefresh(e.x, e.y, e.width, e.height);
 }
 
-void popupExpose(Widget, XtPointer, XtPointer) { DIplotRedraw(); }
+// The plot's 1000 world units span the drawing area's height, whatever size
+// the user gives the window.
+void fitPopupScale() {
+  Dimension height = 0;
+  XtVaGetValues(thePopupDraw, XmNheight, &height, nullptr);
+  Vpopup.scale = 1000.0f / static_cast<float>(height > 0 ? height : 1);
+}
+
+void popupExpose(Widget, XtPointer, XtPointer) {
+  fitPopupScale();
+  DIplotRedraw();
+}
 
 Widget makeFrame(Widget parent, const char* name, bool manage = true) {
   Widget f = XtVaCreateWidget(name, xmFrameWidgetClass, parent, nullptr);
@@ -370,6 +381,7 @@ void DIcreateApp(const char* name) {
   XStoreName(theDisplay, XtWindow(theDrawWidget), "DRAWW");
   XStoreName(theDisplay, XtWindow(thePopupDraw), "POPUPDRAW");
   DIrealizeMenus(theMenuBar);
+  DInameLayerPanel();
   for (Widget d : {theOpenDialog, thePopup, theForm}) {
     XtManageChild(d);
     XtUnmanageChild(d);
@@ -387,9 +399,7 @@ void DIviewportsInit() {
   Vpopup.w = XtWindow(thePopupDraw);
   Vpopup.gc = theGC;
   Vpopup.xorgc = theXorGC;
-  Dimension height = 0;
-  XtVaGetValues(thePopupDraw, XmNheight, &height, nullptr);
-  Vpopup.scale = static_cast<float>(1000 / (height > 0 ? height : 1));
+  fitPopupScale();
   Vpopup.ox = Vpopup.oy = 0;
   PopupWindowIsThere = 0;
   DEattachInput(&Vmain, theDrawWidget);

@@ -5,9 +5,9 @@
 #include <string>
 
 #include "callback/layer_panel.h"
-#include "interface/menu_reader.h"
 #include "common/colors.h"
 #include "interface/action_table.h"
+#include "interface/menu_reader.h"
 #include "interface/tech_init.h"
 #include "support/run_program.h"
 #include "techc/tech.h"
@@ -45,8 +45,14 @@ TEST(MenuReader, BundledMenuReachesEveryActionOfTheTable) {
   DImenuInit();
   ASSERT_NE(Dmenu, nullptr);
   EXPECT_STREQ(Dmenu->label, "File");
-  ASSERT_NE(menuNamed("Layers"), nullptr);
-  EXPECT_EQ(menuNamed("Layers")->buttonlist, nullptr);  // the Layers entry gets an empty menu
+  // The layer choice has a menu of its own: a cascade with one button per layer.
+  ASSERT_NE(menuNamed("Layer"), nullptr);
+  _Buttons* cascade = menuNamed("Layer")->buttonlist;
+  ASSERT_NE(cascade, nullptr);
+  EXPECT_STREQ(cascade->label, "ActiveLayer");
+  int layers = 0;
+  for (_Buttons* b = cascade->pulldown; b; b = b->next) ++layers;
+  EXPECT_EQ(layers, GlayerNum);
   // Every action name of the table appears on some button of the file.
   std::string text = CVreadFile(CVlibDir() + "/Dmenu.txt");
   for (const _Actionindex& row : DactionIndex)
