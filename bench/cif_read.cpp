@@ -14,6 +14,8 @@
 #include <sstream>
 #include <string>
 
+#include "../tests/support/cif_layers.h"
+#include "../tests/support/layout_generator.h"
 #include "cifc/cif.h"
 #include "cifc/flatten.h"
 #include "common/layout.h"
@@ -21,8 +23,6 @@
 #include "common/scale.h"
 #include "common/switches.h"
 #include "techc/tech.h"
-#include "../tests/support/cif_layers.h"
-#include "../tests/support/layout_generator.h"
 
 namespace {
 // The generated file's text, made once per size and kind (kept in the temp directory).

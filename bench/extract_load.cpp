@@ -23,9 +23,9 @@
 #include "cifc/cif.h"
 #include "cifc/flatten.h"
 #include "cs/cs.h"
-#include "flow/layout_load.h"
 #include "extract/net.h"
 #include "extract/transistor.h"
+#include "flow/layout_load.h"
 
 namespace {
 double heapMegabytes() {
