@@ -29,19 +29,20 @@ fail() {
 }
 
 start_xvfb() {
+  # The server picks a free display itself and writes its number when it is
+  # ready, so drivers running side by side never share or race for one.
+  rm -f xvfb.display
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>xvfb.display >xvfb.log 2>&1 &
+  XVFB_PID=$!
   local n
-  for n in $(seq $((70 + RANDOM % 100)) 299); do
-    [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >xvfb.log 2>&1 &
-    XVFB_PID=$!
-    for _ in $(seq 50); do
-      if xdpyinfo -display ":$n" >/dev/null 2>&1; then export DISPLAY=":$n"; return 0; fi
-      kill -0 "$XVFB_PID" 2>/dev/null || break
-      sleep 0.1
-    done
-    kill "$XVFB_PID" 2>/dev/null
-    XVFB_PID=
+  for _ in $(seq 600); do
+    n=$(head -n 1 xvfb.display 2>/dev/null)
+    if [ -n "$n" ] && xdpyinfo -display ":$n" >/dev/null 2>&1; then export DISPLAY=":$n"; return 0; fi
+    kill -0 "$XVFB_PID" 2>/dev/null || break
+    sleep 0.1
   done
+  kill "$XVFB_PID" 2>/dev/null
+  XVFB_PID=
   fail "no X server could be started"
 }
 
