@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "common/memory.h"
+#include "squeeze/sq_figures.h"
 #include "squeeze/sq_graph.h"
 #include "squeeze/sq_longest_path.h"
 
@@ -21,6 +22,7 @@ int SHOW_WAVEFRONT = 0;
 int SHOW_DETAIL = 0;
 FILE* flog = nullptr;
 SQpassFigures SQlastPass;
+int SQpiecesEpoch = -1;
 
 namespace {
 
@@ -207,7 +209,14 @@ long SQbf_main(SQCELL_item* cells, SQARC_item* /*arcs*/, int ncells, int /*narcs
     all.push_back(l);
   });
   const long lineCount = static_cast<long>(all.size());
-  const Pieces pieces = strongPieces(all);
+  // The passes of one bound box see the same arcs: their pieces are found once.
+  static Pieces cached;
+  static int cachedEpoch = -1;
+  if (SQpiecesEpoch < 0 || cachedEpoch != SQpiecesEpoch) {
+    cached = strongPieces(all);
+    cachedEpoch = SQpiecesEpoch;
+  }
+  const Pieces& pieces = cached;
   const int limit = 4 * ncells;
   SQlastPass = SQpassFigures();
   bool suspicious = false, tracing = false, changed = false;
@@ -250,7 +259,7 @@ long SQbf_main(SQCELL_item* cells, SQARC_item* /*arcs*/, int ncells, int /*narcs
     for (const int* m = first; m != last; ++m)
       if (all[static_cast<size_t>(*m)]->BMweight != unreached) lines[0].push_back(all[static_cast<size_t>(*m)]);
     if (lines[0].empty()) return true;
-    history.assign(static_cast<size_t>(limit) + 2, 0);
+    history.assign(1, 0);  // entry w is wave w's count
     suspicious = tracing = changed = false;
     int w = 1;
     for (; w <= limit; ++w) {
@@ -279,7 +288,7 @@ long SQbf_main(SQCELL_item* cells, SQARC_item* /*arcs*/, int ncells, int /*narcs
         if (SHOW_DETAIL && flog) fputs(text, flog);
       }
       from.clear();
-      history[static_cast<size_t>(w)] = static_cast<int>(to.size());
+      history.push_back(static_cast<int>(to.size()));
       SQlastPass.listEntries += static_cast<long>(to.size());
       if (!suspicious && w >= 51) {
         const int period = SQbf_history_period(history.data(), w);
@@ -320,6 +329,11 @@ long SQbf_main(SQCELL_item* cells, SQARC_item* /*arcs*/, int ncells, int /*narcs
     }
   }
   if (SQlastPass.waves == 0) SQlastPass.waves = 1;
+  if (resize_direction == LEFT_RIGHT || resize_direction == TOP_BOTTOM) {
+    SQdirectionFigures& figures = SQfigures[resize_direction];
+    figures.waves = std::max(figures.waves, SQlastPass.waves);
+    figures.relaxations += SQlastPass.relaxations;
+  }
   printf("SQboundbox: Bellman Ford done -> check settle & find longest path\n");
   if (tracing) {
     SQerrmessage("Constraint graph is not settled iN BF and pos_cycle is reported", "SQboundbox");
