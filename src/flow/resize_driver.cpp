@@ -166,11 +166,13 @@ void run(const char* typed) {
     return;
   }
   if (!removalStagesPresent()) return;
-  // The menu commands' choices are known now: a missing back end stops the
-  // run before it changes anything.
-  if (!typed && (PROCESS_OPTION == 0 || PROCESS_OPTION == 1)) {
+  // A forced or typed choice is known now: a missing back end stops the run
+  // before it changes anything. A choice asked for is checked when answered.
+  const bool forced = PROCESS_OPTION == 0 || PROCESS_OPTION == 1;
+  if (typed || forced) {
     const int algorithm = COMPACT_ALGORITHM;
-    COMPACT_ALGORITHM = 1;
+    const char first = typed ? typed[0] : '6';
+    if (first != '0') COMPACT_ALGORITHM = first == '1' ? 0 : 1;
     bool present = backEndPresent();
     COMPACT_ALGORITHM = algorithm;
     if (!present) return;
