@@ -4,7 +4,9 @@
 #include <cstdlib>
 
 #include "common/memory.h"
+#include "compact/symmetry_detect.h"
 #include "extract/transistor.h"
+#include "techc/tech.h"
 
 SYM_AXIS_LIST* all_sym_axes = nullptr;
 _sym_constraint_list* final_sym_list = nullptr;
@@ -59,6 +61,7 @@ int SYM_LIST::count() const {
 SYM_AXIS_LIST::~SYM_AXIS_LIST() { clean(); }
 
 void SYM_AXIS_LIST::insert(SYM_LIST* list) {
+  indexedAxes_ = -1;
   head = new SYM_AXIS{0, list, head};
   ++nbr_axes;
 }
@@ -93,6 +96,7 @@ void SYM_AXIS_LIST::merge_all(SYM_AXIS_LIST* other) {
 }
 
 void SYM_AXIS_LIST::clean() {
+  indexedAxes_ = -1;
   while (head) {
     SYM_AXIS* next = head->next;
     delete head->one_axis;
@@ -104,6 +108,7 @@ void SYM_AXIS_LIST::clean() {
 
 void SYM_AXIS_LIST::cleanforjustsym() {
   if (nbr_axes <= 1) return;
+  indexedAxes_ = -1;
   for (SYM_AXIS** at = &head; *at;) {
     if ((*at)->one_axis->times == 1) {
       SYM_AXIS* gone = *at;
@@ -137,6 +142,14 @@ void SYfreeFinalList() {
   final_sym_list = nullptr;
 }
 
+SYliveTransistors::SYliveTransistors() {
+  if (!Transistors) return;
+  for (int e = 0; e < DelementNum; ++e)
+    for (_Dtransistor* t = Transistors[e]; t; t = t->next) live_.insert(t);
+}
+
+bool SYliveTransistors::has(const _Dtransistor* t) const { return t && live_.count(t); }
+
 void SYclearDeclaredPairs() {
   SYfreeFinalList();
   block_number = 1;
@@ -150,6 +163,8 @@ void SYreset() {
   IS_sym = 0;
   THE_SYM_AXIS = 0;
   case_left_right = case_up_down = 0;
+  delete trans1;
+  delete trans2;
   trans1 = trans2 = nullptr;
   Bound_Box = 0;
 }
@@ -174,13 +189,14 @@ void convert_sym_datastructure() {
 }
 
 namespace {
-const char* nameOf(const _Dtransistor* t) { return t ? t->name : "-"; }
+const char* nameOf(const _Dtransistor* t, const SYliveTransistors& live) { return live.has(t) ? t->name : "-"; }
 
 // A transistor whose drain and source lie above and below its gate.
-bool stacked(const _Dtransistor* t) { return t && t->Tgate && t->Tdrain && t->Tgate->x1 == t->Tdrain->x1; }
+bool stacked(const _Dtransistor* t, const SYliveTransistors& live) { return live.has(t) && t->Tgate && t->Tdrain && t->Tgate->x1 == t->Tdrain->x1; }
 }  // namespace
 
 void SYwriteSymReport(FILE* out) {
+  const SYliveTransistors live;
   fprintf(out, "Num   Tran1   Tran2  R_Tran   Blk_num   Axis\n");
   int pairs = 0, axes = 0, constraints = 0;
   bool first = true;
@@ -192,11 +208,11 @@ void SYwriteSymReport(FILE* out) {
     }
     first = false;
     previous = e->block_number;
-    fprintf(out, "%3i  %6s  %6s  %6s        %3i     %c = %i\n", e->number, nameOf(e->Trans1),
-            nameOf(e->Trans2), nameOf(e->Tran_res), e->block_number, e->axis ? 'Y' : 'X',
+    fprintf(out, "%3i  %6s  %6s  %6s        %3i     %c = %i\n", e->number, nameOf(e->Trans1, live),
+            nameOf(e->Trans2, live), nameOf(e->Tran_res, live), e->block_number, e->axis ? 'Y' : 'X',
             static_cast<int>(e->sym_loc));
     ++pairs;
-    constraints += stacked(e->Trans1) ? 9 : 6;
+    constraints += stacked(e->Trans1, live) ? 9 : 6;
   }
   fprintf(out, "\nTotal Symmetry Transistors Pairs Found = %i\n", pairs);
   fprintf(out, "Total Symmetry Axes Found = %i\n", axes);
