@@ -2,9 +2,11 @@
 // variables, both directions' sweeps and two solver phases each, result.cif.
 // Counters split the processor time between the sweep (with the device
 // rows), writing mps.file, lp_solve and reading the report back (seconds per
-// run). lp_solve's simplex grows too fast for 10^4 transistors within a
-// benchmark run, so BM_LpSteps measures the other steps up to 10^4 with a
-// stand-in solver that answers every column with 0.
+// run). lp_solve's simplex grows too fast for 10^3 transistors and more
+// within a benchmark run, so BM_LpSteps measures the other steps with a
+// stand-in solver that answers every column with 0. 10^4 transistors are
+// left out: the sweep's rows grow faster than the layout (see README), and
+// the first problem file passes 1.5 GB.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <unistd.h>
@@ -117,6 +119,6 @@ void run(benchmark::State& state, bool standIn) {
 void BM_LpResize(benchmark::State& state) { run(state, false); }
 void BM_LpSteps(benchmark::State& state) { run(state, true); }
 BENCHMARK(BM_LpResize)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond)->Iterations(1);
-BENCHMARK(BM_LpSteps)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_LpSteps)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace

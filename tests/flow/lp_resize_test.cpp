@@ -48,12 +48,12 @@ class LpResize : public ::testing::Test {
   }
   // Writes the layout, resizes it with the LP back end, and checks the output
   // against the input; returns the input and output bounding boxes.
-  std::pair<CVrect, CVrect> resizeAndCheck(const CvCleanLayout& layout) {
+  std::pair<CVrect, CVrect> resizeAndCheck(const CvCleanLayout& layout, const std::string& options = "") {
     EXPECT_TRUE(layout.writeCif(dir + "/in.cif"));
     Loaded in = load(dir + "/in.cif");
     EXPECT_FALSE(in.circuit.devices.empty());
     EXPECT_EQ(joined(CVruleViolations(in.rects)), "") << "the input itself breaks a rule";
-    CVrunResult run = CVrunBatch("f.DIldLayout in.cif\nresize 10\n", dir);
+    CVrunResult run = CVrunBatch("f.DIldLayout in.cif\n" + options + "resize 10\n", dir);
     EXPECT_EQ(run.status, 0) << run.err;
     CVexpectHas(run.out, {"Starting resizing... (LP)", "Starting resizing in the y-direction... (LP)", "Completed resizing!"});
     EXPECT_TRUE(fs::exists(dir + "/result.cif")) << run.out << run.err;
@@ -78,6 +78,10 @@ TEST_F(LpResize, InvertersAndDifferentialPairKeepTheirCircuitAndRules) {
   CvCleanLayout pair;
   pair.differentialPair();
   resizeAndCheck(pair);
+  // With geometric detection the pair's axis adds its rows to phase two.
+  fs::remove(dir + "/sym.report");
+  resizeAndCheck(pair, "option PROCESS_INCLUDE_SYMMETRY 2\n");
+  EXPECT_TRUE(CVhas(CVreadFile(dir + "/sym.report"), "Total Symmetry Axes Found = 1"));
 }
 
 TEST_F(LpResize, InvertersDrawnFarApartComeOutMuchNarrower) {
