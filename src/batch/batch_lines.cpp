@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "batch/resize_lines.h"
 #include "common/message.h"
 #include "view/batch_lines.h"
 #include "yield/batch_plots.h"
@@ -19,6 +20,9 @@ const BAlineRow lineTable[] = {
     {"layer", DVbatchLayer},
     {"viewsize", DVbatchViewSize},
     {"plots", DYbatchPlots},
+    {"option", BAoptionLine},
+    {"resize", BAresizeLine},
+    {"answer", BAanswerLine},
 };
 }  // namespace
 

@@ -1,5 +1,5 @@
 // Script lines other than "f." commands: "point X Y", "point3", "view FILE",
-// "scale N", "layer NAME". Each keyword has one row in BAlineTable
+// "scale N", "layer NAME", "option NAME VALUE", "resize NN", "answer TEXT". Each keyword has one row in BAlineTable
 // (batch_lines.cpp); the handler gets the text after the keyword (trimmed,
 // comment removed) and the line number, and returns false when the line is
 // wrong (it reports why, naming the line).

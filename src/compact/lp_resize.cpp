@@ -3,7 +3,9 @@
 #include <chrono>
 
 #include "common/run_program.h"
+#include "compact/device_rows.h"
 #include "compact/lp_backend.h"
+#include "compact/symmetry_lists.h"
 
 namespace {
 
@@ -32,6 +34,7 @@ bool D_resize(sweep_list& queue, _adjacency_list**& eq) {
 
   auto start = std::chrono::steady_clock::now();
   queue.sweep(eq, &rows);
+  SWaddDeviceRows(X_direction, &rhs);
   LPtimes.sweep += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 
   PHASEII = 0;
@@ -40,6 +43,9 @@ bool D_resize(sweep_list& queue, _adjacency_list**& eq) {
   if (solved) {
     moveReports(1);
     PHASEII = 1;
+    // Axes found by the detection of this run (declared pairs are the graph
+    // back end's); the rows may add axis variables, so eq is read afresh.
+    if (!Bound_Box && all_sym_axes) all_sym_axes->sym_const_gen(&rows);
     long unused;
     solved = mps_gen(eq, &rhs, bound, &unused);
     if (solved) moveReports(2);

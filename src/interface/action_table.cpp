@@ -17,6 +17,7 @@
 #include "extract/net.h"
 #include "extract/transistor.h"
 #include "faultex/open_faults.h"
+#include "flow/resize_driver.h"
 #include "faultex/short_faults.h"
 #include "interface/file_commands.h"
 #include "interface/forms.h"
@@ -65,8 +66,8 @@ const _Actionindex DactionIndex[DI_ACTION_COUNT] = {
     {"f.DirectSymDetection", nullptr, nullptr, NullAction},  // DirectSymDetection (action2)
     {"f.HierarchicalSymDetection", nullptr, nullptr, NullAction},  // HierarchicalSymDetection (action2)
     {"f.DIldDesRule", DIldDesRule, nullptr, nullptr},
-    {"f.new_resize", nullptr, nullptr, NullAction},  // new_resize (action2)
-    {"f.new_resize60", nullptr, nullptr, NullAction},  // new_resize60 (action2)
+    {"f.new_resize", nullptr, nullptr, new_resize},
+    {"f.new_resize60", nullptr, nullptr, new_resize60},
     {"f.USupdateparameter", nullptr, nullptr, NullAction},  // USupdateparameter (action2)
     {"f.DRload", DRload, nullptr, nullptr},
     {"f.DRloadCadenceDesRule1", DRloadCadenceDesRule1, nullptr, nullptr},

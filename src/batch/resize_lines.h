@@ -1,0 +1,8 @@
+// Script lines of the resizer: "option NAME VALUE" sets a process option,
+// "resize NN" runs the resizer with NN typed at its process-choice prompt,
+// "answer TEXT" queues a reply for the next question on standard input.
+#pragma once
+
+bool BAoptionLine(const char* args, int lineno);
+bool BAresizeLine(const char* args, int lineno);
+bool BAanswerLine(const char* args, int lineno);

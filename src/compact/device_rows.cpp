@@ -1,0 +1,73 @@
+#include "compact/device_rows.h"
+
+#include <array>
+#include <cstring>
+#include <unordered_map>
+
+#include "cs/cs.h"
+#include "extract/transistor.h"
+#include "techc/tech.h"
+
+namespace {
+
+struct Sides {
+  _edge* low = nullptr;   // left (x) or bottom (y)
+  _edge* high = nullptr;  // right or top
+};
+
+std::unordered_map<const _Dtile*, Sides> sidesOfTiles(int xDirection) {
+  std::unordered_map<const _Dtile*, Sides> sides;
+  _adjacency_list** eq = xDirection ? equat_bucket : equat_bucket_y;
+  const int columns = SWcolumns(xDirection);
+  for (int k = 0; k < columns; ++k) {
+    _edge* e = eq[k]->the_edge;
+    if (!e || !e->mother_tile) continue;
+    Sides& s = sides[e->mother_tile];
+    (e->upward ? s.low : s.high) = e;
+  }
+  return sides;
+}
+
+// The solid tile of the plane named `layer` holding the gate's centre, if it
+// covers the whole gate.
+_Dtile* coveringTile(const char* layer, const _Dtile* gate) {
+  for (int k = 0; k < DlayerNum; ++k) {
+    if (!DlayerTile[k].layertile || strcmp(DlayerTile[k].name, layer) != 0) continue;
+    _Dtile* saved = Stitch;
+    Stitch = DlayerTile[k].layertile;
+    _Dtile* t = PointFind((gate->x1 + TileRight(gate)) / 2, (gate->y1 + TileTop(gate)) / 2);
+    Stitch = saved;
+    if (t && TisSolid(t) && t->x1 <= gate->x1 && TileRight(t) >= TileRight(gate) && t->y1 <= gate->y1 &&
+        TileTop(t) >= TileTop(gate))
+      return t;
+    return nullptr;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+void SWaddDeviceRows(int xDirection, _rhs_list* rhs) {
+  if (!Transistors) return;
+  const auto sides = sidesOfTiles(xDirection);
+  _adjacency_list** eq = xDirection ? equat_bucket : equat_bucket_y;
+  _rhs_list* rows = rhs;
+  auto low = [&](const _Dtile* t) { return xDirection ? t->x1 : t->y1; };
+  auto high = [&](const _Dtile* t) { return xDirection ? TileRight(t) : TileTop(t); };
+  auto tie = [&](const _Dtile* outer, const _Dtile* gate) {
+    auto o = sides.find(outer), g = sides.find(gate);
+    if (o == sides.end() || g == sides.end() || outer == gate) return;
+    const Sides &os = o->second, &gs = g->second;
+    if (os.low && gs.low && low(outer) <= low(gate))
+      add_column_2(os.low, gs.low, eq, &rows, 0, low(outer) == low(gate) ? 'E' : 'G', 1, 1);
+    if (os.high && gs.high && high(outer) >= high(gate))
+      add_column_2(gs.high, os.high, eq, &rows, 0, high(outer) == high(gate) ? 'E' : 'G', 1, 1);
+  };
+  for (int e = 0; e < DelementNum; ++e)
+    for (_Dtransistor* t = Transistors[e]; t; t = t->next) {
+      const _Dtile* gate = t->Tgate;
+      if (!gate) continue;
+      for (int j = 1; j < Delement[e].layerNum; ++j)
+        if (const _Dtile* over = coveringTile(Delement[e].layers[j], gate)) tie(over, gate);
+    }
+}
