@@ -7,7 +7,7 @@
 #include "squeeze/sq_graph.h"
 #include "squeeze/sq_hooks.h"
 #include "squeeze/sq_longest_path.h"
-#include "squeeze/sq_pending_options.h"
+#include "compact/process_options.h"
 
 namespace {
 

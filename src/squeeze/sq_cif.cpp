@@ -9,11 +9,10 @@
 
 #include "common/scale.h"
 #include "compact/process_options.h"
-#include "squeeze/sq_command.h"
+#include "common/run_program.h"
 #include "squeeze/sq_graph.h"
 #include "squeeze/sq_hooks.h"
 #include "squeeze/sq_output.h"
-#include "squeeze/sq_pending_options.h"
 
 int CIF_SCALE = 2;
 
@@ -120,8 +119,8 @@ void SQcif(SQCELL_item* cells, int n) {
     exit(0);
   }
   const char* copy[] = {"cp", kCif, "resize_report/sq_out.cif", nullptr};
-  SQrunCommand(copy);
+  GCrunProgram(copy);
   const char* move[] = {"mv", kComment, "resize_report/sq_out.comment", nullptr};
-  SQrunCommand(move);
+  GCrunProgram(move);
   printf("SQterm: cif file done -> return to caller\n");
 }

@@ -1,6 +1,6 @@
 #include "squeeze/sq_hooks.h"
 
-#include "squeeze/sq_pending_options.h"
+#include "compact/process_options.h"
 
 SQdeviceHooks SQhooks;
 

@@ -7,8 +7,6 @@
 // (SQmissingStage).
 #pragma once
 
-struct _adjacency_list;
-struct _rhs_list;
 struct SQCELL_item;
 struct SQARC_item;
 
@@ -39,8 +37,6 @@ struct SQdeviceHooks {
   void (*insertInductors)(const char* cif, const char* comment) = nullptr;  // LXinsertInductor
   void (*viaCif)(const char* cif, const char* comment) = nullptr;           // VCcif
   void (*deleteContactList)() = nullptr;                                    // USdeletecontactlist
-  // User-declared symmetry rows of one direction (1 x, 2 y) after its sweep.
-  void (*symmetryRows)(_adjacency_list** eq, _rhs_list* rhs, int direction) = nullptr;
 };
 
 extern SQdeviceHooks SQhooks;

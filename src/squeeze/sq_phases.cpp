@@ -6,12 +6,11 @@
 
 #include "common/scale.h"
 #include "compact/process_options.h"
-#include "squeeze/sq_command.h"
+#include "common/run_program.h"
 #include "squeeze/sq_graph.h"
 #include "squeeze/sq_hooks.h"
 #include "squeeze/sq_longest_path.h"
 #include "squeeze/sq_output.h"
-#include "squeeze/sq_pending_options.h"
 
 namespace {
 
@@ -72,7 +71,7 @@ void SQmain_graph(_adjacency_list** eq, _rhs_list* rhs, int dir) {
     snprintf(temp, sizeof temp, "resize_report/sq_%stemp.dat", tb);
     remove(done);
     const char* move[] = {"mv", temp, done, nullptr};
-    SQrunCommand(move);
+    GCrunProgram(move);
   }
 }
 

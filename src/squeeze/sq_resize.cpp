@@ -6,18 +6,23 @@
 #include <cstdlib>
 #include <unordered_map>
 
+#include "compact/lp_backend.h"
+#include "compact/process_options.h"
 #include "compact/sweep.h"
-#include "squeeze/sq_command.h"
+#include "compact/symmetry_lists.h"
+#include "compact/symmetry_rows.h"
+#include "common/run_program.h"
 #include "squeeze/sq_graph.h"
 #include "squeeze/sq_hooks.h"
-#include "squeeze/sq_pending_options.h"
+#include "compact/process_options.h"
 #include "squeeze/sq_phases.h"
 
 namespace {
 
 void at(const char* text) {
   printf("%s", text);
-  SQprintDate();
+  GCrunDate();
+  printf("\n");
 }
 
 void emptyPins(PIN_LIST*& pins) {
@@ -53,6 +58,8 @@ bool SQ_resize(sweep_list& xq, _adjacency_list** xeq, sweep_list& yq, _adjacency
   emptyPins(INPUT_PINS);
   mps_column_num = 1;
   X_direction = 1;
+  _adjacency_list** xStoreBefore = xeq == equat_bucket ? equat_bucket : nullptr;
+  _adjacency_list** yStoreBefore = yeq == equat_bucket_y ? equat_bucket_y : nullptr;
   _rhs_list rhsX, rhsY;
   _rhs_list* rx = &rhsX;
   _rhs_list* ry = &rhsY;
@@ -60,12 +67,21 @@ bool SQ_resize(sweep_list& xq, _adjacency_list** xeq, sweep_list& yq, _adjacency
   at("\n^^^ SWEEP:  Sweep of X direction starts at\n     ");
   xq.sweep(xeq, &rx);
   at("\n^^^ SWEEP:  Sweep of X direction ends at\n     ");
-  if (Bound_Box && SQhooks.symmetryRows) SQhooks.symmetryRows(xeq, rx, 1);
+  PHASEII = 1;
+  // Declared pairs add axis variables and rows; the stores may move.
+  if (Bound_Box) user_defined_sym_constraint_generate(xeq, &rx, 1);
+  // The caller hands in the global stores; follow them when they moved.
+  auto follow = [&] {
+    if (xStoreBefore) xeq = xStoreBefore = equat_bucket;
+    if (yStoreBefore) yeq = yStoreBefore = equat_bucket_y;
+  };
+  follow();
   X_direction = 0;
   at("\n^^^ SWEEP:  Sweep of Y direction starts at\n     ");
   yq.sweep(yeq, &ry);
   at("\n^^^ SWEEP:  Sweep of Y direction ends at\n     ");
-  if (Bound_Box && SQhooks.symmetryRows) SQhooks.symmetryRows(yeq, ry, 2);
+  if (Bound_Box) user_defined_sym_constraint_generate(yeq, &ry, 2);
+  follow();
   at("SYM: symmetry equations are generated at\n     ");
   if (stopFor(SQmissingStage(SQhasSymmetryRows()))) {
     SWfreeRows(&rhsX);
