@@ -26,6 +26,10 @@ bool BAoptionLine(const char* args, int lineno) {
 
 bool BAresizeLine(const char* args, int lineno) {
   std::string choice = args;
+  if (choice.empty()) {  // as the menu would: asks unless PROCESS_OPTION forces a choice
+    resize();
+    return true;
+  }
   if (choice.size() != 2 || !RSvalidChoice(choice[0], choice[1])) {
     BAlineError(lineno, "needs a process choice of two characters (10 for the LP back end):", "resize");
     return false;

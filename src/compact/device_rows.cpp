@@ -28,9 +28,10 @@ std::unordered_map<const _Dtile*, Sides> sidesOfTiles(int xDirection) {
   return sides;
 }
 
-// The solid tile of the plane named `layer` holding the gate's centre, if it
-// covers the whole gate.
-_Dtile* coveringTile(const char* layer, const _Dtile* gate) {
+// The solid tile of the plane named `layer` holding the centre of `inner`,
+// if it covers the whole of it.
+_Dtile* coveringTile(const char* layer, const _Dtile* inner) {
+  const _Dtile* gate = inner;
   for (int k = 0; k < DlayerNum; ++k) {
     if (!DlayerTile[k].layertile || strcmp(DlayerTile[k].name, layer) != 0) continue;
     _Dtile* saved = Stitch;
@@ -67,7 +68,12 @@ void SWaddDeviceRows(int xDirection, _rhs_list* rhs) {
     for (_Dtransistor* t = Transistors[e]; t; t = t->next) {
       const _Dtile* gate = t->Tgate;
       if (!gate) continue;
+      // The gate layer over the gate; selects and wells over the gate and
+      // both diffusions.
       for (int j = 1; j < Delement[e].layerNum; ++j)
-        if (const _Dtile* over = coveringTile(Delement[e].layers[j], gate)) tie(over, gate);
+        for (const _Dtile* inner : {gate, static_cast<const _Dtile*>(t->Tsource), static_cast<const _Dtile*>(t->Tdrain)}) {
+          if (!inner || (j == 1 && inner != gate)) continue;
+          if (const _Dtile* over = coveringTile(Delement[e].layers[j], inner)) tie(over, inner);
+        }
     }
 }

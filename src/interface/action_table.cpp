@@ -1,9 +1,5 @@
 #include "interface/action_table.h"
 
-#include <spawn.h>
-#include <sys/wait.h>
-
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -12,6 +8,7 @@
 #include "common/flatten.h"
 #include "common/layout.h"
 #include "common/message.h"
+#include "common/run_program.h"
 #include "cs/cs.h"
 #include "cs/navigate.h"
 #include "extract/net.h"
@@ -28,8 +25,6 @@
 #include "yield/critical_area.h"
 #include "yield/plot_commands.h"
 #include "yield/sensitivity_sweep.h"
-
-extern char** environ;
 
 // One row per action name; the order matters (the first row of a name wins). A row whose
 // command is not written yet is bound to NullAction; the comment names the
@@ -165,17 +160,8 @@ int DIexit() {
 }
 
 int DIeditor() {
-  // The editor is started directly, never through a shell.
-  char program[] = "veditor";
-  char* argv[] = {program, nullptr};
-  fflush(stdout);
-  pid_t pid;
-  if (posix_spawnp(&pid, program, nullptr, nullptr, argv, environ) != 0) {
-    GCmessage(GC_MOD_INTERFACE, 'W', "Can't run the editor %s", program);
-    return 1;
-  }
-  int status;
-  while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-  }
+  // The editor is started directly, never through a shell; a missing one is reported by the runner.
+  const char* argv[] = {"veditor", nullptr};
+  GCrunProgram(argv);
   return 1;
 }

@@ -1,0 +1,91 @@
+// The LP back end through the whole program: generated layouts drawn to the
+// built-in rules are resized by corvid-batch ("resize 10"); result.cif must
+// load again, extract to the same circuit, obey every rule (an independent
+// checker over the output rectangles) and be no larger than the input.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "batch/batch_startup.h"
+#include "cs/cs.h"
+#include "extract/transistor.h"
+#include "support/circuit_compare.h"
+#include "support/clean_layouts.h"
+#include "support/rule_checker.h"
+#include "support/run_program.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Loaded {
+  CVcircuit circuit;
+  std::vector<CVrect> rects;
+};
+
+Loaded load(const std::string& cif) {
+  Loaded l;
+  l.circuit = CVloadCircuit(cif);
+  l.rects = CVflatRectangles();
+  return l;
+}
+
+std::string joined(const std::vector<std::string>& lines) {
+  std::string s;
+  for (size_t i = 0; i < lines.size() && i < 20; ++i) s += lines[i] + "\n";
+  return s;
+}
+
+class LpResize : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir = CVscratchDir();
+    fs::create_directories(dir + "/resize_report");
+    BAstartup();
+    CSreset();
+    DExInit();
+  }
+  // Writes the layout, resizes it with the LP back end, and checks the output
+  // against the input; returns the input and output bounding boxes.
+  std::pair<CVrect, CVrect> resizeAndCheck(const CvCleanLayout& layout) {
+    EXPECT_TRUE(layout.writeCif(dir + "/in.cif"));
+    Loaded in = load(dir + "/in.cif");
+    EXPECT_FALSE(in.circuit.devices.empty());
+    EXPECT_EQ(joined(CVruleViolations(in.rects)), "") << "the input itself breaks a rule";
+    CVrunResult run = CVrunBatch("f.DIldLayout in.cif\nresize 10\n", dir);
+    EXPECT_EQ(run.status, 0) << run.err;
+    CVexpectHas(run.out, {"Starting resizing... (LP)", "Starting resizing in the y-direction... (LP)", "Completed resizing!"});
+    EXPECT_TRUE(fs::exists(dir + "/result.cif")) << run.out << run.err;
+    EXPECT_FALSE(fs::exists(dir + "/result.cif.part"));
+    for (const char* f : {"LPmps_LR_1.file", "LPmps_LR_2.file.rpt", "LPmps_TB_1.file.rpt", "LPmps_TB_2.file"})
+      EXPECT_TRUE(fs::exists(dir + "/resize_report/" + f)) << f;
+    Loaded out = load(dir + "/result.cif");
+    EXPECT_EQ(CVcompareCircuits(in.circuit, out.circuit), "");
+    EXPECT_EQ(joined(CVruleViolations(out.rects)), "");
+    CVrect a = CVboundingBox(in.rects), b = CVboundingBox(out.rects);
+    EXPECT_LE(b.x2 - b.x1, a.x2 - a.x1);
+    EXPECT_LE(b.y2 - b.y1, a.y2 - a.y1);
+    return {a, b};
+  }
+  std::string dir;
+};
+
+TEST_F(LpResize, InvertersAndDifferentialPairKeepTheirCircuitAndRules) {
+  CvCleanLayout inverter;
+  inverter.inverter();
+  resizeAndCheck(inverter);
+  CvCleanLayout pair;
+  pair.differentialPair();
+  resizeAndCheck(pair);
+}
+
+TEST_F(LpResize, InvertersDrawnFarApartComeOutMuchNarrower) {
+  CvCleanLayout far;
+  far.inverter(0, 0);
+  far.inverter(200, 0);
+  auto [in, out] = resizeAndCheck(far);
+  EXPECT_LT(out.x2 - out.x1, (in.x2 - in.x1) / 2);
+}
+
+}  // namespace
