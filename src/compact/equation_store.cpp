@@ -21,6 +21,7 @@ unsigned char X_direction = 1;
 PIN_LIST* INPUT_PINS = nullptr;
 PIN_LIST* OUTPUT_PINS = nullptr;
 SweepProgress SWprogress;
+static unsigned storeGeneration = 0;
 
 namespace {
 
@@ -170,7 +171,10 @@ void progressDiagnostic() {
 
 }  // namespace
 
+unsigned SWstoreGeneration() { return storeGeneration; }
+
 void SWresetStore() {
+  ++storeGeneration;
   freeStore(xStore, xColumns);
   freeStore(yStore, yColumns);
   xColumns = yColumns = 0;

@@ -204,6 +204,8 @@ int SWaddVariable(int xDirection, _edge* edge);
 // again afterwards.
 void SWsetVariable(int xDirection, int column, _edge* edge, int alpha);
 int SWcolumns(int xDirection);
+// Changes whenever the stores are emptied (for indexes kept over them).
+unsigned SWstoreGeneration();
 
 // c2*X(e2) - c1*X(e1) type value, unless e1 and e2 already share a row.
 void add_column_2(_edge* e1, _edge* e2, _adjacency_list** eq, _rhs_list** rhs, long value,

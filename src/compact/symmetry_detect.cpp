@@ -219,17 +219,21 @@ void Transistor::addInSets(set_list& sets) const {
   sets.add_set(new set(looseGateBox(_trans)));
 }
 
+int SYpairAxes(_Dtransistor* first, _Dtransistor* second, SYM_AXIS_LIST* axes) {
+  set_list pair;
+  Transistor(first).addInSets(pair);
+  Transistor(second).addInSets(pair);
+  const int found = pair.symmetry(axes);
+  pair.clean();
+  return found;
+}
+
 bool Transistor::sym_check(Transistor* other) {
   // The axes of an earlier check point into the records freed here.
   delete all_sym_axes;
   all_sym_axes = new SYM_AXIS_LIST;
   SYfreeLooseRecords();
-  set_list pair;
-  addInSets(pair);
-  if (other) other->addInSets(pair);
-  const int axes = pair.symmetry(all_sym_axes);
-  pair.clean();
-  return axes > 0;
+  return SYpairAxes(_trans, other ? other->_trans : nullptr, all_sym_axes) > 0;
 }
 
 void SYfreeLooseRecords() {

@@ -53,6 +53,9 @@ int symmetry_detection_for_resizing();
 // One row's pairs as a new axis list.
 class SYM_AXIS_LIST;
 SYM_AXIS_LIST* symmetry_axis_for_resize(buffer& row);
+// The general pairing of two transistors' gates into `axes` (stand-alone
+// variables); the number of axes kept.
+int SYpairAxes(_Dtransistor* first, _Dtransistor* second, SYM_AXIS_LIST* axes);
 // Frees the stand-alone variables and rectangles made for the interactive
 // checks (the axes found by a check keep pointing into them until then).
 void SYfreeLooseRecords();

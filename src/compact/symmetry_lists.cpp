@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "common/memory.h"
+#include "compact/symmetry_detect.h"
 #include "extract/transistor.h"
 
 SYM_AXIS_LIST* all_sym_axes = nullptr;
@@ -59,6 +60,7 @@ int SYM_LIST::count() const {
 SYM_AXIS_LIST::~SYM_AXIS_LIST() { clean(); }
 
 void SYM_AXIS_LIST::insert(SYM_LIST* list) {
+  indexedAxes_ = -1;
   head = new SYM_AXIS{0, list, head};
   ++nbr_axes;
 }
@@ -93,6 +95,7 @@ void SYM_AXIS_LIST::merge_all(SYM_AXIS_LIST* other) {
 }
 
 void SYM_AXIS_LIST::clean() {
+  indexedAxes_ = -1;
   while (head) {
     SYM_AXIS* next = head->next;
     delete head->one_axis;
@@ -104,6 +107,7 @@ void SYM_AXIS_LIST::clean() {
 
 void SYM_AXIS_LIST::cleanforjustsym() {
   if (nbr_axes <= 1) return;
+  indexedAxes_ = -1;
   for (SYM_AXIS** at = &head; *at;) {
     if ((*at)->one_axis->times == 1) {
       SYM_AXIS* gone = *at;
@@ -150,6 +154,8 @@ void SYreset() {
   IS_sym = 0;
   THE_SYM_AXIS = 0;
   case_left_right = case_up_down = 0;
+  delete trans1;
+  delete trans2;
   trans1 = trans2 = nullptr;
   Bound_Box = 0;
 }

@@ -3,6 +3,8 @@
 // form the graph rows and sym.report use) and the symmetry commands' state.
 #pragma once
 #include <cstdio>
+#include <unordered_map>
+#include <vector>
 
 struct _edge;
 struct _Dtransistor;
@@ -72,8 +74,15 @@ class SYM_AXIS_LIST {
   void cleanforjustsym();
   // Registers a sweep rectangle with every axis through its centre (x sweep).
   void lie_on_sym(box_item* box);
-  // The LP rows of every axis for the current direction (X_direction).
+  // The LP rows of every axis for the current direction (X_direction): axis
+  // k becomes column num_of_var + k of both stores (NUM_of_VAR follows).
+  // The stores may move: read equat_bucket / equat_bucket_y again afterwards.
   void sym_const_gen(_rhs_list** rhs);
+
+ private:
+  // Vertical axes by coordinate for lie_on_sym, rebuilt when axes came or went.
+  std::unordered_map<long, std::vector<SYM_LIST*>> byCoordinate_;
+  int indexedAxes_ = -1;
 };
 
 // One symmetric pair of the common list.

@@ -2,7 +2,10 @@
 // rows of the declared pairs.
 #include "compact/symmetry_rows.h"
 
+#include <array>
 #include <cstdio>
+#include <unordered_map>
+#include <vector>
 
 #include "compact/sweep_internal.h"
 #include "compact/symmetry_lists.h"
@@ -26,10 +29,25 @@ struct Rows {
   bool x;
   _rhs_list** rhs;
 
-  // X(a) + X(b) - X(c) - X(d) = 0
+  // X(a) + X(b) - X(c) - X(d) = 0. A side on both sides of the row (a
+  // shared diffusion) cancels: the rest is an equality, or nothing.
   void sum(_edge* a, _edge* b, _edge* c, _edge* d) const {
     if (!a || !b || !c || !d) return;
-    add_column_4(a, b, c, d, storeOf(x), rhs, 0);
+    _edge* plus[2] = {a, b};
+    _edge* minus[2] = {c, d};
+    int left = 2;
+    for (int i = 0; i < 2; ++i)
+      for (int j = 0; j < 2; ++j)
+        if (plus[i] && plus[i] == minus[j]) {
+          plus[i] = minus[j] = nullptr;
+          --left;
+          break;
+        }
+    if (left == 2) {
+      if (a != b) add_column_4(a, b, c, d, storeOf(x), rhs, 0);
+    } else if (left == 1) {
+      equal(plus[0] ? plus[0] : plus[1], minus[0] ? minus[0] : minus[1]);
+    }
   }
   // X(a) - X(b) type 0
   void diff(_edge* a, _edge* b, char type) const {
@@ -197,10 +215,17 @@ void referenceRows(const _sym_constraint_list* e, bool x, const Rows& rows) {
 }  // namespace
 
 void SYM_AXIS_LIST::lie_on_sym(box_item* box) {
-  const long centre = (box->x1 + box->x2) / 2;
-  for (SYM_AXIS* a = head; a; a = a->next)
-    if (a->one_axis->orien == 0 && a->one_axis->axis == centre)
-      a->one_axis->add(new SYM_EDGE_ITEM(box->right_edge, box->left_edge, nullptr, nullptr, 0, nullptr, nullptr));
+  if (!head) return;
+  if (indexedAxes_ != nbr_axes) {
+    byCoordinate_.clear();
+    for (SYM_AXIS* a = head; a; a = a->next)
+      if (a->one_axis->orien == 0) byCoordinate_[a->one_axis->axis].push_back(a->one_axis);
+    indexedAxes_ = nbr_axes;
+  }
+  auto it = byCoordinate_.find((box->x1 + box->x2) / 2);
+  if (it == byCoordinate_.end()) return;
+  for (SYM_LIST* axis : it->second)
+    axis->add(new SYM_EDGE_ITEM(box->right_edge, box->left_edge, nullptr, nullptr, 0, nullptr, nullptr));
 }
 
 void SYM_AXIS_LIST::sym_const_gen(_rhs_list** rhs) {
@@ -230,27 +255,67 @@ void user_defined_sym_constraint_generate(_adjacency_list**, _rhs_list** rhs, in
   }
 }
 
-_edge* findedge(_Dtile* tile, int side) {
-  const bool x = side == 1 || side == 2;
-  const unsigned char upward = side == 1 || side == 4;
-  _adjacency_list** eq = storeOf(x);
-  if (tile && eq) {
-    for (int k = 0; k < num_of_var; ++k) {
+namespace {
+// The tiles' variables by tile and side, and the y variables by level, in
+// column order; rebuilt when the stores were emptied or rescanned.
+struct SideIndex {
+  unsigned generation = ~0u;
+  int columns = -1;
+  std::unordered_map<const _Dtile*, std::array<_edge*, 4>> sides;
+  std::unordered_map<long, std::vector<_edge*>> levels;
+};
+SideIndex sideIndex;
+
+const SideIndex& indexed() {
+  SideIndex& ix = sideIndex;
+  if (ix.generation == SWstoreGeneration() && ix.columns == num_of_var) return ix;
+  ix.generation = SWstoreGeneration();
+  ix.columns = num_of_var;
+  ix.sides.clear();
+  ix.levels.clear();
+  for (int store = 0; store < 2; ++store) {
+    _adjacency_list** eq = store == 0 ? equat_bucket : equat_bucket_y;
+    if (!eq) continue;
+    for (int k = 0; k < num_of_var && k < SWcolumns(store == 0); ++k) {
       _edge* e = eq[k]->the_edge;
-      if (e && e->mother_tile == tile && e->upward == upward) return e;
+      if (!e) continue;
+      // sides 1 left, 2 right, 3 top, 4 bottom
+      const int side = store == 0 ? (e->upward ? 1 : 2) : (e->upward ? 4 : 3);
+      if (e->mother_tile) {
+        auto& slot = ix.sides[e->mother_tile][side - 1];
+        if (!slot) slot = e;
+      }
+      if (store == 1 && e->p1) ix.levels[e->p1->x].push_back(e);
     }
+  }
+  return ix;
+}
+}  // namespace
+
+_edge* findedge(_Dtile* tile, int side) {
+  if (tile && side >= 1 && side <= 4) {
+    const SideIndex& ix = indexed();
+    auto it = ix.sides.find(tile);
+    if (it != ix.sides.end() && it->second[side - 1]) return it->second[side - 1];
   }
   printf(" **** function edge_find_from_tile can't find edge for tile %p\n", static_cast<void*>(tile));
   return nullptr;
 }
 
 _edge* lookup_equa(_adjacency_list** eq, _edge* e, long loc, int layer) {
-  if (e && eq) {
-    for (int k = 0; k < num_of_var; ++k) {
-      _edge* c = eq[k]->the_edge;
-      if (!c || !c->p1 || c->p1->x != e->p1->x || c->layer_num != layer) continue;
-      if (layer != 0 ? c->p1->y <= loc && loc <= c->p2->y : c->p1->y == loc) return c;
-    }
+  auto fits = [&](const _edge* c) {
+    if (!c || !c->p1 || c->p1->x != e->p1->x || c->layer_num != layer) return false;
+    return layer != 0 ? c->p1->y <= loc && loc <= c->p2->y : c->p1->y == loc;
+  };
+  if (e && e->p1 && eq == equat_bucket_y) {
+    const SideIndex& ix = indexed();
+    auto it = ix.levels.find(e->p1->x);
+    if (it != ix.levels.end())
+      for (_edge* c : it->second)
+        if (fits(c)) return c;
+  } else if (e && e->p1 && eq) {
+    for (int k = 0; k < num_of_var; ++k)
+      if (fits(eq[k]->the_edge)) return eq[k]->the_edge;
   }
   printf("******************\n");
   printf("******************\n");

@@ -20,6 +20,7 @@
 #include "interface/forms.h"
 #include "interface/switch_commands.h"
 #include "callback/pane_commands.h"
+#include "callback/symmetry_input.h"
 #include "event/recording.h"
 #include "view/view.h"
 #include "yield/critical_area.h"
@@ -56,7 +57,7 @@ const _Actionindex DactionIndex[DI_ACTION_COUNT] = {
     {"f.DIopenPane", DIopenPane, nullptr, nullptr},
     {"f.DIldTech", DIldTech, nullptr, nullptr},
     {"f.DVsuper", nullptr, nullptr, DVsuper},
-    {"f.BoundBox", nullptr, nullptr, NullAction},  // BoundBox (action2)
+    {"f.BoundBox", nullptr, nullptr, BoundBox},
     {"f.DIldSym", DIldSym, nullptr, nullptr},
     {"f.DirectSymDetection", nullptr, nullptr, NullAction},  // DirectSymDetection (action2)
     {"f.HierarchicalSymDetection", nullptr, nullptr, NullAction},  // HierarchicalSymDetection (action2)
@@ -87,9 +88,9 @@ const _Actionindex DactionIndex[DI_ACTION_COUNT] = {
     {"f.CheckAll", nullptr, nullptr, CheckAll},
     {"f.CheckAllNode", nullptr, nullptr, CheckAllNode},
     {"f.DExShowObj", nullptr, nullptr, DExShowObj},
-    {"f.SelTrans1", nullptr, nullptr, NullAction},  // SelTrans1 (action2)
-    {"f.SelTrans2", nullptr, nullptr, NullAction},  // SelTrans2 (action2)
-    {"f.TransSym", nullptr, nullptr, NullAction},  // TransSym (action2)
+    {"f.SelTrans1", nullptr, nullptr, SelTrans1},
+    {"f.SelTrans2", nullptr, nullptr, SelTrans2},
+    {"f.TransSym", nullptr, nullptr, TransSym},
     {"f.DExShowATran", nullptr, nullptr, DExShowATran},
     {"f.DExShowANet", nullptr, nullptr, DExShowANet},
     {"f.DExSelectNetTileObj", nullptr, nullptr, DExSelectNetTileObj},
