@@ -16,6 +16,7 @@
 #include "compact/resize_times.h"
 #include "compact/solver_report.h"
 #include "squeeze/sq_graph.h"
+#include "squeeze/sq_hooks.h"
 
 SQCELL_item* SQboundcell = nullptr;
 SQARC_item* SQboundarc = nullptr;
@@ -499,3 +500,8 @@ void SQcoreproblem() {
   freeCore(true);
   sample(false);
 }
+
+namespace {
+// The graph back end's list of present stages learns of the core LP here.
+const bool coreInstalled = (SQhooks.coreProblem = SQcoreproblem, true);
+}  // namespace

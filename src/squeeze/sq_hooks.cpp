@@ -1,16 +1,8 @@
 #include "squeeze/sq_hooks.h"
 
 #include "compact/process_options.h"
-#include "squeeze/sq_core_lp.h"
-#include "squeeze/sq_wirelength.h"
 
-// The solving stages of this module are always there.
-SQdeviceHooks SQhooks = [] {
-  SQdeviceHooks h;
-  h.coreProblem = SQcoreproblem;
-  h.wirelengthMinimization = SQwirelengthminimization;
-  return h;
-}();
+SQdeviceHooks SQhooks;
 
 const char* SQmissingStage(bool symmetryColumns) {
   const SQdeviceHooks& h = SQhooks;

@@ -8,6 +8,8 @@
 #include <initializer_list>
 #include <vector>
 
+#include "squeeze/sq_hooks.h"
+
 SQWLM_UNIT_item* SQwlm_unit = nullptr;
 SQWLM_UNIT_item* SQwlm_unit_tos = nullptr;
 int SQwlm_unit_count = 0;
@@ -462,3 +464,8 @@ long SQwirelengthTotal(SQARC_item* arcs, long SQLINE_item::*at) {
   }
   return total;
 }
+
+namespace {
+// The graph back end's list of present stages learns of the minimisation here.
+const bool wirelengthInstalled = (SQhooks.wirelengthMinimization = SQwirelengthminimization, true);
+}  // namespace
