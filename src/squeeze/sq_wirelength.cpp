@@ -2,6 +2,7 @@
 // the work stack of units ordered by position, processed left to right.
 #include "squeeze/sq_wirelength.h"
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <deque>
@@ -17,6 +18,7 @@ SQWLM_GROUP_item* SQwlm_block_group = nullptr;
 SQWLM_GROUP_item* SQwlm_nonblock_group = nullptr;
 int SQwlm_nonblock_group_count = 0;
 SQwlmFigures SQlastWlm;
+SQwlmFigures SQwlmOfDirection[3];
 
 namespace {
 
@@ -394,8 +396,9 @@ bool positionsHold(SQCELL_item* cells, int ncells, SQARC_item* arcs) {
 
 }  // namespace
 
-int SQwirelengthminimization(SQCELL_item* cells, SQARC_item* arcs, int ncells, int /*narcs*/) {
-  SQlastWlm = SQwlmFigures();
+namespace {
+
+int minimize(SQCELL_item* cells, SQARC_item* arcs, int ncells) {
   classifyAll(arcs);
   buildUnits(cells, ncells);
   SQlastWlm.units = SQwlm_unit_count;
@@ -446,6 +449,19 @@ int SQwirelengthminimization(SQCELL_item* cells, SQARC_item* arcs, int ncells, i
   if (!hold) return 1;
   printf("SQwirelength: WLM is done successfully in %i iterations.\n", SQlastWlm.iterations);
   return 4;
+}
+
+}  // namespace
+
+int SQwirelengthminimization(SQCELL_item* cells, SQARC_item* arcs, int ncells, int /*narcs*/) {
+  const auto start = std::chrono::steady_clock::now();
+  SQlastWlm = SQwlmFigures();
+  const int result = minimize(cells, arcs, ncells);
+  SQlastWlm.minimumTotal = SQwirelengthTotal(arcs, &SQLINE_item::min_loc);
+  SQlastWlm.placedTotal = SQwirelengthTotal(arcs, result == 4 ? &SQLINE_item::wlm_loc : &SQLINE_item::min_loc);
+  SQlastWlm.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  if (resize_direction == LEFT_RIGHT || resize_direction == TOP_BOTTOM) SQwlmOfDirection[resize_direction] = SQlastWlm;
+  return result;
 }
 
 long SQwirelengthTotal(SQARC_item* arcs, long SQLINE_item::*at) {

@@ -77,9 +77,14 @@ int SQwirelengthminimization(SQCELL_item* cells, SQARC_item* arcs, int ncells, i
 // of the distances of classes 12, 13 and 14. Uses the classes of the latest run.
 long SQwirelengthTotal(SQARC_item* arcs, long SQLINE_item::*position);
 
-// Figures of the latest run, for tests and benchmarks.
+// Figures of a run, for tests and benchmarks.
 struct SQwlmFigures {
   int units = 0, iterations = 0, moves = 0, unclassified = 0;
-  bool infeasible = false;  // the positions broke an arc and were not used
+  bool infeasible = false;     // the positions broke an arc and were not used
+  long minimumTotal = 0;       // SQwirelengthTotal at the minimum positions
+  long placedTotal = 0;        // and at the positions returned
+  double seconds = 0;          // time of the run
 };
 extern SQwlmFigures SQlastWlm;
+// The latest run of each direction (index 1 LEFT_RIGHT, 2 TOP_BOTTOM).
+extern SQwlmFigures SQwlmOfDirection[3];
