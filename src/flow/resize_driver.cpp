@@ -17,6 +17,7 @@
 #include "cs/cs.h"
 #include "extract/transistor.h"
 #include "techc/tech.h"
+#include "squeeze/sq_resize.h"
 #include "updatesize/active_contact_rules.h"
 
 namespace {
@@ -27,9 +28,9 @@ namespace {
 struct LaterStages {
   void (*inductorRemoval)();   // LXindRemoval: blocks over the recognised inductors
   void (*capacitorRemoval)();  // CXcapRemoval: blocks over the recognised capacitors
-  void (*graphBackEnd)(sweep_list&, _adjacency_list**&, sweep_list&, _adjacency_list**&, int);  // SQ_resize
+  bool (*graphBackEnd)(sweep_list&, _adjacency_list**&, sweep_list&, _adjacency_list**&, int);  // SQ_resize
 };
-constexpr LaterStages later{nullptr, nullptr, nullptr};
+constexpr LaterStages later{nullptr, nullptr, SQ_resize};
 
 void stamp(const char* text) {
   printf("%s", text);
@@ -87,11 +88,9 @@ bool removalStagesPresent() {
 }
 
 bool backEndPresent() {
-  if (COMPACT_ALGORITHM != 0 && !later.graphBackEnd) {
-    GCmessage(GC_MOD_COMMON, 'E', "Resize stopped: the graph back end is not in this build yet (process choice 10 runs the LP back end)");
-    return false;
-  }
-  return true;
+  // Stages of the graph back end the options ask for (symmetry rows are only
+  // known after the sweeps; SQ_resize checks those itself).
+  return COMPACT_ALGORITHM == 0 || SQstagesPresent(false);
 }
 
 void writeTransistorCheck() {
@@ -214,7 +213,7 @@ void run(const char* typed) {
   if (TIME_REPORT) RSsampleTimes(&RES_START_u, &RES_START_s);
   if (COMPACT_ALGORITHM) {
     printf("\nStarting resizing... (Graph)\n");
-    later.graphBackEnd(scan_queue, equat_bucket, scan_queue_y, equat_bucket_y, 1);
+    if (!later.graphBackEnd(scan_queue, equat_bucket, scan_queue_y, equat_bucket_y, 1)) return;
   } else {
     printf("\nStarting resizing... (LP)\n");
     X_direction = 1;

@@ -41,7 +41,11 @@ struct SQdeviceHooks {
 
 extern SQdeviceHooks SQhooks;
 
-// The first stage the current options need and nobody installed, as a short
-// name, or null when the run can go ahead. `symmetryColumns` says whether the
-// equation store holds symmetry rows (then the core LP is needed).
-const char* SQmissingStage(bool symmetryColumns);
+// The first stage the current options need and nobody installed, with the
+// way around it, or null when the run can go ahead. `symmetryColumns` says
+// whether the equation stores hold symmetry rows (then the core LP is needed).
+struct SQmissing {
+  const char* stage;
+  const char* avoid;
+};
+const SQmissing* SQmissingStage(bool symmetryColumns);

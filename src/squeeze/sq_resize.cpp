@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <unordered_map>
 
+#include "common/message.h"
+#include "compact/device_rows.h"
 #include "compact/lp_backend.h"
 #include "compact/process_options.h"
 #include "compact/sweep.h"
@@ -30,12 +32,6 @@ void emptyPins(PIN_LIST*& pins) {
   pins->head = nullptr;
 }
 
-bool stopFor(const char* stage) {
-  if (!stage) return false;
-  printf("SQ_resize: %s is not available in this program; nothing written\n", stage);
-  fflush(stdout);
-  return true;
-}
 
 bool storeHasSymmetryRows(_adjacency_list** eq, int columns) {
   std::unordered_map<int, int> weight;
@@ -47,43 +43,44 @@ bool storeHasSymmetryRows(_adjacency_list** eq, int columns) {
 
 }  // namespace
 
+bool SQstagesPresent(bool symmetryRows) {
+  const SQmissing* missing = SQmissingStage(symmetryRows);
+  if (!missing) return true;
+  fflush(stdout);
+  GCmessage(GC_MOD_COMMON, 'E', "Resize stopped: %s is not in this build yet (%s)", missing->stage, missing->avoid);
+  return false;
+}
+
 bool SQhasSymmetryRows() {
   return storeHasSymmetryRows(equat_bucket, SWcolumns(1)) || storeHasSymmetryRows(equat_bucket_y, SWcolumns(0));
 }
 
-bool SQ_resize(sweep_list& xq, _adjacency_list** xeq, sweep_list& yq, _adjacency_list** yeq, int /*sym*/) {
+bool SQ_resize(sweep_list& xq, _adjacency_list**& xeq, sweep_list& yq, _adjacency_list**& yeq, int /*sym*/) {
   SQreset();
-  if (stopFor(SQmissingStage(false))) return false;
+  if (!SQstagesPresent(false)) return false;
   emptyPins(OUTPUT_PINS);
   emptyPins(INPUT_PINS);
   mps_column_num = 1;
   X_direction = 1;
-  _adjacency_list** xStoreBefore = xeq == equat_bucket ? equat_bucket : nullptr;
-  _adjacency_list** yStoreBefore = yeq == equat_bucket_y ? equat_bucket_y : nullptr;
   _rhs_list rhsX, rhsY;
   _rhs_list* rx = &rhsX;
   _rhs_list* ry = &rhsY;
 
   at("\n^^^ SWEEP:  Sweep of X direction starts at\n     ");
   xq.sweep(xeq, &rx);
+  SWaddDeviceRows(1, rx);
   at("\n^^^ SWEEP:  Sweep of X direction ends at\n     ");
   PHASEII = 1;
   // Declared pairs add axis variables and rows; the stores may move.
   if (Bound_Box) user_defined_sym_constraint_generate(xeq, &rx, 1);
-  // The caller hands in the global stores; follow them when they moved.
-  auto follow = [&] {
-    if (xStoreBefore) xeq = xStoreBefore = equat_bucket;
-    if (yStoreBefore) yeq = yStoreBefore = equat_bucket_y;
-  };
-  follow();
   X_direction = 0;
   at("\n^^^ SWEEP:  Sweep of Y direction starts at\n     ");
   yq.sweep(yeq, &ry);
+  SWaddDeviceRows(0, ry);
   at("\n^^^ SWEEP:  Sweep of Y direction ends at\n     ");
   if (Bound_Box) user_defined_sym_constraint_generate(yeq, &ry, 2);
-  follow();
   at("SYM: symmetry equations are generated at\n     ");
-  if (stopFor(SQmissingStage(SQhasSymmetryRows()))) {
+  if (!SQstagesPresent(SQhasSymmetryRows())) {
     SWfreeRows(&rhsX);
     SWfreeRows(&rhsY);
     return false;

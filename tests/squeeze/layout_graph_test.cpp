@@ -14,6 +14,8 @@
 #include "squeeze/sq_output.h"
 #include "squeeze/sq_phases.h"
 #include "squeeze/squeeze_fixture.h"
+#include "compact/device_rows.h"
+#include "support/clean_layouts.h"
 #include "support/layout_generator.h"
 
 namespace {
@@ -51,13 +53,16 @@ std::map<const _edge*, long> plainLongestPaths(const std::vector<Row>& rows) {
 }
 
 TEST_F(SqueezeTest, LayoutGraphsSolveToPlainLongestPathsAndKeepEveryRow) {
-  ASSERT_TRUE(CVgenerateLayout({"--rows", "2", "--cols", "3", "--flat"}, "array.cif"));
+  CvCleanLayout layout;
+  for (int i = 0; i < 3; ++i) layout.inverter(24 * i, 0);
+  layout.differentialPair(0, 80);
+  ASSERT_TRUE(layout.writeCif("array.cif"));
   BAstartup();
   DRreset();
   CSreset();
   DExInit();
   DIacceptCB(12, "array.cif");
-  ASSERT_EQ(TransNum, 12);
+  ASSERT_EQ(TransNum, 8);
   init_staff();
   scan_toget_variables();
   PROCESS_INCLUDE_SYMMETRY = PROCESS_INCLUDE_RESIZING = 0;
@@ -66,7 +71,9 @@ TEST_F(SqueezeTest, LayoutGraphsSolveToPlainLongestPathsAndKeepEveryRow) {
   testing::internal::CaptureStdout();
   mps_column_num = 1;
   SWsweepDirection(1, &rhsX);
+  SWaddDeviceRows(1, &rhsX);
   SWsweepDirection(0, &rhsY);
+  SWaddDeviceRows(0, &rhsY);
   std::vector<Row> rows;
   collectRows(equat_bucket, SWcolumns(1), rhsX, true, rows);
   collectRows(equat_bucket_y, SWcolumns(0), rhsY, false, rows);
