@@ -5,8 +5,11 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <algorithm>
 #include <deque>
 #include <initializer_list>
+#include <set>
+#include <unordered_set>
 #include <vector>
 
 #include "squeeze/sq_hooks.h"
@@ -19,6 +22,7 @@ SQWLM_GROUP_item* SQwlm_nonblock_group = nullptr;
 int SQwlm_nonblock_group_count = 0;
 SQwlmFigures SQlastWlm;
 SQwlmFigures SQwlmOfDirection[3];
+double SQwlmSeconds = 0;
 
 namespace {
 
@@ -29,16 +33,32 @@ std::vector<SQWLM_UNIT_item> units;
 std::vector<SQWLM_LINE_LIST_item> lineItems;
 std::deque<SQWLM_UNIT_LIST_item> unitItems;
 std::vector<SQWLM_GROUP_item> groups;
+std::set<size_t> freeSlots;  // indices of the slots with valid 0
 SQWLM_GROUP_item blockGroup;
 
 bool isLeft(const SQLINE_item* l) { return l == l->cell->left; }
+
+// Arcs in force by origin, terminus and weight: the look-up behind "an arc
+// back with the opposite weight" (lines such as rails carry thousands).
+struct ArcKey {
+  const SQLINE_item *ori, *ter;
+  long weight;
+  bool operator==(const ArcKey&) const = default;
+};
+struct ArcKeyHash {
+  size_t operator()(const ArcKey& k) const {
+    return std::hash<const void*>()(k.ori) * 31 + std::hash<const void*>()(k.ter) * 7 + std::hash<long>()(k.weight);
+  }
+};
+std::unordered_multiset<ArcKey, ArcKeyHash> arcsInForce;
 
 short classify(const SQARC_item* a) {
   if (a->occupied != 1) return SQWLM_IDLE;
   if (a->sym && !a->ori && !a->ter) return SQWLM_SYMMETRY;
   if (!a->ori || !a->ter) return SQWLM_NONE;
-  for (const SQARC_item* b = a->ter->ori_next; b; b = b->ori_next)
-    if (b != a && b->ter == a->ori && b->weight == -a->weight) return SQWLM_RIGID;
+  // A loop of weight 0 finds itself: it needs a second copy.
+  const size_t back = arcsInForce.count({a->ter, a->ori, -a->weight});
+  if (back > (a->ori == a->ter && a->weight == 0 ? 1u : 0u)) return SQWLM_RIGID;
   const bool fromLeft = isLeft(a->ori), toLeft = isLeft(a->ter);
   const long w = a->weight;
   if (a->ori->cell == a->ter->cell) {
@@ -59,6 +79,9 @@ short classify(const SQARC_item* a) {
 }
 
 void classifyAll(SQARC_item* arcs) {
+  arcsInForce.clear();
+  for (const SQARC_item* a = arcs; a; a = a->list_next)
+    if (a->occupied == 1 && a->ori && a->ter) arcsInForce.insert({a->ori, a->ter, a->weight});
   for (SQARC_item* a = arcs; a; a = a->list_next) {
     a->wlm_type = classify(a);
     if (a->wlm_type != SQWLM_NONE) continue;
@@ -69,6 +92,7 @@ void classifyAll(SQARC_item* arcs) {
            a->ter ? a->ter->number : 0, a->weight);
     printf("***********\n");
   }
+  arcsInForce.clear();
 }
 
 // Length change of a step right: the arc's share at its origin (leaving)
@@ -183,20 +207,13 @@ void buildUnits(SQCELL_item* cells, int ncells) {
 
 long position(const SQWLM_UNIT_item* u) { return u->right_most->line->wlm_loc; }
 
-// Stable ascending order of the unit list by position, by adjacent exchanges.
+// Ascending order of the unit list by position; equal positions keep their
+// order (the result of a stable exchange sort, without its quadratic cost).
 void sortUnits() {
   std::vector<SQWLM_UNIT_item*> order;
   for (SQWLM_UNIT_item* u = SQwlm_unit; u; u = u->next) order.push_back(u);
-  // Exchange sweeps until one makes no exchange (count + 1 sweeps at most).
-  for (size_t sweep = 0; sweep <= order.size(); ++sweep) {
-    bool exchanged = false;
-    for (size_t i = 0; i + 1 < order.size(); ++i)
-      if (position(order[i]) > position(order[i + 1])) {
-        std::swap(order[i], order[i + 1]);
-        exchanged = true;
-      }
-    if (!exchanged) break;
-  }
+  std::stable_sort(order.begin(), order.end(),
+                   [](const SQWLM_UNIT_item* a, const SQWLM_UNIT_item* b) { return position(a) < position(b); });
   SQwlm_unit = order.empty() ? nullptr : order.front();
   for (size_t i = 0; i < order.size(); ++i) {
     order[i]->prev = i ? order[i - 1] : nullptr;
@@ -217,10 +234,11 @@ void joinBlock(SQWLM_UNIT_item* u) {
   if (!blockGroup.root || position(u) < blockGroup.root->unit->left_most->line->wlm_loc) blockGroup.root = item;
 }
 
+// The first slot not in use (there are as many slots as units).
 SQWLM_GROUP_item* freeSlot() {
-  for (SQWLM_GROUP_item& g : groups)
-    if (!g.valid) return &g;
-  return nullptr;  // cannot happen: there are as many slots as units
+  const size_t k = *freeSlots.begin();
+  freeSlots.erase(freeSlots.begin());
+  return &groups[k];
 }
 
 void ownGroup(SQWLM_UNIT_item* u) {
@@ -234,6 +252,8 @@ void ownGroup(SQWLM_UNIT_item* u) {
 
 void buildGroups() {
   groups.assign(static_cast<size_t>(SQwlm_unit_count), SQWLM_GROUP_item{});
+  freeSlots.clear();
+  for (size_t k = 0; k < groups.size(); ++k) freeSlots.insert(k);
   SQwlm_nonblock_group = groups.data();
   blockGroup = SQWLM_GROUP_item{kBlockWeight, 1, nullptr, nullptr};
   SQwlm_block_group = &blockGroup;
@@ -283,6 +303,7 @@ void empty(SQWLM_GROUP_item* g) {
   g->weight = 0;
   g->valid = 0;
   g->root = g->unit_list = nullptr;
+  if (g != &blockGroup) freeSlots.insert(static_cast<size_t>(g - groups.data()));
 }
 
 // The leaving arc of g with the smallest slack into another group; among
@@ -368,6 +389,7 @@ void freeAll(SQCELL_item* cells, int ncells) {
   lineItems.clear();
   unitItems.clear();
   groups.clear();
+  freeSlots.clear();
   SQwlm_unit = SQwlm_unit_tos = nullptr;
   SQwlm_unit_count = 0;
   SQwlm_block_group = SQwlm_nonblock_group = nullptr;
@@ -460,6 +482,7 @@ int SQwirelengthminimization(SQCELL_item* cells, SQARC_item* arcs, int ncells, i
   SQlastWlm.minimumTotal = SQwirelengthTotal(arcs, &SQLINE_item::min_loc);
   SQlastWlm.placedTotal = SQwirelengthTotal(arcs, result == 4 ? &SQLINE_item::wlm_loc : &SQLINE_item::min_loc);
   SQlastWlm.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  SQwlmSeconds += SQlastWlm.seconds;
   if (resize_direction == LEFT_RIGHT || resize_direction == TOP_BOTTOM) SQwlmOfDirection[resize_direction] = SQlastWlm;
   return result;
 }

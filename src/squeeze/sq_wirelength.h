@@ -88,3 +88,5 @@ struct SQwlmFigures {
 extern SQwlmFigures SQlastWlm;
 // The latest run of each direction (index 1 LEFT_RIGHT, 2 TOP_BOTTOM).
 extern SQwlmFigures SQwlmOfDirection[3];
+// Time of all runs since it was last set to 0 (the benchmark's step cost).
+extern double SQwlmSeconds;
