@@ -1,13 +1,19 @@
-// One longest-path pass by waves: each wave relaxes the arcs of the lines
-// changed in the previous wave, using their values from the start of the wave.
-// A positive cycle never settles; the watch recognises it from the periodic
-// numbers of changed lines per wave, traces the relaxations for two more
-// periods and reports the cycle.
+// One longest-path pass. The lines are taken in the order of the graph's
+// strongly connected pieces (Tarjan), so a line's arcs are relaxed once its
+// value is final: every piece receives all its arcs from pieces already done.
+// Inside a piece of more than one line (lines tied by equalities, or a
+// positive cycle) the values settle by Bellman-Ford waves: each wave relaxes
+// the arcs of the lines changed in the previous wave, using their values from
+// the start of the wave. A positive cycle never settles; the watch recognises
+// it from the periodic numbers of changed lines per wave, traces the
+// relaxations for two more periods and reports the cycle.
 #include <cstdio>
 #include <cstdlib>
+#include <algorithm>
 #include <vector>
 
 #include "common/memory.h"
+#include "squeeze/sq_figures.h"
 #include "squeeze/sq_graph.h"
 #include "squeeze/sq_longest_path.h"
 
@@ -16,6 +22,7 @@ int SHOW_WAVEFRONT = 0;
 int SHOW_DETAIL = 0;
 FILE* flog = nullptr;
 SQpassFigures SQlastPass;
+int SQpiecesEpoch = -1;
 
 namespace {
 
@@ -57,11 +64,9 @@ void clearVariables(SQCELL_item* cells, int ncells, bool right) {
     if (!right && isLeft && !anyPositive(l->ter_next, false)) {
       l->BMweight = 0;
       l->BMwave = 0;
-      lines[0].push_back(l);
     } else if (right && !isLeft && !anyPositive(l->ori_next, true)) {
       l->BMweight = 0;
       l->BMwave = 0;
-      lines[0].push_back(l);
     } else if (!right && !isLeft && l->no_ter == 0) {
       SQerrmessage("Right line cannot be the start points (right->no_ter = 0)", "SQbf_clear_var");
     } else if (right && isLeft && l->no_ori == 0) {
@@ -123,6 +128,65 @@ void cycleReport(int start, int loop) {
   }
 }
 
+// Strongly connected pieces of the lines over the arcs (ori to ter), in the
+// order Tarjan completes them: every arc leads to a piece completed no later.
+struct Pieces {
+  std::vector<int> of;       // piece of each line
+  std::vector<int> members;  // lines grouped by piece
+  std::vector<int> start;    // piece p holds members[start[p] .. start[p+1])
+};
+
+Pieces strongPieces(const std::vector<SQLINE_item*>& all) {
+  const int n = static_cast<int>(all.size());
+  Pieces p;
+  p.of.assign(static_cast<size_t>(n), -1);
+  std::vector<int> index(static_cast<size_t>(n), -1), low(static_cast<size_t>(n), 0), stack;
+  std::vector<char> onStack(static_cast<size_t>(n), 0);
+  std::vector<std::pair<int, SQARC_item*>> calls;
+  int counter = 0;
+  auto open = [&](int v) {
+    index[static_cast<size_t>(v)] = low[static_cast<size_t>(v)] = counter++;
+    stack.push_back(v);
+    onStack[static_cast<size_t>(v)] = 1;
+    calls.push_back({v, all[static_cast<size_t>(v)]->ori_next});
+  };
+  for (int s = 0; s < n; ++s) {
+    if (index[static_cast<size_t>(s)] >= 0) continue;
+    open(s);
+    while (!calls.empty()) {
+      const int v = calls.back().first;
+      if (SQARC_item* a = calls.back().second) {
+        calls.back().second = a->ori_next;
+        const int w = a->ter->BMindex;
+        if (index[static_cast<size_t>(w)] < 0)
+          open(w);
+        else if (onStack[static_cast<size_t>(w)])
+          low[static_cast<size_t>(v)] = std::min(low[static_cast<size_t>(v)], index[static_cast<size_t>(w)]);
+        continue;
+      }
+      if (low[static_cast<size_t>(v)] == index[static_cast<size_t>(v)]) {
+        const int piece = static_cast<int>(p.start.size());
+        p.start.push_back(static_cast<int>(p.members.size()));
+        int x;
+        do {
+          x = stack.back();
+          stack.pop_back();
+          onStack[static_cast<size_t>(x)] = 0;
+          p.of[static_cast<size_t>(x)] = piece;
+          p.members.push_back(x);
+        } while (x != v);
+      }
+      calls.pop_back();
+      if (!calls.empty()) {
+        const int u = calls.back().first;
+        low[static_cast<size_t>(u)] = std::min(low[static_cast<size_t>(u)], low[static_cast<size_t>(v)]);
+      }
+    }
+  }
+  p.start.push_back(static_cast<int>(p.members.size()));
+  return p;
+}
+
 }  // namespace
 
 int SQbf_history_period(const int* h, int wave) {
@@ -138,73 +202,138 @@ int SQbf_history_period(const int* h, int wave) {
 
 long SQbf_main(SQCELL_item* cells, SQARC_item* /*arcs*/, int ncells, int /*narcs*/, int right) {
   clearVariables(cells, ncells, right != 0);
+  const long unreached = right ? kUnreached : -kUnreached;
+  std::vector<SQLINE_item*> all;
+  forEachLine(cells, ncells, [&](SQLINE_item* l, bool) {
+    l->BMindex = static_cast<int>(all.size());
+    all.push_back(l);
+  });
+  const long lineCount = static_cast<long>(all.size());
+  // The passes of one bound box see the same arcs: their pieces are found once.
+  static Pieces cached;
+  static int cachedEpoch = -1;
+  if (SQpiecesEpoch < 0 || cachedEpoch != SQpiecesEpoch) {
+    cached = strongPieces(all);
+    cachedEpoch = SQpiecesEpoch;
+  }
+  const Pieces& pieces = cached;
   const int limit = 4 * ncells;
-  history.assign(static_cast<size_t>(limit) + 2, 0);
   SQlastPass = SQpassFigures();
-  long lineCount = 0;
-  forEachLine(cells, ncells, [&](SQLINE_item*, bool) { ++lineCount; });
   bool suspicious = false, tracing = false, changed = false;
-  int loop = 0, start = 0, wave = 0;
-  for (int w = 1; w <= limit; ++w) {
-    wave = w;
-    std::vector<SQLINE_item*>& from = lines[(w + 1) % 2];  // list 0 for odd waves
-    std::vector<SQLINE_item*>& to = lines[w % 2];
-    to.clear();
-    for (SQLINE_item* u : from) u->BMprevweight = u->BMweight;
-    changed = false;
-    for (SQLINE_item* u : from) {
-      if (u->BMexpanded == w) continue;  // a second entry relaxes nothing new
-      u->BMexpanded = w;
-      for (SQARC_item* a = right ? u->ter_next : u->ori_next; a; a = right ? a->ter_next : a->ori_next) {
-        ++SQlastPass.relaxations;
-        SQLINE_item* v = right ? a->ori : a->ter;
-        const long candidate = right ? u->BMprevweight - a->weight : u->BMprevweight + a->weight;
-        if (right ? candidate >= v->BMweight : candidate <= v->BMweight) continue;
-        if (SHOW_DETAIL && !right && flog)
-          fprintf(flog, " nW = %ld+%5ld, oW = %ld: \tarc %i ori %i ter %i%s", u->BMprevweight, a->weight,
-                  v->BMweight, a->rank, u->number, v->number, a->rank == -50 ? " ***\n" : "\n");
-        v->BMweight = candidate;
-        v->BMwave = w;
-        v->BMparent = a;
-        to.push_back(v);
-        changed = true;
-        if (tracing) {
-          auto* r = GCnew<SQPOSCYCLE_GRAPH_item>();
-          r->line = v;
-          r->parent = u->BMtrace;
-          r->arc = a;
-          r->wavefront = w;
-          r->next = SQposcycle_graph;
-          SQposcycle_graph = r;
-          v->BMtrace = r;
+  int loop = 0, start = 0;
+
+  auto nextArc = [&](SQARC_item* a) { return right ? a->ter_next : a->ori_next; };
+  auto firstArc = [&](SQLINE_item* u) { return right ? u->ter_next : u->ori_next; };
+  // Relaxes arc a from u (value `from`); true when its far line improved.
+  auto relax = [&](SQLINE_item* u, SQARC_item* a, long from, int wave) {
+    ++SQlastPass.relaxations;
+    SQLINE_item* v = right ? a->ori : a->ter;
+    const long candidate = right ? from - a->weight : from + a->weight;
+    if (right ? candidate >= v->BMweight : candidate <= v->BMweight) return false;
+    if (SHOW_DETAIL && !right && flog)
+      fprintf(flog, " nW = %ld+%5ld, oW = %ld: \tarc %i ori %i ter %i%s", from, a->weight, v->BMweight, a->rank,
+              u->number, v->number, a->rank == -50 ? " ***\n" : "\n");
+    v->BMweight = candidate;
+    v->BMwave = wave;
+    v->BMparent = a;
+    if (tracing) {
+      auto* r = GCnew<SQPOSCYCLE_GRAPH_item>();
+      r->line = v;
+      r->parent = u->BMtrace;
+      r->arc = a;
+      r->wavefront = wave;
+      r->next = SQposcycle_graph;
+      SQposcycle_graph = r;
+      v->BMtrace = r;
+    }
+    return true;
+  };
+
+  // Waves inside one piece, from its lines already reached; false when the
+  // piece does not settle (then `tracing` or `changed` tell why).
+  auto settlePiece = [&](int piece) {
+    const int* first = &pieces.members[static_cast<size_t>(pieces.start[static_cast<size_t>(piece)])];
+    const int* last = &pieces.members[static_cast<size_t>(pieces.start[static_cast<size_t>(piece) + 1])];
+    lines[0].clear();
+    lines[1].clear();
+    for (const int* m = first; m != last; ++m)
+      if (all[static_cast<size_t>(*m)]->BMweight != unreached) lines[0].push_back(all[static_cast<size_t>(*m)]);
+    if (lines[0].empty()) return true;
+    history.assign(1, 0);  // entry w is wave w's count
+    suspicious = tracing = changed = false;
+    int w = 1;
+    for (; w <= limit; ++w) {
+      std::vector<SQLINE_item*>& from = lines[(w + 1) % 2];  // list 0 for odd waves
+      std::vector<SQLINE_item*>& to = lines[w % 2];
+      to.clear();
+      for (SQLINE_item* u : from) u->BMprevweight = u->BMweight;
+      changed = false;
+      for (SQLINE_item* u : from) {
+        if (u->BMexpanded == w) continue;  // a second entry relaxes nothing new
+        u->BMexpanded = w;
+        for (SQARC_item* a = firstArc(u); a; a = nextArc(a)) {
+          SQLINE_item* v = right ? a->ori : a->ter;
+          if (pieces.of[static_cast<size_t>(v->BMindex)] != piece) continue;  // after the piece settles
+          if (relax(u, a, u->BMprevweight, w)) {
+            to.push_back(v);
+            changed = true;
+          }
         }
       }
+      if (SHOW_WAVEFRONT || SHOW_DETAIL) {
+        char text[128];
+        snprintf(text, sizeof text, "s %c: p %c:  call BF(%i): wave %i, lines_size (%zu,%zu)\n", right ? 'R' : 'L',
+                 suspicious ? 'Y' : 'N', (w + 1) % 2, w, lines[0].size(), lines[1].size());
+        if (SHOW_WAVEFRONT) fputs(text, stdout);
+        if (SHOW_DETAIL && flog) fputs(text, flog);
+      }
+      from.clear();
+      history.push_back(static_cast<int>(to.size()));
+      SQlastPass.listEntries += static_cast<long>(to.size());
+      if (!suspicious && w >= 51) {
+        const int period = SQbf_history_period(history.data(), w);
+        if (period > 0 && parentCycle(to, right != 0, lineCount)) {
+          suspicious = true;
+          loop = period;
+          start = w - period - 2;
+        }
+      }
+      if (suspicious) {
+        if (w >= 2 * loop + start - 1) tracing = true;
+        if (w >= 3 * loop + start) break;
+      }
+      if (!changed) break;
     }
-    if (SHOW_WAVEFRONT || SHOW_DETAIL) {
-      char text[128];
-      snprintf(text, sizeof text, "s %c: p %c:  call BF(%i): wave %i, lines_size (%zu,%zu)\n", right ? 'R' : 'L',
-               suspicious ? 'Y' : 'N', (w + 1) % 2, w, lines[0].size(), lines[1].size());
-      if (SHOW_WAVEFRONT) fputs(text, stdout);
-      if (SHOW_DETAIL && flog) fputs(text, flog);
-    }
-    from.clear();
-    history[static_cast<size_t>(w)] = static_cast<int>(to.size());
-    SQlastPass.listEntries += static_cast<long>(to.size());
-    if (!suspicious && w >= 51) {
-      const int period = SQbf_history_period(history.data(), w);
-      if (period > 0 && parentCycle(to, right != 0, lineCount)) {
-        suspicious = true;
-        loop = period;
-        start = w - period - 2;
+    SQlastPass.waves = std::max(SQlastPass.waves, std::min(w, limit));
+    return !tracing && !changed;
+  };
+
+  const int count = static_cast<int>(pieces.start.size()) - 1;
+  for (int k = 0; k < count; ++k) {
+    // Sources first: the left pass goes against the completion order.
+    const int piece = right ? k : count - 1 - k;
+    const int size = pieces.start[static_cast<size_t>(piece) + 1] - pieces.start[static_cast<size_t>(piece)];
+    const int* first = &pieces.members[static_cast<size_t>(pieces.start[static_cast<size_t>(piece)])];
+    bool loopsOnItself = false;
+    if (size == 1)
+      for (SQARC_item* a = firstArc(all[static_cast<size_t>(*first)]); a; a = nextArc(a))
+        loopsOnItself |= a->ori == a->ter;
+    if ((size > 1 || loopsOnItself) && !settlePiece(piece)) break;
+    for (int m = 0; m < size; ++m) {
+      SQLINE_item* u = all[static_cast<size_t>(first[m])];
+      if (u->BMweight == unreached) continue;
+      for (SQARC_item* a = firstArc(u); a; a = nextArc(a)) {
+        SQLINE_item* v = right ? a->ori : a->ter;
+        if (pieces.of[static_cast<size_t>(v->BMindex)] != piece) relax(u, a, u->BMweight, 0);
       }
     }
-    if (suspicious) {
-      if (w >= 2 * loop + start - 1) tracing = true;
-      if (w >= 3 * loop + start) break;
-    }
-    if (!changed) break;
   }
-  SQlastPass.waves = wave;
+  if (SQlastPass.waves == 0) SQlastPass.waves = 1;
+  if (resize_direction == LEFT_RIGHT || resize_direction == TOP_BOTTOM) {
+    SQdirectionFigures& figures = SQfigures[resize_direction];
+    figures.waves = std::max(figures.waves, SQlastPass.waves);
+    figures.relaxations += SQlastPass.relaxations;
+  }
   printf("SQboundbox: Bellman Ford done -> check settle & find longest path\n");
   if (tracing) {
     SQerrmessage("Constraint graph is not settled iN BF and pos_cycle is reported", "SQboundbox");

@@ -29,11 +29,14 @@ void positiveCycleTest(SQCELL_item* cells, SQARC_item* arcs, int ncells, int nar
 }  // namespace
 
 long SQboundbox(SQCELL_item* cells, SQARC_item* arcs, int ncells, int narcs, int step) {
+  static int boxes = 0;
+  SQpiecesEpoch = boxes++;
   if (step == 1) positiveCycleTest(cells, arcs, ncells, narcs);
   printf("SQboundbox: Step two - minimum longest path (left) starts\n");
   const long min = SQbf_main(cells, arcs, ncells, narcs, 0);
   printf("SQboundbox: Step three - maximum longest path (right) starts\n");
   const long max = SQbf_main(cells, arcs, ncells, narcs, 1);
+  SQpiecesEpoch = -1;
   if (min != -max) {
     SQerrmessage("min_longest_path is not equal to max_longest_path", "SQboundbox");
     printf("min_longest_path (%li), max_longest_path (%li)\n", min, max);

@@ -1,7 +1,11 @@
-// Debugging dump of a graph: scale globals, cells with their lines and arcs,
-// the arc chain, symmetry records, transistors and nets, then the totals.
-// The file `file`.cell lists only the cells' rectangles.
+// Debugging dump of a graph: scale globals, cells with their lines (each
+// line's leaving and entering arcs by rank), the arcs in force, symmetry
+// records, transistors and nets, then the totals. The file `file`.cell lists
+// only the cells' rectangles. Dumps run ten times per compaction on graphs of
+// millions of arcs, so numbers are formatted here and written in large blocks.
+#include <charconv>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "common/scale.h"
@@ -13,23 +17,55 @@
 
 namespace {
 
-void arcList(FILE* f, const char* tag, const SQARC_item* a, bool leaving) {
-  fprintf(f, "      %s:", tag);
-  for (; a; a = leaving ? a->ori_next : a->ter_next)
-    fprintf(f, " %i(%li)%s%i", a->rank, a->weight, leaving ? ">" : "<",
-            leaving ? (a->ter ? a->ter->number : 0) : (a->ori ? a->ori->number : 0));
-  fputc('\n', f);
-}
+class DumpWriter {
+ public:
+  explicit DumpWriter(FILE* f) : f_(f) {}
+  ~DumpWriter() { flush(); }
+  DumpWriter& operator<<(const char* s) {
+    const size_t n = strlen(s);
+    reserve(n);
+    memcpy(buffer_ + used_, s, n);
+    used_ += n;
+    return *this;
+  }
+  DumpWriter& operator<<(long v) {
+    reserve(24);
+    used_ = static_cast<size_t>(std::to_chars(buffer_ + used_, buffer_ + sizeof buffer_, v).ptr - buffer_);
+    return *this;
+  }
+  DumpWriter& operator<<(int v) { return *this << static_cast<long>(v); }
+  DumpWriter& operator<<(char c) {
+    reserve(1);
+    buffer_[used_++] = c;
+    return *this;
+  }
+  void flush() {
+    if (used_) fwrite(buffer_, 1, used_, f_);
+    used_ = 0;
+  }
 
-void lineEntry(FILE* f, const char* tag, const SQLINE_item* l) {
+ private:
+  void reserve(size_t n) {
+    if (used_ + n > sizeof buffer_) flush();
+  }
+  FILE* f_;
+  size_t used_ = 0;
+  char buffer_[1 << 16];
+};
+
+int lineNumber(const SQLINE_item* l) { return l ? l->number : 0; }
+
+void lineEntry(DumpWriter& out, const char* tag, const SQLINE_item* l) {
   if (!l) {
-    fprintf(f, "    %s: none\n", tag);
+    out << "    " << tag << ": none\n";
     return;
   }
-  fprintf(f, "    %s: l%i loc %li [%li,%li] ori %i ter %i sym %i bound %i\n", tag, l->number, l->loc, l->min_loc,
-          l->max_loc, l->no_ori, l->no_ter, l->onsym, l->onbound);
-  arcList(f, "out", l->ori_next, true);
-  arcList(f, "in ", l->ter_next, false);
+  out << "    " << tag << ": l" << l->number << " loc " << l->loc << " [" << l->min_loc << ',' << l->max_loc
+      << "] ori " << l->no_ori << " ter " << l->no_ter << " sym " << l->onsym << " bound " << l->onbound << "\n      out:";
+  for (const SQARC_item* a = l->ori_next; a; a = a->ori_next) out << ' ' << a->rank << '>' << lineNumber(a->ter);
+  out << "\n      in :";
+  for (const SQARC_item* a = l->ter_next; a; a = a->ter_next) out << ' ' << a->rank << '<' << lineNumber(a->ori);
+  out << '\n';
 }
 
 }  // namespace
@@ -43,9 +79,6 @@ void SQprint_datastructure(const char* file, SQCELL_item* cells, int ncells, SQA
     printf("SQprint_datastructure: can't open %s for writing\n", file);
     return;
   }
-  static char buffer[1 << 20], cellBuffer[1 << 16];
-  setvbuf(f, buffer, _IOFBF, sizeof buffer);
-  setvbuf(fc, cellBuffer, _IOFBF, sizeof cellBuffer);
   fprintf(f, "SCALE = %li \t\ttheGlobalScale = %li \t\tENV_SCALE = %li\n", SCALE, theGlobalScale, ENV_SCALE);
   fprintf(f, "CIF_FACTOR = %f \tCIF_RATIO_A/B = (%li/%li)\n", CIF_FACTOR, CIF_RATIO_A, CIF_RATIO_B);
   fprintf(f, "LAMBDA_T1 = %f \tLAMBDA_T2 = %f\n", LAMBDA_T1, LAMBDA_T2);
@@ -55,38 +88,41 @@ void SQprint_datastructure(const char* file, SQCELL_item* cells, int ncells, SQA
   const bool current = cells == SQcell, lr = cells == SQcell_LR, tb = cells == SQcell_TB;
   const int all = ncells + (current ? SQsymcell_size : lr ? SQsymcell_size_LR : tb ? SQsymcell_size_TB : 0);
   const SQSYMARC_item* symList = current ? SQsymarc : lr ? SQsymarc_LR : tb ? SQsymarc_TB : nullptr;
-  int lines = 0;
-  for (int k = 0; k < all; ++k) {
-    const SQCELL_item& c = cells[k];
-    const SQbox& b = c.corner;
-    fprintf(f, "cell %i #%i %s(%i) alpha %li box (%li %li %li %li)", k, c.number, c.layername, c.layernumber,
-            c.alpha, b.x1, b.y1, b.x2, b.y2);
-    fprintf(fc, "%i %s %li %li %li %li\n", c.number, c.layername, b.x1, b.y1, b.x2, b.y2);
-    if (const _Dtile* t = c.mother_tile)
-      fprintf(f, " tile (%i %i %li %li)", t->x1, t->y1, TileRight(t), TileTop(t));
-    fputc('\n', f);
-    lineEntry(f, "left ", c.left);
-    lineEntry(f, "right", c.right);
-    lines += (c.left != nullptr) + (c.right != nullptr);
+  int lines = 0, inForce = 0;
+  {
+    DumpWriter out(f), cellOut(fc);
+    for (int k = 0; k < all; ++k) {
+      const SQCELL_item& c = cells[k];
+      const SQbox& b = c.corner;
+      out << "cell " << k << " #" << c.number << ' ' << c.layername << '(' << c.layernumber << ") alpha " << c.alpha
+          << " box (" << b.x1 << ' ' << b.y1 << ' ' << b.x2 << ' ' << b.y2 << ')';
+      cellOut << c.number << ' ' << c.layername << ' ' << b.x1 << ' ' << b.y1 << ' ' << b.x2 << ' ' << b.y2 << '\n';
+      if (const _Dtile* t = c.mother_tile)
+        out << " tile (" << t->x1 << ' ' << t->y1 << ' ' << TileRight(t) << ' ' << TileTop(t) << ')';
+      out << '\n';
+      lineEntry(out, "left ", c.left);
+      lineEntry(out, "right", c.right);
+      lines += (c.left != nullptr) + (c.right != nullptr);
+    }
+    out << "\narcs\n";
+    for (const SQARC_item* a = arcs; a; a = a->list_next) {
+      if (!a->occupied) continue;
+      if (!a->sym) ++inForce;
+      out << "a " << a->rank << " w " << a->weight << ' ' << lineNumber(a->ori) << "->" << lineNumber(a->ter)
+          << (a->sym ? " sym\n" : "\n");
+    }
+    out << "\nsymmetry\n";
+    for (const SQSYMARC_item* s = symList; s; s = s->next)
+      out << "s " << s->rank << ": " << lineNumber(s->ter1) << " + " << lineNumber(s->ter2) << " - "
+          << lineNumber(s->ori1) << " - " << lineNumber(s->ori2) << " = 0\n";
+    out << "\ntransistors\n";
+    for (int e = 0; Transistors && e < DelementNum; ++e)
+      for (const _Dtransistor* t = Transistors[e]; t; t = t->next)
+        out << t->name << " W/L " << t->width << '/' << t->length << " resized " << t->resize_width << '/'
+            << t->resize_length << '\n';
+    out << "\nnets\n";
+    for (const _Dnet* n = Nets; n; n = n->next) out << n->name << ' ' << n->node << '\n';
   }
-  int inForce = 0;
-  fprintf(f, "\narcs\n");
-  for (const SQARC_item* a = arcs; a; a = a->list_next) {
-    if (!a->occupied) continue;
-    if (!a->sym) ++inForce;
-    fprintf(f, "a %i w %li %i->%i%s\n", a->rank, a->weight, a->ori ? a->ori->number : 0,
-            a->ter ? a->ter->number : 0, a->sym ? " sym" : "");
-  }
-  fprintf(f, "\nsymmetry\n");
-  for (const SQSYMARC_item* s = symList; s; s = s->next)
-    fprintf(f, "s %i: %i + %i - %i - %i = 0\n", s->rank, s->ter1 ? s->ter1->number : 0,
-            s->ter2 ? s->ter2->number : 0, s->ori1 ? s->ori1->number : 0, s->ori2 ? s->ori2->number : 0);
-  fprintf(f, "\ntransistors\n");
-  for (int e = 0; Transistors && e < DelementNum; ++e)
-    for (const _Dtransistor* t = Transistors[e]; t; t = t->next)
-      fprintf(f, "%s W/L %i/%i resized %i/%i\n", t->name, t->width, t->length, t->resize_width, t->resize_length);
-  fprintf(f, "\nnets\n");
-  for (const _Dnet* n = Nets; n; n = n->next) fprintf(f, "%s %li\n", n->name, n->node);
   fprintf(f, "\n*** TOTAL NUMBER OF LINES = %i  (incl symmetry edge)\n", lines);
   fprintf(f, "\n*** TOTAL NUMER OF ARCS = %i  (no symmetrical arcs counted)\n", inForce);
   fclose(f);

@@ -59,6 +59,7 @@ struct SQLINE_item {
   int BMexpanded;                  // last wave in which the line was expanded
   SQARC_item* BMparent;            // arc of the latest improvement (cycle watch)
   unsigned BMvisit;                // stamp of the cycle watch's walks
+  int BMindex;                     // position in the pass's line order
   SQPOSCYCLE_GRAPH_item* BMtrace;  // newest trace record of the line
 };
 using SQLINE = SQLINE_item;

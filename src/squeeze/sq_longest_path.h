@@ -30,6 +30,9 @@ struct SQpassFigures {
   long listEntries = 0;  // lines collected over all waves
 };
 extern SQpassFigures SQlastPass;
+// Numbers each bound box (-1 outside one): its passes run on an unchanged
+// graph and share one decomposition of the lines into strongly connected pieces.
+extern int SQpiecesEpoch;
 
 // Width of the graph; `step` 1 first runs the positive-cycle test with its log.
 long SQboundbox(SQCELL_item* cells, SQARC_item* arcs, int ncells, int narcs, int step);

@@ -7,6 +7,7 @@
 #include "common/scale.h"
 #include "compact/process_options.h"
 #include "common/run_program.h"
+#include "squeeze/sq_figures.h"
 #include "squeeze/sq_graph.h"
 #include "squeeze/sq_hooks.h"
 #include "squeeze/sq_core_lp.h"
@@ -51,9 +52,16 @@ void SQmain_graph(_adjacency_list** eq, _rhs_list* rhs, int dir) {
   resize_direction = dir;
   ampersandLine();
   printf("\nSQ: SQmain_init %s start\n", directionWord(dir));
+  const double began = SQcpuSeconds();
   switchIn(dir);
   SQinit(eq, rhs);
+  SQdirectionFigures& figures = SQfigures[dir == TOP_BOTTOM ? 2 : 1];
+  figures = SQdirectionFigures();
+  figures.graphBytes = static_cast<long>(sizeof(SQCELL_item)) * SQcell_size_allocate +
+                       static_cast<long>(sizeof(SQLINE_item)) * 2 * SQcell_size_allocate +
+                       static_cast<long>(sizeof(SQARC_item)) * SQarc_size_allocate;
   switchOut(dir);
+  figures.buildSeconds = SQcpuSeconds() - began;
   dumpNumbered(dir, "01");
   if (PROCESS_INCLUDE_RESIZING > 0) {
     switchIn(dir);
@@ -113,6 +121,10 @@ void SQmain_solve(_adjacency_list** /*eq*/, _rhs_list* /*rhs*/, int dir) {
   ampersandLine();
   printf("\nSQ: SQmain_solve %s start\n", directionWord(dir));
   resize_direction = dir;
+  const double began = SQcpuSeconds();
+  SQdirectionFigures& figures = SQfigures[dir == TOP_BOTTOM ? 2 : 1];
+  figures.waves = 0;
+  figures.relaxations = 0;
   switchIn(dir);
   SQboundbox(SQcell, SQarc, SQcell_size, SQarc_size, 1);
   if (PROCESS_INCLUDE_SYMMETRY == 1 && SQsymarc) SQcoreproblem();
@@ -123,6 +135,7 @@ void SQmain_solve(_adjacency_list** /*eq*/, _rhs_list* /*rhs*/, int dir) {
   dumpNumbered(dir, "05");
   SQclear(dir);
   switchOut(dir);
+  figures.solveSeconds = SQcpuSeconds() - began;
   printf("\nSQ: Compaction %s direction done and updated.  Boundary width = %li\n", directionName(dir),
          SCALE ? width / SCALE : width);
 }

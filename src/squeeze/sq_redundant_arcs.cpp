@@ -2,16 +2,37 @@
 #include <cstdio>
 #include <initializer_list>
 
+#include <unordered_map>
+#include <vector>
+
 #include "squeeze/sq_graph.h"
 #include "squeeze/sq_longest_path.h"
 
 namespace {
 
+// Arcs of the leaving list grouped by their far line, list order kept; only
+// arcs of one group are compared, so a line with many arcs costs no more
+// than the sizes of its groups.
+std::vector<std::vector<SQARC_item*>> groups;
+std::unordered_map<const SQLINE_item*, size_t> groupOf;
+
 int clearLine(SQLINE_item* line) {
   int pairs = 0;
-  for (SQARC_item* a1 = line->ori_next; a1; a1 = a1->ori_next)
-    for (SQARC_item* a2 = a1->ori_next; a2; a2 = a2->ori_next) {
-      if (a1->ter != a2->ter) continue;
+  size_t used = 0;
+  groupOf.clear();
+  for (SQARC_item* a = line->ori_next; a; a = a->ori_next) {
+    auto [it, fresh] = groupOf.emplace(a->ter, used);
+    if (fresh) {
+      if (groups.size() <= used) groups.emplace_back();
+      groups[used++].clear();
+    }
+    groups[it->second].push_back(a);
+  }
+  for (size_t g = 0; g < used; ++g)
+    for (size_t i = 0; i < groups[g].size(); ++i)
+      for (size_t j = i + 1; j < groups[g].size(); ++j) {
+      SQARC_item* a1 = groups[g][i];
+      SQARC_item* a2 = groups[g][j];
       if (a1->sym && a2->sym) {
         printf("both arc1 and arc2 are part of symmetry constraints (just messages)\n");
       } else if (a1->sym) {

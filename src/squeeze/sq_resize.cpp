@@ -4,7 +4,7 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <unordered_map>
+#include <vector>
 
 #include "common/message.h"
 #include "compact/device_rows.h"
@@ -34,10 +34,11 @@ void emptyPins(PIN_LIST*& pins) {
 
 
 bool storeHasSymmetryRows(_adjacency_list** eq, int columns) {
-  std::unordered_map<int, int> weight;
+  std::vector<int> weight(static_cast<size_t>(mps_column_num) + 1, 0);
   for (int k = 0; k < columns; ++k)
     for (const _equation_item* t = eq[k]->head; t; t = t->next)
-      if ((weight[t->rank] += std::abs(t->coeff)) > 2) return true;
+      if (t->rank >= 0 && t->rank <= mps_column_num && (weight[static_cast<size_t>(t->rank)] += std::abs(t->coeff)) > 2)
+        return true;
   return false;
 }
 

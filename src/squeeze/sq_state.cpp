@@ -1,5 +1,6 @@
 // The squeeze module's globals and their reset.
 #include "common/memory.h"
+#include "squeeze/sq_figures.h"
 #include "squeeze/sq_graph.h"
 #include "squeeze/sq_longest_path.h"
 #include "squeeze/sq_output.h"
@@ -63,4 +64,5 @@ void SQreset() {
   resize_direction = NO_DIR;
   step = 0;
   SQresetLongestPath();
+  for (SQdirectionFigures& f : SQfigures) f = SQdirectionFigures();
 }
