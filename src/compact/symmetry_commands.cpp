@@ -119,12 +119,13 @@ SYpick SYselectTransistor(int which, long x, long y) {
 
 SYline SYtransSym() {
   x_axis = y_axis = SY_NO_AXIS;
-  if (!trans1 || !trans1->get()) {
+  const SYliveTransistors live;
+  if (!trans1 || !live.has(trans1->get())) {
     printf("\nThe selection of first transistor was NOT okay!\n");
     printf("Please reselect..\n");
     return {};
   }
-  if (!trans2 || !trans2->get()) {
+  if (!trans2 || !live.has(trans2->get())) {
     printf("\nThe selection of second transistor was NOT okay!\n");
     printf("Please reselect..\n");
     return {};

@@ -6,6 +6,7 @@
 #include "common/memory.h"
 #include "compact/symmetry_detect.h"
 #include "extract/transistor.h"
+#include "techc/tech.h"
 
 SYM_AXIS_LIST* all_sym_axes = nullptr;
 _sym_constraint_list* final_sym_list = nullptr;
@@ -141,6 +142,14 @@ void SYfreeFinalList() {
   final_sym_list = nullptr;
 }
 
+SYliveTransistors::SYliveTransistors() {
+  if (!Transistors) return;
+  for (int e = 0; e < DelementNum; ++e)
+    for (_Dtransistor* t = Transistors[e]; t; t = t->next) live_.insert(t);
+}
+
+bool SYliveTransistors::has(const _Dtransistor* t) const { return t && live_.count(t); }
+
 void SYclearDeclaredPairs() {
   SYfreeFinalList();
   block_number = 1;
@@ -180,13 +189,14 @@ void convert_sym_datastructure() {
 }
 
 namespace {
-const char* nameOf(const _Dtransistor* t) { return t ? t->name : "-"; }
+const char* nameOf(const _Dtransistor* t, const SYliveTransistors& live) { return live.has(t) ? t->name : "-"; }
 
 // A transistor whose drain and source lie above and below its gate.
-bool stacked(const _Dtransistor* t) { return t && t->Tgate && t->Tdrain && t->Tgate->x1 == t->Tdrain->x1; }
+bool stacked(const _Dtransistor* t, const SYliveTransistors& live) { return live.has(t) && t->Tgate && t->Tdrain && t->Tgate->x1 == t->Tdrain->x1; }
 }  // namespace
 
 void SYwriteSymReport(FILE* out) {
+  const SYliveTransistors live;
   fprintf(out, "Num   Tran1   Tran2  R_Tran   Blk_num   Axis\n");
   int pairs = 0, axes = 0, constraints = 0;
   bool first = true;
@@ -198,11 +208,11 @@ void SYwriteSymReport(FILE* out) {
     }
     first = false;
     previous = e->block_number;
-    fprintf(out, "%3i  %6s  %6s  %6s        %3i     %c = %i\n", e->number, nameOf(e->Trans1),
-            nameOf(e->Trans2), nameOf(e->Tran_res), e->block_number, e->axis ? 'Y' : 'X',
+    fprintf(out, "%3i  %6s  %6s  %6s        %3i     %c = %i\n", e->number, nameOf(e->Trans1, live),
+            nameOf(e->Trans2, live), nameOf(e->Tran_res, live), e->block_number, e->axis ? 'Y' : 'X',
             static_cast<int>(e->sym_loc));
     ++pairs;
-    constraints += stacked(e->Trans1) ? 9 : 6;
+    constraints += stacked(e->Trans1, live) ? 9 : 6;
   }
   fprintf(out, "\nTotal Symmetry Transistors Pairs Found = %i\n", pairs);
   fprintf(out, "Total Symmetry Axes Found = %i\n", axes);

@@ -4,6 +4,7 @@
 #pragma once
 #include <cstdio>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 struct _edge;
@@ -118,6 +119,16 @@ extern int block_number;
 void SYpushPair(int number, _Dtransistor* t1, _Dtransistor* t2, _Dtransistor* reference, int axis,
                 long location, int block);
 void SYfreeFinalList();
+// The transistors of the current extraction: picked and declared ones are
+// checked against it, since a new load frees the old records.
+class SYliveTransistors {
+ public:
+  SYliveTransistors();
+  bool has(const _Dtransistor* t) const;
+
+ private:
+  std::unordered_set<const _Dtransistor*> live_;
+};
 // Empties the declared pairs (final_sym_list) and restarts block numbering.
 void SYclearDeclaredPairs();
 // Every symmetry global back to its start value (the axis list freed).

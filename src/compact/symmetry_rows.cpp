@@ -247,8 +247,11 @@ void user_defined_sym_constraint_generate(_adjacency_list**, _rhs_list** rhs, in
   if (direction == 1) makeAxisVariables();
   const bool x = direction == 1;
   const Rows rows{x, rhs};
+  const SYliveTransistors live;
   for (_sym_constraint_list* e = final_sym_list; e; e = e->next) {
-    if (!e->Trans1 || !e->Trans2) continue;
+    // Pairs declared before the layout was loaded again name no transistor now.
+    if (!live.has(e->Trans1) || !live.has(e->Trans2)) continue;
+    if (e->Tran_res && !live.has(e->Tran_res)) e->Tran_res = nullptr;
     if (e->axis == 0) verticalPairRows(e, x, rows);
     else horizontalPairRows(e, x, rows);
     referenceRows(e, x, rows);

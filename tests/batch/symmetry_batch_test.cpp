@@ -54,7 +54,10 @@ TEST(BatchSymmetry, PickedTransistorsAndBoundBoxBlocks) {
       "point 640 -640\npoint 1120 480\n"
       // apart in x and in y
       "point -160 -240\npoint 560 480\n"
-      "point 1200 800\npoint 1920 1280\n";
+      "point 1200 800\npoint 1920 1280\n"
+      // a new load frees the picked transistors
+      "f.DIldLayout " + dir + "/pair.cif\n"
+      "f.TransSym\n";
   CVrunResult r = CVrunBatch(script, dir);
   EXPECT_EQ(r.status, 0) << r.err;
   CVexpectHas(r.out, {"\nThe selection of first transistor was NOT okay!\nPlease reselect..\n",
@@ -67,6 +70,7 @@ TEST(BatchSymmetry, PickedTransistorsAndBoundBoxBlocks) {
                       "I can not check common_centroid symmetry now!\n"});
   // The picked pair, the unequal-diffusion pair; the pair and the tail are not.
   EXPECT_EQ(CVcount(r.out, "These two transistors are Symmetrical!!"), 2u) << r.out;
+  EXPECT_EQ(CVcount(r.out, "The selection of first transistor was NOT okay!"), 2u) << r.out;
   // Only the unequal diffusions warn.
   EXPECT_EQ(CVcount(r.out, "Warning : But the drain and sources are not."), 1u) << r.out;
   EXPECT_EQ(CVcount(r.out, "Detected symmetry between "), 2u) << r.out;

@@ -6,18 +6,21 @@
 #include <map>
 
 #include "compact/row_check.h"
+#include "compact/symmetry_commands.h"
 #include "compact/symmetry_fixture.h"
 #include "compact/symmetry_rows.h"
 
 namespace {
 
-// Input coordinates, with the tiles in `moved` shifted by `shift` in x.
+// Input coordinates, with the tiles in `moved` shifted by `shift` in x
+// (or in y).
 struct Geometry {
   std::set<const _Dtile*> moved;
   long shift = 0;
+  bool inX = true;
   long at(const _edge* e, bool x) const {
     long v = inputCoordinate(e, x);
-    return x && moved.count(e->mother_tile) ? v + shift : v;
+    return x == inX && moved.count(e->mother_tile) ? v + shift : v;
   }
 };
 
@@ -82,12 +85,13 @@ class SymmetryRowsTest : public SymmetryTest {
     load(l, 5);
   }
   // The gate tile (and gate poly) of the right transistor of the lower pair.
-  Geometry movedRightGate(long shift) {
+  Geometry movedRightGate(long shift, bool inX = true) {
     Geometry g;
     for (int e = 0; e < DelementNum; ++e)
       for (_Dtransistor* t = Transistors[e]; t; t = t->next)
         if (t->Tgate->x1 == 16 * kUnitsPerLambda && t->Tgate->y1 == 0) g.moved = {t->Tgate, t->Pgate};
     g.shift = shift;
+    g.inX = inX;
     return g;
   }
   // Both sweeps, each followed by `symmetry` for its direction (1 x, 2 y);
@@ -155,6 +159,38 @@ TEST_F(SymmetryRowsTest, DeclaredPairRowsHoldOnTheSymmetricInputAndFailWhenAGate
   EXPECT_GE(yRows, 2 * 2);
   EXPECT_TRUE(satisfiable(rows, Geometry{})) << describeRows(rows) << output;
   EXPECT_FALSE(satisfiable(rows, movedRightGate(kUnitsPerLambda)));
+}
+
+TEST_F(SymmetryRowsTest, StackedBlocksDeclaredWithBoundBoxGiveAHorizontalAxis) {
+  loadPair();
+  // The n pair below, the p pair above: blocks apart in y, pairs about y = 7 lambda.
+  testing::internal::CaptureStdout();
+  SYboundBoxBegin();
+  SYboundBoxRectangle(-2 * kUnitsPerLambda, -1 * kUnitsPerLambda, 24 * kUnitsPerLambda, 5 * kUnitsPerLambda);
+  SYboxResult r = SYboundBoxRectangle(-2 * kUnitsPerLambda, 9 * kUnitsPerLambda, 24 * kUnitsPerLambda,
+                                      15 * kUnitsPerLambda);
+  std::string out = testing::internal::GetCapturedStdout();
+  ASSERT_TRUE(r.axis.draw) << out;
+  EXPECT_EQ(r.axis.y1, 7 * kUnitsPerLambda);
+  EXPECT_EQ(Bound_Box, 1);
+  int pairs = 0;
+  for (_sym_constraint_list* e = final_sym_list; e; e = e->next, ++pairs) {
+    EXPECT_EQ(e->axis, 1);
+    EXPECT_EQ(e->sym_loc, 7 * kUnitsPerLambda);
+    EXPECT_EQ(e->block_number, 1);
+  }
+  EXPECT_EQ(pairs, 2);
+  // A resizer run rescans; the declared pairs stay.
+  init_staff();
+  scan_toget_variables();
+  std::vector<Row> rows = sweepWith([](_rhs_list** rhs, int direction) {
+    user_defined_sym_constraint_generate(direction == 1 ? equat_bucket : equat_bucket_y, rhs, direction);
+  });
+  EXPECT_EQ(equat_bucket_y[num_of_var]->the_edge->layer_num, SY_AXIS_LAYER);
+  EXPECT_GE(xRows, 2 * 4);
+  EXPECT_GE(yRows, 2 * 3);
+  EXPECT_TRUE(satisfiable(rows, Geometry{})) << describeRows(rows) << output;
+  EXPECT_FALSE(satisfiable(rows, movedRightGate(kUnitsPerLambda, false)));
 }
 
 TEST_F(SymmetryRowsTest, NoAxisAndNoPairAddNothing) {
