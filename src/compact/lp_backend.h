@@ -16,7 +16,8 @@ extern unsigned char PHASEII;
 
 // Time spent in the steps of the last D_resize calls (for the benchmark).
 struct LPstepTimes {
-  double sweep = 0, mpsWriting = 0, solver = 0, readBack = 0;  // seconds of wall time
+  // processor seconds: the solver's as a finished child process, the rest this process's
+  double sweep = 0, mpsWriting = 0, solver = 0, readBack = 0;
 };
 extern LPstepTimes LPtimes;
 

@@ -1,6 +1,7 @@
 // One direction of the LP back end: the sweep, phase one (extent), phase two
 // (widths within the extent, with the symmetry rows), the reports moved away.
-#include <chrono>
+#include <ctime>
+#include <string>
 
 #include "common/run_program.h"
 #include "compact/device_rows.h"
@@ -32,10 +33,12 @@ bool D_resize(sweep_list& queue, _adjacency_list**& eq) {
   _rhs_list rhs;
   _rhs_list* rows = &rhs;
 
-  auto start = std::chrono::steady_clock::now();
+  timespec before, after;
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &before);
   queue.sweep(eq, &rows);
   SWaddDeviceRows(X_direction, &rhs);
-  LPtimes.sweep += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &after);
+  LPtimes.sweep += static_cast<double>(after.tv_sec - before.tv_sec) + static_cast<double>(after.tv_nsec - before.tv_nsec) * 1e-9;
 
   PHASEII = 0;
   long bound = 0;
