@@ -3,13 +3,14 @@
 #include "squeeze/sq_wirelength.h"
 
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <algorithm>
 #include <deque>
 #include <initializer_list>
 #include <set>
-#include <unordered_set>
+#include <unordered_map>
 #include <vector>
 
 #include "squeeze/sq_hooks.h"
@@ -45,20 +46,28 @@ struct ArcKey {
   long weight;
   bool operator==(const ArcKey&) const = default;
 };
+// Lines lie at regular addresses, so the parts are mixed, not just summed.
 struct ArcKeyHash {
+  static uint64_t mix(uint64_t x) {
+    x ^= x >> 33;
+    x *= 0xff51afd7ed558ccdULL;
+    x ^= x >> 33;
+    return x;
+  }
   size_t operator()(const ArcKey& k) const {
-    return std::hash<const void*>()(k.ori) * 31 + std::hash<const void*>()(k.ter) * 7 + std::hash<long>()(k.weight);
+    const uint64_t a = reinterpret_cast<uintptr_t>(k.ori), b = reinterpret_cast<uintptr_t>(k.ter);
+    return static_cast<size_t>(mix(a ^ mix(b ^ mix(static_cast<uint64_t>(k.weight)))));
   }
 };
-std::unordered_multiset<ArcKey, ArcKeyHash> arcsInForce;
+std::unordered_map<ArcKey, int, ArcKeyHash> arcsInForce;  // how many such arcs
 
 short classify(const SQARC_item* a) {
   if (a->occupied != 1) return SQWLM_IDLE;
   if (a->sym && !a->ori && !a->ter) return SQWLM_SYMMETRY;
   if (!a->ori || !a->ter) return SQWLM_NONE;
   // A loop of weight 0 finds itself: it needs a second copy.
-  const size_t back = arcsInForce.count({a->ter, a->ori, -a->weight});
-  if (back > (a->ori == a->ter && a->weight == 0 ? 1u : 0u)) return SQWLM_RIGID;
+  const auto back = arcsInForce.find({a->ter, a->ori, -a->weight});
+  if (back != arcsInForce.end() && back->second > (a->ori == a->ter && a->weight == 0 ? 1 : 0)) return SQWLM_RIGID;
   const bool fromLeft = isLeft(a->ori), toLeft = isLeft(a->ter);
   const long w = a->weight;
   if (a->ori->cell == a->ter->cell) {
@@ -81,7 +90,7 @@ short classify(const SQARC_item* a) {
 void classifyAll(SQARC_item* arcs) {
   arcsInForce.clear();
   for (const SQARC_item* a = arcs; a; a = a->list_next)
-    if (a->occupied == 1 && a->ori && a->ter) arcsInForce.insert({a->ori, a->ter, a->weight});
+    if (a->occupied == 1 && a->ori && a->ter) ++arcsInForce[{a->ori, a->ter, a->weight}];
   for (SQARC_item* a = arcs; a; a = a->list_next) {
     a->wlm_type = classify(a);
     if (a->wlm_type != SQWLM_NONE) continue;
