@@ -7,6 +7,7 @@
 #include <deque>
 #include <initializer_list>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "common/memory.h"
@@ -371,16 +372,19 @@ bool readSolution() {
     printf("\n SQcore: no solution in %s: %s\n", kReport, why.c_str());
     return false;
   }
+  // lp_solve lists the variables in the order of the COLUMNS section, the
+  // order of the core lines; they are matched by number all the same, so a
+  // report that leaves a variable out shifts nothing.
   const int n = allCells();
-  const size_t count = values.size() < static_cast<size_t>(SQcoreline_size) ? values.size()
-                                                                           : static_cast<size_t>(SQcoreline_size);
-  // lp_solve lists the variables in the order of the COLUMNS section, which
-  // is the order of the core lines.
-  for (size_t k = 0; k < count; ++k) {
-    if (values[k].column > 2 * n) continue;
-    const long v = values[k].value * SCALE;
-    SQcoreline[k].BMweight = v;
-    ordinaryOf[k]->BMweight = v;
+  std::unordered_map<int, int> coreOfVariable;
+  for (int k = 0; k < SQcoreline_size; ++k) coreOfVariable.emplace(variableOf(SQcoreline[k], n), k);
+  for (const LPvalue& v : values) {
+    if (v.column > 2 * n) continue;
+    const auto k = coreOfVariable.find(v.column);
+    if (k == coreOfVariable.end()) continue;
+    const long value = v.value * SCALE;
+    SQcoreline[k->second].BMweight = value;
+    ordinaryOf[static_cast<size_t>(k->second)]->BMweight = value;
   }
   printf("  SQcore: read and update lp file done -> return to main core procedure\n");
   return true;
