@@ -20,7 +20,7 @@ namespace {
 void BM_GraphBackEnd(benchmark::State& state) {
   const long transistors = state.range(0);
   const int placement = static_cast<int>(state.range(1));
-  CVloadArray(transistors, "/tmp/corvid_bench_squeeze");
+  CVloadArray(transistors, "/tmp/corvid_bench_wirelength");
   std::filesystem::create_directories("resize_report");
   double wlmSeconds = 0;
   long leftmost = 0, placed = 0;

@@ -64,12 +64,16 @@ std::string joined(const std::vector<std::string>& lines) {
   return s;
 }
 
-// Gate rectangles of the transistors of the last load.
-std::vector<Gate> gates() {
+// Gate rectangles of the transistors of the last load; with `turned` x and
+// y exchanged (a horizontal axis becomes a vertical one).
+std::vector<Gate> gates(bool turned = false) {
   std::vector<Gate> g;
   for (int e = 0; e < DelementNum; ++e)
-    for (const _Dtransistor* t = Transistors[e]; t; t = t->next)
-      if (t->Tgate) g.push_back({t->Tgate->x1, TileRight(t->Tgate), t->Tgate->y1, TileTop(t->Tgate)});
+    for (const _Dtransistor* t = Transistors[e]; t; t = t->next) {
+      if (!t->Tgate) continue;
+      const Gate v{t->Tgate->x1, TileRight(t->Tgate), t->Tgate->y1, TileTop(t->Tgate)};
+      g.push_back(turned ? Gate{v.y1, v.y2, v.x1, v.x2} : v);
+    }
   return g;
 }
 
@@ -177,24 +181,29 @@ class SymmetricCompaction : public ::testing::Test {
   }
 
   // Declares the two blocks, resizes with choice 30 and checks sq_out.cif.
+  // `vertical` blocks lie one above the other (a horizontal axis).
   void compactSymmetric(const std::string& cif, const Block& left, const Block& right, const char* name,
-                        bool checkRules = true) {
+                        bool checkRules = true, bool vertical = false) {
     SCOPED_TRACE(name);
     CVwriteFile(dir + "/in.cif", cif);
     const CVcircuit in = CVloadCircuit(dir + "/in.cif");
     ASSERT_EQ(joined(CVruleViolations(CVflatRectangles())), "") << "the input itself breaks a rule";
-    expectMirrored(gates(), std::string(name) + " (input)");
+    expectMirrored(gates(vertical), std::string(name) + " (input)");
     const CVrect inBox = CVboundingBox(CVflatRectangles());
 
     CVrunResult run = CVrunBatch("f.DIldLayout in.cif\n" + boundBox(left, right) + "resize 30\n", dir);
     ASSERT_EQ(run.status, 0) << run.err;
     CVexpectHas(run.out, {"The blocks are symmetric!", "  SQcore: lp_solve done\n", "Completed resizing!"});
     ASSERT_TRUE(fs::exists(dir + "/sq_out.cif")) << run.out.substr(run.out.size() > 3000 ? run.out.size() - 3000 : 0);
-    const std::string mps = dir + "/resize_report/SQcore_mps_LR.file";
+    const std::string mps = dir + "/resize_report/SQcore_mps_" + (vertical ? "TB" : "LR") + ".file";
     ASSERT_TRUE(fs::exists(mps) && fs::exists(mps + ".rpt"));
     EXPECT_FALSE(fs::exists(dir + "/SQcore_mps.file"));
     EXPECT_GT(expectRowsHold(mps, mps + ".rpt"), 0);
-    CVexpectHas(CVreadFile(dir + "/time_rpt.txt"), {"Core Hor Start Time :", "Core Hor Stop Time : "});
+    if (vertical) {
+      CVexpectHas(CVreadFile(dir + "/time_rpt.txt"), {"Core Ver Start Time :", "Core Ver Stop Time : "});
+    } else {
+      CVexpectHas(CVreadFile(dir + "/time_rpt.txt"), {"Core Hor Start Time :", "Core Hor Stop Time : "});
+    }
 
     const CVcircuit out = CVloadCircuit(dir + "/sq_out.cif");
     EXPECT_EQ(CVcompareCircuits(in, out), "");
@@ -202,7 +211,7 @@ class SymmetricCompaction : public ::testing::Test {
     if (checkRules) {
       EXPECT_EQ(joined(CVruleViolations(rects)), "");
     }
-    expectMirrored(gates(), std::string(name) + " (output)");
+    expectMirrored(gates(vertical), std::string(name) + " (output)");
     const CVrect outBox = CVboundingBox(rects);
     EXPECT_LE(outBox.x2 - outBox.x1, inBox.x2 - inBox.x1);
     EXPECT_LE(outBox.y2 - outBox.y1, inBox.y2 - inBox.y1);
@@ -239,6 +248,12 @@ TEST_F(SymmetricCompaction, DeclaredPairsStayMirroredCleanAndTheSameCircuit) {
   apart.inverter(0, 0);
   apart.inverter(120, 0);
   compactSymmetric(apart.cif(), grid(-6, -14, 22, 46), grid(114, -14, 142, 46), "inverters apart");
+
+  CvCleanLayout stacked;  // two pairs one above the other: a horizontal axis
+  stacked.differentialPair(0, 0);
+  stacked.differentialPair(0, 60);
+  compactSymmetric(stacked.cif(), grid(-6, -16, 36, 22), grid(-6, 44, 36, 82), "pairs above each other", true,
+                   true);
 
   CvLayout amplifier;  // an NMOS pair with a PMOS mirror load above, the tail on the axis
   amplifier.diffPairMirror();
