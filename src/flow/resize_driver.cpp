@@ -165,13 +165,21 @@ void run(const char* typed) {
     return;
   }
   if (!removalStagesPresent()) return;
-  // The menu commands' choices are known now: a missing back end stops the
-  // run before it changes anything.
-  if (!typed && (PROCESS_OPTION == 0 || PROCESS_OPTION == 1)) {
-    const int algorithm = COMPACT_ALGORITHM;
-    COMPACT_ALGORITHM = 1;
-    bool present = backEndPresent();
-    COMPACT_ALGORITHM = algorithm;
+  // A forced or typed choice is known now: a missing back end stops the run
+  // before it changes anything. A choice asked for is checked when answered.
+  const bool forced = !typed && (PROCESS_OPTION == 0 || PROCESS_OPTION == 1);
+  const bool given = typed && RSvalidChoice(typed[0], typed[0] ? typed[1] : '\n');
+  if (given || forced) {
+    // The choice is tried on the options and taken back: it is made at the prompt.
+    const int saved[4] = {COMPACT_ALGORITHM, PROCESS_INCLUDE_SYMMETRY, PROCESS_INCLUDE_RESIZING,
+                          PROCESS_INCLUDE_TRANSISTOR_PARASITIC};
+    if (given)
+      applyChoice(typed[0], typed[1]);
+    else
+      applyChoice('6', PROCESS_OPTION == 0 ? '0' : '3');
+    const bool present = backEndPresent();
+    COMPACT_ALGORITHM = saved[0], PROCESS_INCLUDE_SYMMETRY = saved[1], PROCESS_INCLUDE_RESIZING = saved[2];
+    PROCESS_INCLUDE_TRANSISTOR_PARASITIC = saved[3];
     if (!present) return;
   }
 

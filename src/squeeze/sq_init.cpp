@@ -107,31 +107,36 @@ void SQinit(_adjacency_list** eq, _rhs_list* rhs) {
   SQcell_size_allocate = SQcell_size + SQsymcell_size;
   printf("    NUM_of_VAR %i, num_of_var %i, SQcell_size %i, SQsymcell_size %i\n", totalVars, layoutVars,
          SQcell_size, SQsymcell_size);
-  int maxColumn = 0, equalities = 0;
+  // One arc slot per row: the vertical pass's rows continue the horizontal
+  // numbers, so its slots start at its first row rather than at 0.
+  int maxColumn = 0, equalities = 0, base = -1;
   for (const _rhs_item* r = rhs ? rhs->head : nullptr; r; r = r->next) {
     if (r->column > maxColumn) maxColumn = r->column;
+    if (base < 0 || r->column < base) base = r->column;
     if (r->type == 'E') ++equalities;
   }
-  const int slots = maxColumn + 1 + equalities;
+  if (base < 0) base = 0;
+  const int rowSlots = maxColumn + 1 - base;
+  const int slots = rowSlots + equalities;
   printf("  SQinit: calculate array size done -> allocate memory\n");
 
   // Symmetry columns: more than two unit terms.
-  std::vector<int> weightSum(static_cast<size_t>(maxColumn) + 1, 0);
+  std::vector<int> weightSum(static_cast<size_t>(rowSlots), 0);
   for (int v = 0; v < totalVars; ++v)
     for (const _equation_item* t = eq[v]->head; t; t = t->next)
-      if (t->rank >= 0 && t->rank <= maxColumn) weightSum[static_cast<size_t>(t->rank)] += std::abs(t->coeff);
+      if (t->rank >= base && t->rank <= maxColumn) weightSum[static_cast<size_t>(t->rank - base)] += std::abs(t->coeff);
   int symColumns = 0;
   for (int s : weightSum)
     if (s > 2) ++symColumns;
   SQarc_size_allocate = slots + 3 * symColumns;
   SQcell = newCellArray(SQcell_size_allocate);
   SQarc = newArcArray(SQarc_size_allocate);
-  std::vector<SQSYMARC_item*> symOf(static_cast<size_t>(maxColumn) + 1, nullptr);
+  std::vector<SQSYMARC_item*> symOf(static_cast<size_t>(rowSlots), nullptr);
   int spare = slots;
-  for (int c = 0; c <= maxColumn; ++c) {
+  for (int c = 0; c < rowSlots; ++c) {
     if (weightSum[static_cast<size_t>(c)] <= 2) continue;
     auto* sym = GCnew<SQSYMARC_item>();
-    sym->rank = c;
+    sym->rank = c + base;
     sym->arc = &SQarc[c];
     sym->arc2 = &SQarc[spare];
     sym->arc3 = &SQarc[spare + 1];
@@ -148,9 +153,9 @@ void SQinit(_adjacency_list** eq, _rhs_list* rhs) {
   auto applyTerms = [&](SQLINE_item* line, const _adjacency_list* var) {
     for (const _equation_item* t = var->head; t; t = t->next) {
       const int r = t->rank;
-      if (r < 0 || r > maxColumn) continue;  // a row without right-hand side
-      SQARC_item& arc = SQarc[r];
-      if (SQSYMARC_item* sym = symOf[static_cast<size_t>(r)]) {
+      if (r < base || r > maxColumn) continue;  // a row without right-hand side
+      SQARC_item& arc = SQarc[r - base];
+      if (SQSYMARC_item* sym = symOf[static_cast<size_t>(r - base)]) {
         ++line->onsym;
         if (t->coeff == -1) {
           (sym->ori1 ? sym->ori2 : sym->ori1) = line;
@@ -205,10 +210,10 @@ void SQinit(_adjacency_list** eq, _rhs_list* rhs) {
          equalities - symColumns, symColumns);
 
   // Right-hand sides.
-  int reverse = maxColumn + 1;
+  int reverse = rowSlots;
   for (const _rhs_item* r = rhs->head; r; r = r->next) {
-    SQARC_item& arc = SQarc[r->column];
-    const bool sym = symOf[static_cast<size_t>(r->column)] != nullptr;
+    SQARC_item& arc = SQarc[r->column - base];
+    const bool sym = symOf[static_cast<size_t>(r->column - base)] != nullptr;
     if (r->type == 'G') {
       arc.weight = r->value;
     } else if (r->type == 'E') {
@@ -216,7 +221,7 @@ void SQinit(_adjacency_list** eq, _rhs_list* rhs) {
       arc.weight = r->value;
       SQARC_item& back = SQarc[reverse];
       back.weight = -static_cast<long>(r->value);
-      back.rank = reverse;
+      back.rank = reverse + base;  // the number after the largest row, and so on
       ++reverse;
       if (arc.ori && arc.ter) {
         back.ori = arc.ter;

@@ -134,4 +134,11 @@ TEST_F(ResizeDriver, AwkwardWorkingDirectoryNeitherBreaksNorInjects) {
     EXPECT_FALSE(fs::exists(parent + "/" + name) || has(name)) << name;
 }
 
+TEST_F(ResizeDriver, GivenChoiceNeedingAMissingStageStopsBeforeSymmetryDetection) {
+  CVrunResult r = batch("option PROCESS_INCLUDE_SYMMETRY 2\nresize 63\n");
+  EXPECT_EQ(CVcount(r.err, "not in this build"), 1u) << r.err;
+  EXPECT_FALSE(CVhas(r.out, "LXindRemoval"));
+  EXPECT_FALSE(has("sym.report") || has("time_rpt.txt"));
+}
+
 }  // namespace
