@@ -42,7 +42,10 @@ bool parseRecord(const std::string& line, LPvalue* out) {
 
 }  // namespace
 
-bool LPreadReport(FILE* in, std::vector<LPvalue>* values, std::string* why) {
+bool LPreadReport(FILE* in, std::vector<LPvalue>* values, std::string* why, LPoutcome* outcome) {
+  LPoutcome ignored;
+  if (!outcome) outcome = &ignored;
+  *outcome = LPoutcome::kSolved;
   values->clear();
   std::string line;
   bool inSection = false;
@@ -50,10 +53,12 @@ bool LPreadReport(FILE* in, std::vector<LPvalue>* values, std::string* why) {
     if (!inSection) {
       if (line.find("infeasible") != std::string::npos || line.find("INFEASIBLE") != std::string::npos) {
         *why = "the solver found the constraints infeasible";
+        *outcome = LPoutcome::kInfeasible;
         return false;
       }
       if (line.find("unbounded") != std::string::npos || line.find("UNBOUNDED") != std::string::npos) {
         *why = "the solver found the problem unbounded";
+        *outcome = LPoutcome::kUnbounded;
         return false;
       }
       if (line.find("Actual values of the variables") != std::string::npos) inSection = true;
@@ -65,6 +70,7 @@ bool LPreadReport(FILE* in, std::vector<LPvalue>* values, std::string* why) {
   }
   if (values->empty()) {
     *why = inSection ? "the solver's report holds no values" : "the solver's report holds no solution";
+    *outcome = LPoutcome::kNoValues;
     return false;
   }
   return true;

@@ -16,7 +16,11 @@ struct LPvalue {
   long value;
 };
 
+// What the report says about the problem.
+enum class LPoutcome { kSolved, kInfeasible, kUnbounded, kNoValues };
+
 // Reads the variables section of the report `in`. Every complete record is
 // returned once, in report order. False, with the reason in *why, when the
-// report says the problem is infeasible or unbounded, or holds no values.
-bool LPreadReport(FILE* in, std::vector<LPvalue>* values, std::string* why);
+// report says the problem is infeasible or unbounded, or holds no values;
+// `outcome` (when given) tells those cases apart.
+bool LPreadReport(FILE* in, std::vector<LPvalue>* values, std::string* why, LPoutcome* outcome = nullptr);

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "squeeze/sq_graph.h"
+#include "squeeze/sq_wirelength.h"
 #include "squeeze/sq_hooks.h"
 #include "squeeze/sq_longest_path.h"
 #include "compact/process_options.h"
@@ -64,7 +65,7 @@ long SQboundbox(SQCELL_item* cells, SQARC_item* arcs, int ncells, int narcs, int
     case 4:
       printf("SQboundbox: Step three - use wire lenght minimization as the result\n");
       printf("SQboundbox: Step five - Exhausively find the minimum distance from right line to left line for each box\n");
-      choice = SQhooks.wirelengthMinimization && SQhooks.wirelengthMinimization(cells, arcs, ncells, narcs) == 4
+      choice = SQwirelengthminimization(cells, arcs, ncells, narcs) == 4
                    ? kWirelength
                    : kMin;
       break;

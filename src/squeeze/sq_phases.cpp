@@ -10,6 +10,7 @@
 #include "squeeze/sq_figures.h"
 #include "squeeze/sq_graph.h"
 #include "squeeze/sq_hooks.h"
+#include "squeeze/sq_core_lp.h"
 #include "squeeze/sq_longest_path.h"
 #include "squeeze/sq_output.h"
 
@@ -126,7 +127,7 @@ void SQmain_solve(_adjacency_list** /*eq*/, _rhs_list* /*rhs*/, int dir) {
   figures.relaxations = 0;
   switchIn(dir);
   SQboundbox(SQcell, SQarc, SQcell_size, SQarc_size, 1);
-  if (PROCESS_INCLUDE_SYMMETRY == 1 && SQsymarc && SQhooks.coreProblem) SQhooks.coreProblem();
+  if (PROCESS_INCLUDE_SYMMETRY == 1 && SQsymarc) SQcoreproblem();
   dumpNumbered(dir, "04");
   SQbf_clear_redundantarc(SQcell, SQarc, SQcell_size, SQarc_size);
   const long width = SQboundbox(SQcell, SQarc, SQcell_size, SQarc_size, 2);

@@ -68,8 +68,8 @@ TEST_F(ResizeDriver, RepliesAnswerTheChoiceUntilValidAndTheEndOfInputStops) {
 }
 
 TEST_F(ResizeDriver, GraphBackEndStagesNotBuiltStopBeforeAnythingIsWritten) {
-  // Resizing choices need transistor resizing; "20" the initial wirelength placement.
-  for (const char* line : {"f.new_resize\n", "f.new_resize60\n", "resize 63\n", "resize 20\n"}) {
+  // Resizing choices need transistor resizing.
+  for (const char* line : {"f.new_resize\n", "f.new_resize60\n", "resize 63\n"}) {
     CVrunResult r = batch(line);
     EXPECT_EQ(r.status, 3) << line;
     EXPECT_EQ(CVcount(r.err, "is not in this build yet"), 1u) << line << r.err;

@@ -99,11 +99,9 @@ TEST_F(SqueezeBatch, StagesNotBuiltStopTheRunBeforeAnythingIsWritten) {
   CvCleanLayout inverter;
   inverter.inverter();
   ASSERT_TRUE(inverter.writeCif(dir + "/in.cif"));
-  // Wirelength minimisation is the initial placement; transistor resizing
-  // comes with choice 40.
-  CVrunResult run = CVrunBatch("f.DIldLayout in.cif\nresize 20\noption PROCESS_INCLUDE_WLM 1\nresize 40\n", dir);
-  CVexpectHas(run.err, {"Resize stopped: wirelength minimisation is not in this build yet (set option PROCESS_INCLUDE_WLM 1, 2 or 3)",
-                        "Resize stopped: transistor resizing is not in this build yet"});
+  // Transistor resizing comes with choice 40.
+  CVrunResult run = CVrunBatch("f.DIldLayout in.cif\nresize 40\n", dir);
+  CVexpectHas(run.err, {"Resize stopped: transistor resizing is not in this build yet"});
   EXPECT_FALSE(CVhas(run.out, "SWEEP:"));
   EXPECT_FALSE(fs::exists(dir + "/sq_out.cif"));
   EXPECT_TRUE(fs::is_empty(dir + "/resize_report"));
