@@ -115,11 +115,7 @@ TEST(CadenceRules, RulesAndDevicesConvertToTheTables) {
 }
 
 TEST(CadenceRules, SecondFileWithoutBridgeLeavesOnlyTheDummyRules) {
-  SetDefaultLayerNames();
-  DRreset();
-  testing::internal::CaptureStdout();
-  DRgetCifLayers(CifToCadence, Glayers);
-  testing::internal::GetCapturedStdout();
+  MapLayers({});
   std::string path = std::string(CORVID_SOURCE_DIR) + "/lib/corvid_target.tf";
   FILE* f = fopen(path.c_str(), "r");
   ASSERT_NE(f, nullptr);

@@ -1,8 +1,6 @@
-// Helpers of the design-rule tests: the default technology's layer names,
-// a printable table row.
+// The default technology's layer names, for the design-rule and sweep tests.
 #pragma once
 #include <cstdio>
-#include <string>
 
 #include "common/message.h"
 #include "techc/tech.h"
@@ -15,13 +13,3 @@ inline void SetDefaultLayerNames() {
   }
   GlayerNum = 11;
 }
-
-inline std::string RuleRow(const short* values, const short* valid, int n) {
-  std::string row;
-  for (int j = 0; j < n; ++j) {
-    if (j) row += ' ';
-    row += valid[j] ? std::to_string(values[j]) : ".";
-  }
-  return row;
-}
-

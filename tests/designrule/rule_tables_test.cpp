@@ -1,4 +1,4 @@
-// Built-in rules, the simple rule file, the bridge file and the table print.
+// The simple rule file, the bridge file and the table print.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -10,36 +10,6 @@
 #include "support/run_program.h"
 
 namespace {
-
-TEST(DefaultRules, TablesHoldTheBuiltInRulesAtStart) {
-  const short width[10] = {2, 2, 3, 3, 3, 2, 2, 10, 3, 3};
-  for (int i = 0; i < 10; ++i) {
-    EXPECT_EQ(WIDTH[i], width[i]);
-    EXPECT_EQ(WIDTH_VALID[i], 1);
-  }
-  for (int i = 10; i < DR_MAX_LAYERS; ++i) EXPECT_EQ(WIDTH_VALID[i], 0);
-  // The spacing rows as printed in the rule tables ("." = no rule).
-  const char* spacing[10] = {"2 2 . . . 2 2 . . 1", "2 3 . . . 2 2 . . .", ". . . . . . . . . .",
-                             ". . . . . . . . . .", ". . . . . . . . . .", "2 2 2 . . 2 2 . . .",
-                             "2 . . . . 2 2 . . 2", ". . . . . . . 7 . 5", ". . . . . . . . 3 .",
-                             "1 . . . . . 2 5 . 3"};
-  const char* extension[10] = {". . . . . . 1 . . 2", ". . . . . . . . . .", ". . . . . . . . . .",
-                               ". 1 . . . . . . . .", ". . . . . 2 2 . . .", ". . . . . . . . . .",
-                               ". . . . . . . . . .", ". . . . . . . . . 3", ". 1 . . . 1 1 . . .",
-                               "3 . . . . 1 . . . ."};
-  for (int i = 0; i < 10; ++i) {
-    EXPECT_EQ(RuleRow(SPACING[i], SPACING_VALID[i], 10), spacing[i]) << "spacing row " << i;
-    EXPECT_EQ(RuleRow(EXTENSION[i], EXTENSION_VALID[i], 10), extension[i]) << "extension row " << i;
-  }
-  int valid = 0;
-  for (int i = 0; i < DR_MAX_LAYERS; ++i)
-    for (int j = 0; j < DR_MAX_LAYERS; ++j) valid += SPACING_VALID[i][j] + EXTENSION_VALID[i][j];
-  EXPECT_EQ(valid, 25 + 11);
-  EXPECT_EQ(TRAN_WIDTH[0], 3);
-  EXPECT_EQ(TRAN_LENGTH[0], 1);
-  EXPECT_TRUE(TRAN_WIDTH_VALID[0] && TRAN_LENGTH_VALID[0]);
-  EXPECT_FALSE(TRAN_WIDTH_VALID[1] || TRAN_LENGTH_VALID[1]);
-}
 
 TEST(CheckDesRule, PrintsTheTablesUpToTheLastLayerWithAWidth) {
   SetDefaultLayerNames();
