@@ -39,7 +39,7 @@ _Menutree* menuNamed(const char* label) {
 }
 }  // namespace
 
-TEST(MenuReader, BundledMenuReachesEveryActionOfTheTable) {
+TEST(MenuReader, BundledMenuHasTheLayerCascadeAndKnownButtons) {
   GCcolorInit();
   DItechInit();
   DImenuInit();
@@ -53,10 +53,6 @@ TEST(MenuReader, BundledMenuReachesEveryActionOfTheTable) {
   int layers = 0;
   for (_Buttons* b = cascade->pulldown; b; b = b->next) ++layers;
   EXPECT_EQ(layers, GlayerNum);
-  // Every action name of the table appears on some button of the file.
-  std::string text = CVreadFile(CVlibDir() + "/Dmenu.txt");
-  for (const _Actionindex& row : DactionIndex)
-    EXPECT_NE(text.find(std::string(" ") + row.name), std::string::npos) << row.name;
   bool allKnown = true;
   int buttons = 0;
   for (_Menutree* t = Dmenu; t; t = t->brother) buttons += countButtons(t->buttonlist, &allKnown);
