@@ -30,12 +30,19 @@ int execute(_points* p, _GEvent*) {
   calls.push_back("execute" + std::to_string(points(p).size()));
   return executeResult;
 }
+// An execute step that keeps the input and ends the command, remembering the points.
+std::vector<std::pair<long, long>> kept;
+int keep(_points* p, _GEvent*) {
+  kept = points(p);
+  return 1;
+}
 
 struct Chain : testing::Test {
   GCcairoCanvas canvas{200, 100};
   void SetUp() override {
     DEinit();
     calls.clear();
+    kept.clear();
     checkResult = executeResult = 0;
     DIvpInit(&Vmain, &canvas, nullptr);
   }
@@ -63,26 +70,17 @@ TEST_F(Chain, ButtonStepAcceptsOnlyItsButton) {
 }
 
 TEST_F(Chain, PointSeriesEndsWithTheSentinel) {
-  std::vector<std::pair<long, long>> seen;
-  static std::vector<std::pair<long, long>>* out;
-  out = &seen;
-  _GEvent step{GGEpoints, GGRline, "points", nullptr,
-               [](_points* p, _GEvent*) {
-                 *out = points(p);
-                 return 1;  // keep the input: the command is done
-               },
-               nullptr, nullptr, &Vmain};
-  executeResult = 0;
+  _GEvent step{GGEpoints, GGRline, "points", nullptr, keep, nullptr, nullptr, &Vmain};
   DEevent(&step);
   DEpointWorld(1, 10, 20);
   DEpointWorld(2, 99, 99);  // ignored in a point series
   DEpointWorld(1, 30, 40);
   DEpointWorld(1, 50, 60);
   DEpointWorld(3, 0, 0);
-  ASSERT_EQ(seen.size(), 4u);
-  EXPECT_EQ(seen[0], std::make_pair(10L, 20L));
-  EXPECT_EQ(seen[2], std::make_pair(50L, 60L));
-  EXPECT_EQ(seen[3], std::make_pair(DE_SENTINEL, DE_SENTINEL));
+  ASSERT_EQ(kept.size(), 4u);
+  EXPECT_EQ(kept[0], std::make_pair(10L, 20L));
+  EXPECT_EQ(kept[2], std::make_pair(50L, 60L));
+  EXPECT_EQ(kept[3], std::make_pair(DE_SENTINEL, DE_SENTINEL));
   EXPECT_EQ(GcurEvent, nullptr);  // execute said 1: not armed again
   EXPECT_EQ(GGpointCount(), 4);   // and the input stays
 }
@@ -131,29 +129,25 @@ TEST_F(Chain, PixelPressesBecomeWorldPointsThroughTheViewport) {
   Vmain.scale = 10.0f;
   Vmain.ox = 1000;
   Vmain.oy = 2000;
-  std::vector<std::pair<long, long>> seen;
-  static std::vector<std::pair<long, long>>* out;
-  out = &seen;
-  _GEvent step{GGEbutton1, GGRno, nullptr, nullptr,
-               [](_points* p, _GEvent*) {
-                 *out = points(p);
-                 return 1;
-               },
-               nullptr, nullptr, &Vmain};
+  _GEvent step{GGEbutton1, GGRno, nullptr, nullptr, keep, nullptr, nullptr, &Vmain};
   DEevent(&step);
   _Gviewport other{};
   DEbuttonCB(&other, 1, 0, 0);  // another widget's press does not count
-  EXPECT_TRUE(seen.empty());
+  EXPECT_TRUE(kept.empty());
   DEbuttonCB(&Vmain, 1, 20, 30);
-  ASSERT_EQ(seen.size(), 1u);
-  EXPECT_EQ(seen[0], std::make_pair(1200L, 2000L + 700L));
+  ASSERT_EQ(kept.size(), 1u);
+  EXPECT_EQ(kept[0], std::make_pair(1200L, 2000L + 700L));
 }
 
 TEST_F(Chain, RubberBandLeavesNoTraceAfterMotionAndPress) {
   GGclear(&Vmain);
-  std::vector<unsigned> before;
-  for (int y = 0; y < 100; ++y)
-    for (int x = 0; x < 200; ++x) before.push_back(canvas.pixelAt(x, y));
+  auto picture = [&] {
+    std::vector<unsigned> p;
+    for (int y = 0; y < 100; ++y)
+      for (int x = 0; x < 200; ++x) p.push_back(canvas.pixelAt(x, y));
+    return p;
+  };
+  const std::vector<unsigned> before = picture();
   _GEvent second{GGEbutton1, GGRbox, nullptr, nullptr, execute, nullptr, nullptr, &Vmain};
   _GEvent first{GGEbutton1, GGRno, nullptr, nullptr, nullptr, nullptr, &second, &Vmain};
   DEevent(&first);
@@ -166,10 +160,7 @@ TEST_F(Chain, RubberBandLeavesNoTraceAfterMotionAndPress) {
   DErubCB(&Vmain, 90, 60);
   DEbuttonCB(&Vmain, 1, 90, 60);
   EXPECT_EQ(rubed, 0);
-  std::vector<unsigned> after;
-  for (int y = 0; y < 100; ++y)
-    for (int x = 0; x < 200; ++x) after.push_back(canvas.pixelAt(x, y));
-  EXPECT_EQ(after, before);
+  EXPECT_EQ(picture(), before);
 }
 
 TEST_F(Chain, StartingAnotherCommandDiscardsTheRunningChain) {
