@@ -7,13 +7,13 @@
 #include <cstdio>
 #include <cstring>
 
+#include "../tests/support/cif_layers.h"
 #include "cifc/cif.h"
-#include "common/flatten.h"
+#include "cifc/flatten.h"
 #include "common/layout.h"
 #include "common/scale.h"
 #include "common/switches.h"
 #include "techc/tech.h"
-#include "../tests/support/cif_layers.h"
 
 namespace {
 struct ReaderExit {

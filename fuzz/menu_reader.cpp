@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "callback/menu_reader.h"
+#include "interface/menu_reader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FILE* f = fmemopen(const_cast<uint8_t*>(data), size, "r");

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "batch/batch_lines.h"
-#include "common/defect_scale.h"
 #include "callback/layer_panel.h"
+#include "common/defect_scale.h"
 #include "common/message.h"
 #include "event/event.h"
 #include "view/batch_view.h"

@@ -2,9 +2,9 @@
 
 #include <cstring>
 
-#include "display/window_hooks.h"
 #include "common/message.h"
 #include "cs/cs.h"
+#include "display/window_hooks.h"
 #include "techc/tech.h"
 
 int DIcontrollerMode = DI_MODE_DISPLAY;

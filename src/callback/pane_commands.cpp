@@ -1,7 +1,7 @@
 #include "callback/pane_commands.h"
 
-#include "display/window_hooks.h"
 #include "common/message.h"
+#include "display/window_hooks.h"
 #include "view/view.h"
 
 int MessCloseFlag = 0;

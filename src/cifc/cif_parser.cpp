@@ -12,8 +12,8 @@
 #include "cifc/cif_actions.h"
 #include "cifc/cif_scanner.h"
 #include "common/cputime.h"
-#include "common/message.h"
 #include "common/frontend.h"
+#include "common/message.h"
 
 FILE* cifin = nullptr;
 int linenr = 1;

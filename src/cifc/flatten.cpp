@@ -9,11 +9,11 @@
 #include <unordered_map>
 #include <vector>
 
-#include "common/cputime.h"
 #include "cifc/flatten.h"
+#include "cifc/transform_affine.h"
+#include "common/cputime.h"
 #include "common/memory.h"
 #include "common/message.h"
-#include "cifc/transform_affine.h"
 #include "techc/tech.h"
 
 double GCflattenLimit = 64.0 * 1024 * 1024;

@@ -2,8 +2,8 @@
 #include <cmath>
 
 #include "cifc/flatten.h"
-#include "common/memory.h"
 #include "cifc/transform_affine.h"
+#include "common/memory.h"
 
 namespace {
 // Keeps a truncated result inside long's range (no undefined conversion).

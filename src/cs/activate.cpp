@@ -1,7 +1,7 @@
 // Switching the main view to the corner-stitched planes.
 #include "common/layout.h"
-#include "cs/build.h"
 #include "common/message.h"
+#include "cs/build.h"
 #include "cs/cs.h"
 
 int GCactivateCS() {

@@ -200,6 +200,23 @@ void CSfreeRects(_rects* list);
 bool CScheckOverlap(_Dtile* a, _Dtile* b);
 void CSupdateCon(_Dtile* tile);
 
+// ---- explicit planes -------------------------------------------------------------
+// A plane named by any of its tiles. The operations below start from the
+// handle's hint and leave it on the tile they ended at, exactly as the plain
+// forms above do with the global cursor `Stitch`, which they leave untouched;
+// so a pass can keep an input and an output plane at once. Tiles merged away
+// by an edit through the handle move its hint along; an edit of the same
+// plane through another handle or the plain forms may leave the hint stale.
+struct CSplane {
+  _Dtile* hint = nullptr;
+};
+_Dtile* CSfind(CSplane& plane, long x, long y);                                      // PointFind
+void CSenumerate(CSplane& plane, long x1, long y1, long x2, long y2, _Dtilelist** list,
+                 short clear);                                                          // AreaEnum
+void CSvisit(CSplane& plane, long x1, long y1, long x2, long y2, bool (*visit)(_Dtile*, void*),
+             void* context);                                                            // CSvisitArea
+_Dtile* CScarve(CSplane& plane, long x1, long y1, long x2, long y2);                  // TileCreation
+
 // ---- predicates -------------------------------------------------------------------
 // The type tests run for every tile an extractor meets: inline.
 inline bool TisSolid(const _Dtile* t) { return t->type != CS_SPACE; }

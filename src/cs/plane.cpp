@@ -94,9 +94,13 @@ void CSdropPlane(_Dtile* entry, bool withLinks) {
   Stitch = nullptr;
 }
 
+CSsavedCursor* CSsavedCursors = nullptr;
+
 void CSretireTile(_Dtile* gone, _Dtile* heir) {
   CShintForget(gone);
   if (Stitch == gone) Stitch = heir;
+  for (CSsavedCursor* s = CSsavedCursors; s; s = s->outer)
+    if (*s->slot == gone) *s->slot = heir;
   if (CurrentStitch == gone) CurrentStitch = heir;
   for (int i = 0; i < DlayerNum && i < CS_MAX_PLANES; ++i) {
     if (DlayerTile[i].layertile == gone) DlayerTile[i].layertile = heir;

@@ -9,6 +9,13 @@ void CSframeTiles(_Dtile* entry, _Dtile* frame[8]);
 void CSdropPlane(_Dtile* entry, bool withLinks);
 // A tile merged away: globals that pointed at it move to the tile that absorbed it.
 void CSretireTile(_Dtile* gone, _Dtile* heir);
+// The global cursors saved while an explicit-plane operation runs (innermost
+// first); a merge moves them along like the globals.
+struct CSsavedCursor {
+  _Dtile** slot;
+  CSsavedCursor* outer;
+};
+extern CSsavedCursor* CSsavedCursors;
 // Vertical cut at x (new right part) and horizontal cut at y (new upper part):
 // the stitching shared by carving and splitting. `fresh` is the new tile with
 // its own fields already set; the cut fills its coordinates and stitches.

@@ -5,17 +5,27 @@
 #include <cstdlib>
 #include <vector>
 
-#include "common/layout.h"
-#include "common/message.h"
-#include "display/canvas.h"
 #include "common/colors.h"
+#include "common/layout.h"
 #include "common/memory.h"
+#include "common/message.h"
 #include "common/polygon.h"
-#include "techc/tech.h"
+#include "display/canvas.h"
+#include "display/show_flags.h"
 #include "display/viewport.h"
+#include "display/window_hooks.h"
+#include "techc/tech.h"
 
 void* GLgc = nullptr;
 int GLlayer = -1;
+
+void GGresetDisplay() {
+  GCresetViewports();
+  DIresetWindowHooks();
+  DIsetInit();
+  GLgc = nullptr;
+  GLlayer = -1;
+}
 
 namespace {
 // Pixel coordinates beyond this margin around the window are clipped away

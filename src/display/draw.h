@@ -35,6 +35,9 @@ void GGsetLineWidth(_Gviewport* vp, long w);
 // The layer context: Glayers[layer], stippled when the layer's fillmode is 1.
 extern void* GLgc;    // Glayers[GLlayer].gc
 extern int GLlayer;   // the layer selected by GLsetGC, -1 before
+// Module reset of the display: empty viewports, no window hooks, the show
+// switches on, no layer context selected.
+void GGresetDisplay();
 void GLsetGC(int layer);
 void GLrectangle(_Gviewport* vp, long x1, long y1, long x2, long y2, int fill);
 void GLpoly(_Gviewport* vp, _points* points, int n, int fill);

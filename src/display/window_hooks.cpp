@@ -9,6 +9,12 @@ void (*mainRedraw)() = nullptr;
 }  // namespace
 
 void DIsetWindowHooks(const DIwindowHooks& h) { hooks = h; }
+
+void DIresetWindowHooks() {
+  hooks = DIwindowHooks{};
+  plotRedraw = nullptr;
+  mainRedraw = nullptr;
+}
 const DIwindowHooks& DIgetWindowHooks() { return hooks; }
 
 void DIpopupPlot() {

@@ -15,6 +15,8 @@ struct DIwindowHooks {
 };
 
 void DIsetWindowHooks(const DIwindowHooks& hooks);
+// No hooks, no plot or main-view redraw (part of GGresetDisplay).
+void DIresetWindowHooks();
 const DIwindowHooks& DIgetWindowHooks();
 
 // Pops the plot window up (PopupWindowIsThere = 1) where there is one.

@@ -5,9 +5,9 @@
 #include <unordered_map>
 
 #include "common/memory.h"
+#include "display/show_flags.h"
 #include "extract/net.h"
 #include "extract/plane_cursor.h"
-#include "display/show_flags.h"
 
 _DnameTable* NetNameTable = nullptr;
 

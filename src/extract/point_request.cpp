@@ -1,8 +1,8 @@
 #include "extract/point_request.h"
 
 #include "common/layout.h"
-#include "event/event.h"
 #include "display/viewport.h"
+#include "event/event.h"
 
 namespace {
 DExPointFn pending = nullptr;

@@ -13,8 +13,8 @@
 #include "cs/tile_marks.h"
 #include "extract/diffusion_regions.h"
 #include "extract/hash.h"
-#include "extract/net.h"
 #include "extract/neighbours.h"
+#include "extract/net.h"
 #include "extract/plane_cursor.h"
 #include "techc/tech.h"
 
@@ -208,6 +208,12 @@ void DExInit() {
   RecordTerm = 0;
   transistorLists = DelementNum > 0 ? DelementNum : 1;
   Transistors = static_cast<_Dtransistor**>(GCmalloc(sizeof(_Dtransistor*) * transistorLists));
+}
+
+void DExReset() {
+  DExInit();
+  freeTransistors();
+  CSsetRebuildHook(nullptr);  // nothing points into the planes any more
 }
 
 _Dtransistor* DExTileTransistor(_Dtile* tile) {

@@ -34,6 +34,9 @@ extern int TransNum;
 
 // Empties the transistor and net tables (called whenever planes are built).
 void DExInit();
+// Module reset: no transistors, nets, names or terminals, and no table (the
+// next extraction makes one).
+void DExReset();
 // f.DExCir: recognise transistors, then trace and number the nets on their terminals.
 int DExCir();
 

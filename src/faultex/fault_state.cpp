@@ -6,12 +6,12 @@
 #include "common/defect_scale.h"
 #include "common/message.h"
 #include "common/scale.h"
+#include "display/viewport.h"
 #include "faultex/fault.h"
 #include "faultex/fault_lists.h"
 #include "faultex/short_faults.h"
 #include "techc/tech.h"
 #include "xtractRC/find_net.h"
-#include "display/viewport.h"
 
 _DfaultTable FaultTable = {nullptr, nullptr};
 int FShortNum = 0;

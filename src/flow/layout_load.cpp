@@ -3,17 +3,19 @@
 #include <cstdio>
 
 #include "cifc/cif.h"
+#include "cifc/flatten.h"
 #include "common/message.h"
 #include "cs/build.h"
 #include "display/canvas.h"
 #include "display/viewport.h"
 #include "extract/net.h"
 #include "extract/transistor.h"
-#include "cifc/flatten.h"
 #include "view/layout_display.h"
 #include "view/view.h"
 
 char OriginalCiffile[DI_ORIGINAL_CIF_LENGTH];
+
+void FLreset() { OriginalCiffile[0] = '\0'; }
 
 void FLdropPlanes() {
   DExInit();

@@ -8,6 +8,8 @@
 inline constexpr int DI_ORIGINAL_CIF_LENGTH = 100;
 // The CIF file of the last one-step load.
 extern char OriginalCiffile[DI_ORIGINAL_CIF_LENGTH];
+// Module reset: no file loaded yet.
+void FLreset();
 
 // Steps of the one-step load.
 void FLdropPlanes();                   // transistors and nets first, then the planes they point into

@@ -5,14 +5,14 @@
 #include <cstdlib>
 
 #include "cifc/cif.h"
+#include "common/frontend.h"
 #include "common/message.h"
 #include "common/scale.h"
 #include "compact/process_options.h"
 #include "designrule/designrule.h"
-#include "flow/layout_load.h"
 #include "extract/net_accept.h"
+#include "flow/layout_load.h"
 #include "interface/file_commands.h"
-#include "common/frontend.h"
 #include "interface/tech_init.h"
 #include "techc/tech.h"
 #include "yield/density.h"

@@ -1,7 +1,7 @@
 #include "interface/file_commands.h"
 
-#include "designrule/designrule.h"
 #include "common/frontend.h"
+#include "designrule/designrule.h"
 #include "techc/tech.h"
 
 namespace {

@@ -3,10 +3,10 @@
 #include <cstdio>
 #include <cstring>
 
+#include "common/frontend.h"
 #include "common/message.h"
 #include "common/scale.h"
 #include "interface/file_commands.h"
-#include "common/frontend.h"
 #include "techc/tech.h"
 #include "yield/density.h"
 

@@ -2,10 +2,10 @@
 
 #include <cstdio>
 
+#include "common/frontend.h"
 #include "common/message.h"
 #include "common/scale.h"
 #include "common/settings.h"
-#include "common/frontend.h"
 #include "techc/layer_gc.h"
 #include "techc/tech.h"
 #include "techc/tech_reader.h"

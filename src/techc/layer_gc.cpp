@@ -3,9 +3,9 @@
 #include <string>
 
 #include "common/colors.h"
+#include "common/frontend.h"
 #include "common/message.h"
 #include "common/settings.h"
-#include "common/frontend.h"
 #include "techc/tech.h"
 
 namespace {

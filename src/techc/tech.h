@@ -66,3 +66,6 @@ extern int RXresDefNum;
 int DTlayerIndex(const char* name);
 // Index of the active layer (the layer for fault and yield commands), or -1.
 int DTactiveLayer();
+// Module reset: empty tables, no reader state, no fill patterns, the default
+// maker of layer drawing contexts.
+void DTreset();

@@ -2,6 +2,9 @@
 
 #include <cstring>
 
+#include "techc/layer_gc.h"
+#include "techc/tech_reader.h"
+
 _layerDef Glayers[DT_MAX_LAYERS];
 int GlayerNum = 0;
 _Delement Delement[DT_MAX_RULES];
@@ -25,4 +28,16 @@ int DTactiveLayer() {
   for (int i = 0; i < GlayerNum; ++i)
     if (Glayers[i].active) return i;
   return -1;
+}
+
+void DTreset() {
+  DTrdInit();
+  memset(Glayers, 0, sizeof Glayers);
+  memset(Delement, 0, sizeof Delement);
+  memset(Dconnect, 0, sizeof Dconnect);
+  memset(LXindDefinition, 0, sizeof LXindDefinition);
+  memset(CXcapDefinition, 0, sizeof CXcapDefinition);
+  memset(RXresDefinition, 0, sizeof RXresDefinition);
+  DTresetPatterns();
+  DTsetLayerGCMaker(DIlayerGC);
 }

@@ -7,8 +7,8 @@
 #include "common/message.h"
 #include "display/cairo_canvas.h"
 #include "display/draw.h"
-#include "view/view.h"
 #include "display/viewport.h"
+#include "view/view.h"
 
 namespace {
 std::unique_ptr<GCcairoCanvas> mainImage;

@@ -7,8 +7,8 @@
 #include "common/layout.h"
 #include "common/memory.h"
 #include "display/draw.h"
-#include "techc/tech.h"
 #include "display/viewport.h"
+#include "techc/tech.h"
 
 namespace {
 // Colour-table entry used for the frames of called cells.

@@ -10,8 +10,8 @@
 #include "common/message.h"
 #include "cs/cs.h"
 #include "cs/tile_marks.h"
-#include "event/event.h"
 #include "display/viewport.h"
+#include "event/event.h"
 
 namespace {
 void show(const char* command, _Dtile* t) {
@@ -30,8 +30,8 @@ void showSide(const char* command, _Dtile* t, int side) {
 _Dtile* picked() {
   _points* p = GGlastPoint();
   if (!p || !CurrentStitch || p->x == DE_SENTINEL) return nullptr;
-  Stitch = CurrentStitch;
-  _Dtile* t = PointFind(p->x, p->y);
+  CSplane plane{CurrentStitch};
+  _Dtile* t = CSfind(plane, p->x, p->y);
   CurrentStitch = t;
   return t;
 }

@@ -89,9 +89,10 @@ void TileDisplay(_Gviewport* vp, long x1, long y1, long x2, long y2) {
     GLsetGC(layer.layer);
     if (!p.layertile || layer.showswitch != 1) continue;
     PlaneDrawing drawing{vp, static_cast<unsigned short>(p.layer), layer.fillmode == 1};
-    Stitch = p.layertile;
-    // Drawn as the walk meets them, while each tile is still in the cache.
-    CSvisitArea(x1, y1, x2, y2, drawTile, &drawing);
+    // Drawn as the walk meets them, while each tile is still in the cache;
+    // drawing leaves the commands' cursor alone.
+    CSplane plane{p.layertile};
+    CSvisit(plane, x1, y1, x2, y2, drawTile, &drawing);
   }
   if (DlayerTile[0].highlight && FsetHighlight == 1) ListDisplay(vp, DlayerTile[0].highlight, 1);
   if (DlayerTile[0].selected && FsetSelected == 1) ListDisplay(vp, DlayerTile[0].selected, 6);

@@ -8,9 +8,9 @@
 #include "common/message.h"
 #include "display/canvas.h"
 #include "display/draw.h"
+#include "display/viewport.h"
 #include "event/event.h"
 #include "view/layout_display.h"
-#include "display/viewport.h"
 
 namespace {
 DVtileView tileView;

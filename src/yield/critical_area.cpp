@@ -9,11 +9,11 @@
 #include "common/message.h"
 #include "common/scale.h"
 #include "cs/cs.h"
+#include "display/viewport.h"
 #include "extract/net.h"
 #include "faultex/critical_area.h"
 #include "faultex/critical_plane.h"
 #include "faultex/fault.h"
-#include "display/viewport.h"
 #include "yield/series.h"
 #include "yield/yield_model.h"
 

@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "display/window_hooks.h"
 #include "display/draw.h"
 #include "display/viewport.h"
+#include "display/window_hooks.h"
 #include "yield/series.h"
 
 namespace {

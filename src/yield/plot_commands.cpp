@@ -74,6 +74,15 @@ void failureDensity(const _layerDef& l) {
 }
 }  // namespace
 
+void DYresetPlots() {
+  dxX.clear();
+  dxY.clear();
+  dxYmax = 1.0f;
+  pofYmax = 1e-8f;
+  yieldYmax = 1.0f;
+  lastPof = 0.0;
+}
+
 double DYlastPof() { return lastPof; }
 
 void DYdrawDXcurve(float X0, float D0, float step, float xmax) {

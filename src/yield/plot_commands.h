@@ -14,3 +14,5 @@ void DYdrawDX(int layer);
 void DYdrawDXcurve(float X0, float D0, float step, float xmax);
 // The probability of failure of the last f.DYpof.
 double DYlastPof();
+// Forgets the defect-density curve and the plot scales (part of DYinit).
+void DYresetPlots();

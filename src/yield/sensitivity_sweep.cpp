@@ -1,7 +1,7 @@
 #include "yield/sensitivity_sweep.h"
 
-#include "common/defect_scale.h"
 #include "common/cputime.h"
+#include "common/defect_scale.h"
 #include "common/message.h"
 #include "common/scale.h"
 #include "yield/critical_area.h"

@@ -3,6 +3,7 @@
 #include "display/window_hooks.h"
 #include "yield/density.h"
 #include "yield/plot_commands.h"
+#include "yield/plot_files.h"
 
 _DYseries Fsensitivity;
 _DYseries FpofFailure;
@@ -17,6 +18,8 @@ void DYinit() {
   FpofFailure = {};
   Fyield = {};
   PopupWhat = DY_PLOT_NONE;
+  DYresetPlots();
+  DYsetPlotFiles(DY_FILES_OFF);
   DIsetPlotRedraw(DYpopup);
 }
 

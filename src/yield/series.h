@@ -19,8 +19,8 @@ extern _DYseries Fyield;        // defect density, yield
 enum DYplot { DY_PLOT_NONE = 0, DY_PLOT_DX = 1, DY_PLOT_POF = 2, DY_PLOT_SENSITIVITY = 3, DY_PLOT_YIELD = 4 };
 extern int PopupWhat;
 
-// Densities 100 .. 2000 by 100, empty series, nothing shown, the pop-up's
-// expose redraw installed. Also the module reset for tests.
+// Densities 100 .. 2000 by 100, empty series and curves, nothing shown, no plot
+// files, the pop-up's expose redraw installed. Also the module reset for tests.
 void DYinit();
 // Appends a point; false (and nothing added) when the series is full.
 bool DYappend(_DYseries* s, float x, float y);

@@ -7,10 +7,10 @@
 #include "callback/command_area.h"
 #include "callback/layer_panel.h"
 #include "callback/pane_commands.h"
-#include "display/window_hooks.h"
 #include "common/colors.h"
 #include "common/message.h"
 #include "common/settings.h"
+#include "display/window_hooks.h"
 #include "interface/tech_init.h"
 #include "techc/tech.h"
 

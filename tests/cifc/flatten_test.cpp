@@ -5,8 +5,8 @@
 #include <tuple>
 
 #include "cif_fixture.h"
-#include "cs/build.h"
 #include "cifc/dump.h"
+#include "cs/build.h"
 #include "support/run_program.h"
 
 using Flatten = CifTest;

@@ -6,13 +6,13 @@
 #include <string>
 
 #include "cifc/cif.h"
-#include "flow/layout_load.h"
-#include "common/colors.h"
 #include "cifc/flatten.h"
+#include "common/colors.h"
 #include "common/layout.h"
 #include "common/message.h"
 #include "common/switches.h"
 #include "cs/build.h"
+#include "flow/layout_load.h"
 #include "interface/tech_init.h"
 #include "techc/tech.h"
 

@@ -15,7 +15,7 @@ namespace {
 // A layer map with the default names and the given Cadence layers.
 void MapLayers(const std::vector<std::pair<int, const char*>>& pairs) {
   SetDefaultLayerNames();
-  memset(CifToCadence, 0, sizeof CifToCadence);  // no Cadence name left from an earlier case
+  DRreset();  // no Cadence name left from an earlier case
   testing::internal::CaptureStdout();
   DRgetCifLayers(CifToCadence, Glayers);
   testing::internal::GetCapturedStdout();
@@ -116,7 +116,7 @@ TEST(CadenceRules, RulesAndDevicesConvertToTheTables) {
 
 TEST(CadenceRules, SecondFileWithoutBridgeLeavesOnlyTheDummyRules) {
   SetDefaultLayerNames();
-  memset(CifToCadence, 0, sizeof CifToCadence);
+  DRreset();
   testing::internal::CaptureStdout();
   DRgetCifLayers(CifToCadence, Glayers);
   testing::internal::GetCapturedStdout();

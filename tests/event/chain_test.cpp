@@ -8,8 +8,8 @@
 #include "common/message.h"
 #include "display/cairo_canvas.h"
 #include "display/draw.h"
-#include "event/event.h"
 #include "display/viewport.h"
+#include "event/event.h"
 
 namespace {
 std::vector<std::string> calls;

@@ -16,7 +16,7 @@
 void startExtractSession() {
   BAstartup();  // with the default technology of the settings file
   CSreset();
-  DExInit();
+  DExReset();
   ASSERT_GE(DelementNum, 2);
 }
 

@@ -26,7 +26,7 @@ inline void startFaultSession() {
   ASSERT_EQ(chdir(CVscratchDir().c_str()), 0);
   BAstartup();
   CSreset();
-  DExInit();
+  DExReset();
 }
 
 // Writes the layout as CIF in the working directory and loads it (read, planes, extraction).

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "common/frontend.h"
 #include "common/message.h"
 #include "common/scale.h"
 #include "compact/process_options.h"
@@ -12,7 +13,6 @@
 #include "interface/action_table.h"
 #include "interface/file_commands.h"
 #include "interface/forms.h"
-#include "common/frontend.h"
 #include "interface/tech_init.h"
 #include "support/run_program.h"
 #include "support/tech_fixture.h"

@@ -3,15 +3,13 @@
 // benchmark and fuzzer).
 #pragma once
 #include <cstdio>
-#include <cstring>
 
 #include "techc/tech.h"
 
 inline const char* const kCvCifLayers[] = {"CAA", "CPG", "CMF", "CMS", "CCA", "CCP", "CVA", "CWN", "CSN", "CSP"};
 
 inline void CVloadCifLayers() {
-  memset(Glayers, 0, sizeof Glayers);
-  GlayerNum = 0;
+  DTreset();
   for (const char* name : kCvCifLayers) {
     snprintf(Glayers[GlayerNum].name, sizeof Glayers[GlayerNum].name, "%s", name);
     Glayers[GlayerNum].layer = GlayerNum;

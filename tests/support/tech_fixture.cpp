@@ -18,12 +18,8 @@ void CVresetTechnology() {
   GCresetSwitches();
   GCresetMessages();
   GCresetColors();
-  DTresetPatterns();
+  DTreset();
   DTsetLayerGCMaker(nullptr);
-  memset(Glayers, 0, sizeof Glayers);
-  memset(Delement, 0, sizeof Delement);
-  memset(Dconnect, 0, sizeof Dconnect);
-  DTrdInit();
   GCcolorInit();
 }
 

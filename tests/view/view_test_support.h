@@ -5,17 +5,17 @@
 #include <string>
 #include <vector>
 
-#include "common/colors.h"
 #include "cifc/flatten.h"
+#include "common/colors.h"
 #include "common/layout.h"
 #include "common/memory.h"
 #include "common/message.h"
-#include "display/draw.h"
 #include "display/cairo_canvas.h"
+#include "display/draw.h"
+#include "display/viewport.h"
 #include "interface/switch_commands.h"
 #include "interface/tech_init.h"
 #include "techc/tech.h"
-#include "display/viewport.h"
 
 // Every message line shown since the fixture started.
 inline std::vector<std::string>& shownMessages() {
@@ -29,7 +29,7 @@ struct ViewFixture {
   explicit ViewFixture(int w = 450, int h = 350) {
     GCcolorInit();
     DItechInit();
-    DIsetInit();
+    GGresetDisplay();
     shownMessages().clear();
     GCsetDisplayHook([](int, char, const char* text) { shownMessages().push_back(text); });
     canvas = std::make_unique<GCcairoCanvas>(w, h);

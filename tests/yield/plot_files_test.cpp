@@ -5,11 +5,11 @@
 #include <filesystem>
 #include <string>
 
-#include "display/window_hooks.h"
 #include "display/cairo_canvas.h"
 #include "display/draw.h"
-#include "support/run_program.h"
 #include "display/viewport.h"
+#include "display/window_hooks.h"
+#include "support/run_program.h"
 #include "yield/plot_commands.h"
 #include "yield/yield_fixture.h"
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "yield/critical_area.h"
 #include "display/viewport.h"
+#include "yield/critical_area.h"
 #include "yield/plot_commands.h"
 #include "yield/sensitivity_sweep.h"
 #include "yield/yield_fixture.h"

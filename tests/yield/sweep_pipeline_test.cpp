@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "common/defect_scale.h"
 #include "callback/layer_panel.h"
+#include "common/defect_scale.h"
 #include "common/message.h"
 #include "common/scale.h"
 #include "common/switches.h"

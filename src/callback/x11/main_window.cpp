@@ -21,25 +21,25 @@
 #include <initializer_list>
 
 #include "callback/command_area.h"
-#include "common/defect_scale.h"
 #include "callback/pane_commands.h"
-#include "display/window_hooks.h"
 #include "callback/x11/layer_buttons.h"
 #include "callback/x11/menubar.h"
 #include "callback/x11/widgets.h"
+#include "common/defect_scale.h"
+#include "common/frontend.h"
 #include "common/message.h"
 #include "common/scale.h"
 #include "common/switches.h"
 #include "display/canvas.h"
+#include "display/viewport.h"
+#include "display/window_hooks.h"
 #include "display/x11/x_canvas.h"
 #include "event/x11/input_glue.h"
 #include "init/x11/xinit.h"
 #include "interface/accept.h"
 #include "interface/file_commands.h"
-#include "common/frontend.h"
 #include "techc/tech.h"
 #include "view/view.h"
-#include "display/viewport.h"
 
 namespace {
 constexpr int DRAW_WIDTH = 960;

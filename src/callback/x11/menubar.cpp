@@ -5,9 +5,9 @@
 #include <X11/IntrinsicP.h>
 #include <X11/CompositeP.h>
 
-#include "interface/menu_reader.h"
 #include "callback/x11/widgets.h"
 #include "common/colors.h"
+#include "interface/menu_reader.h"
 
 namespace {
 // A push button runs its action as the action table says: the button's

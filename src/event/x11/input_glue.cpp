@@ -2,8 +2,8 @@
 
 #include <X11/Xutil.h>
 
-#include "event/event.h"
 #include "display/viewport.h"
+#include "event/event.h"
 
 namespace {
 struct Attached {

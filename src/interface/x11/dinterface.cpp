@@ -3,7 +3,6 @@
 #include <X11/Intrinsic.h>
 #include <X11/Xmu/Editres.h>
 
-#include "interface/menu_reader.h"
 #include "callback/x11/main_window.h"
 #include "callback/x11/widgets.h"
 #include "common/memory.h"
@@ -12,6 +11,7 @@
 #include "event/recording.h"
 #include "event/x11/x_recording.h"
 #include "init/x11/xinit.h"
+#include "interface/menu_reader.h"
 #include "interface/switch_commands.h"
 #include "interface/tech_init.h"
 #include "view/tile_draw.h"

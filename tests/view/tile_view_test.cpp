@@ -4,16 +4,16 @@
 #include <sstream>
 #include <vector>
 
-#include "build_fixture.h"
 #include "callback/layer_panel.h"
 #include "common/colors.h"
-#include "view/navigate.h"
-#include "view/tile_draw.h"
+#include "cs/build_fixture.h"
 #include "display/cairo_canvas.h"
 #include "display/draw.h"
-#include "event/event.h"
-#include "view/view.h"
 #include "display/viewport.h"
+#include "event/event.h"
+#include "view/navigate.h"
+#include "view/tile_draw.h"
+#include "view/view.h"
 
 namespace {
 struct Listed {

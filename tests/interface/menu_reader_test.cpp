@@ -5,9 +5,9 @@
 #include <string>
 
 #include "callback/layer_panel.h"
-#include "interface/menu_reader.h"
 #include "common/colors.h"
 #include "interface/action_table.h"
+#include "interface/menu_reader.h"
 #include "interface/tech_init.h"
 #include "support/run_program.h"
 #include "techc/tech.h"
