@@ -7,7 +7,8 @@
 //   rail that each span the whole chain.
 // Load: the whole one-step load (read, flatten, planes, extraction, names),
 // with the peak resident memory. Sweep: the metal-1 bridge sensitivity sweep
-// (f.DYanaShort) over 10 defect sizes up to a few wire pitches. Run each size
+// (f.DYanaShort) over 10 defect sizes up to a few wire pitches, and on the
+// array also the break sweep (f.DYanaOpen). Run each size
 // in its own process and compare processor times per decade, e.g.
 //   bench_long_shapes --benchmark_filter='LoadArrayApart/100000$'
 #include <benchmark/benchmark.h>
@@ -65,7 +66,7 @@ void runLoad(benchmark::State& state, bool array) {
   counters(state);
 }
 
-void runSweep(benchmark::State& state, bool array) {
+void runSweep(benchmark::State& state, bool array, int (*sweep)() = DYanaShort) {
   const std::string path = write(array, state.range(0));
   load(path);
   remove(path.c_str());
@@ -74,7 +75,7 @@ void runSweep(benchmark::State& state, bool array) {
   theMinDefectSize = theGlobalScale;
   theStep = 2 * theGlobalScale;
   theMaxDefectSize = 19 * theGlobalScale;
-  for (auto _ : state) CVquietly([] { DYanaShort(); });
+  for (auto _ : state) CVquietly([&] { sweep(); });
   if (Fsensitivity.n != 10) state.SkipWithError("the sweep did not give 10 points");
   counters(state);
   state.counters["last_sensitivity"] = Fsensitivity.n ? Fsensitivity.y[Fsensitivity.n - 1] : 0.0;
@@ -84,9 +85,13 @@ void BM_LoadArrayApart(benchmark::State& state) { runLoad(state, true); }
 void BM_LoadRailChain(benchmark::State& state) { runLoad(state, false); }
 void BM_SweepArrayApart(benchmark::State& state) { runSweep(state, true); }
 void BM_SweepRailChain(benchmark::State& state) { runSweep(state, false); }
+// The array's metal-1 wires touch no other net's closely enough to bridge
+// before the contacts join them (its bridge sensitivity stays 0); its breaks do.
+void BM_SweepOpensArrayApart(benchmark::State& state) { runSweep(state, true, DYanaOpen); }
 }  // namespace
 
 BENCHMARK(BM_LoadArrayApart)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_LoadRailChain)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_SweepArrayApart)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_SweepRailChain)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_SweepOpensArrayApart)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(1);
