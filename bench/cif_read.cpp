@@ -14,15 +14,15 @@
 #include <sstream>
 #include <string>
 
+#include "../tests/support/cif_layers.h"
+#include "../tests/support/layout_generator.h"
 #include "cifc/cif.h"
-#include "layout/flatten.h"
+#include "cifc/flatten.h"
 #include "common/layout.h"
 #include "common/message.h"
 #include "common/scale.h"
 #include "common/switches.h"
 #include "techc/tech.h"
-#include "../tests/support/cif_layers.h"
-#include "../tests/support/layout_generator.h"
 
 namespace {
 // The generated file's text, made once per size and kind (kept in the temp directory).

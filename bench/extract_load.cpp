@@ -21,11 +21,11 @@
 
 #include "array_session.h"
 #include "cifc/cif.h"
-#include "layout/flatten.h"
+#include "cifc/flatten.h"
 #include "cs/cs.h"
-#include "flow/layout_load.h"
 #include "extract/net.h"
 #include "extract/transistor.h"
+#include "flow/layout_load.h"
 
 namespace {
 double heapMegabytes() {

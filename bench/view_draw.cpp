@@ -9,10 +9,10 @@
 #include "common/layout.h"
 #include "common/memory.h"
 #include "display/cairo_canvas.h"
+#include "display/viewport.h"
 #include "interface/tech_init.h"
 #include "techc/tech.h"
 #include "view/layout_display.h"
-#include "display/viewport.h"
 
 namespace {
 // Rows of transistor-like stripes: each cell has metal, poly and active

@@ -15,6 +15,8 @@ struct DVtileView {
   int (*boxMinus)(const long a[4], const long b[4], long out[][4], int max) = nullptr;
 };
 void DVsetTileView(const DVtileView& view);
+// Module reset: no tile view, no remembered SUPER box, no batch images.
+void DVreset();
 
 int DVfit();
 int DVredraw(void* widget, char* label, void* call);

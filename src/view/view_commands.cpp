@@ -10,6 +10,7 @@
 #include "display/draw.h"
 #include "display/viewport.h"
 #include "event/event.h"
+#include "view/batch_view.h"
 #include "view/layout_display.h"
 
 namespace {
@@ -188,4 +189,10 @@ int DVsuper() {
   superRemembered = false;
   DEevent(&superStart);
   return 1;
+}
+
+void DVreset() {
+  tileView = DVtileView{};
+  superRemembered = false;
+  DVbatchRelease();
 }

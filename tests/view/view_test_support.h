@@ -16,6 +16,7 @@
 #include "interface/switch_commands.h"
 #include "interface/tech_init.h"
 #include "techc/tech.h"
+#include "view/view.h"
 
 // Every message line shown since the fixture started.
 inline std::vector<std::string>& shownMessages() {
@@ -29,6 +30,7 @@ struct ViewFixture {
   explicit ViewFixture(int w = 450, int h = 350) {
     GCcolorInit();
     DItechInit();
+    DVreset();
     GGresetDisplay();
     shownMessages().clear();
     GCsetDisplayHook([](int, char, const char* text) { shownMessages().push_back(text); });
