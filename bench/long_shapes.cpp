@@ -85,8 +85,8 @@ void BM_LoadArrayApart(benchmark::State& state) { runLoad(state, true); }
 void BM_LoadRailChain(benchmark::State& state) { runLoad(state, false); }
 void BM_SweepArrayApart(benchmark::State& state) { runSweep(state, true); }
 void BM_SweepRailChain(benchmark::State& state) { runSweep(state, false); }
-// The array's metal-1 wires touch no other net's closely enough to bridge
-// before the contacts join them (its bridge sensitivity stays 0); its breaks do.
+// The array's metal-1 bridge sensitivity is 0 at these sizes; its breaks
+// give a sweep with critical area on every size.
 void BM_SweepOpensArrayApart(benchmark::State& state) { runSweep(state, true, DYanaOpen); }
 }  // namespace
 
