@@ -14,8 +14,18 @@ of every layer in square CIF units, computed here on the lambda grid without
 any CIF reading, so that a reader can be checked against them.
 
 Usage: gen_layout.py [--rects N | --rows R --cols C] [--flat] [-o FILE]
-  --rects N   pick a square-ish array with about N rectangles (default 1000)
-  --flat      write every element into one cell (no inverter/row cells)
+       gen_layout.py --nmos-array --rows R --cols C [-o FILE]
+       gen_layout.py --rail-chain N [-o FILE]
+  --rects N      pick a square-ish array with about N rectangles (default 1000)
+  --flat         write every element into one cell (no inverter/row cells)
+  --nmos-array   a flat array of NMOS transistors whose columns stand apart:
+                 each column's drains on a metal-2 line of its own, each row's
+                 gates and sources on two metal-1 lines across the array, so
+                 full-height space strips separate the columns in the lower
+                 layers (no area comments)
+  --rail-chain N a chain of N inverters, one cell called per stage, between a
+                 VDD rail and a GND rail that each span the whole chain as one
+                 box (no area comments)
 """
 import argparse
 import sys
@@ -199,14 +209,95 @@ def write_hierarchical(out, rows, cols):
     out.write("DF;\nC 3;\nE\n")
 
 
+# NMOS array cell in lambda, origin at the transistor's lower-left active corner.
+NMOS_PITCH_X = 24
+NMOS_PITCH_Y = 20
+NMOS_BOXES = [
+    ("CAA", 0, 0, 10, 4),      # active
+    ("CSN", -1, -1, 11, 5),    # n-select
+    ("CPG", 4, -2, 6, 10),     # gate, up to the row's gate line
+    ("CCP", 4, 8, 6, 10),      # gate contact
+    ("CCA", 1, 1, 3, 3),       # source contact
+    ("CMF", 1, -6, 3, 3),      # source strap down to the row's source line
+    ("CCA", 7, 1, 9, 3),       # drain contact
+    ("CMF", 7, 1, 9, 3),       # drain pad
+    ("CVA", 7, 1, 9, 3),       # via up to the column's drain line
+]
+NMOS_ROW_LINES = [("CMF", -6, -4), ("CMF", 8, 10)]  # source line, gate line (y range)
+NMOS_COLUMN_LINE = ("CMS", 7, 9)                    # drain line (x range)
+
+
+def write_nmos_array(out, rows, cols):
+    by_layer = {}
+    for layer, _, _, _, _ in NMOS_BOXES:
+        by_layer.setdefault(layer, [])
+    by_layer["CMS"] = []
+    width = cols * NMOS_PITCH_X
+    for r in range(rows):
+        oy = r * NMOS_PITCH_Y
+        for c in range(cols):
+            ox = c * NMOS_PITCH_X
+            for layer, x1, y1, x2, y2 in NMOS_BOXES:
+                by_layer[layer].append(box_line(ox + x1, oy + y1, ox + x2, oy + y2))
+        for layer, y1, y2 in NMOS_ROW_LINES:
+            by_layer[layer].append(box_line(-2, oy + y1, width, oy + y2))
+    for c in range(cols):
+        ox = c * NMOS_PITCH_X
+        layer, x1, x2 = NMOS_COLUMN_LINE
+        by_layer[layer].append(box_line(ox + x1, -6, ox + x2, rows * NMOS_PITCH_Y))
+    out.write("DS 1 1 1;\n9 nmos_array;\n")
+    for layer, lines in by_layer.items():
+        out.write("L %s;\n" % layer)
+        out.writelines(lines)
+    out.write("DF;\nC 1;\nE\n")
+
+
+def write_rail_chain(out, stages):
+    """The inverter without its rails as one cell; the rails in the top cell."""
+    out.write("DS 1 1 1;\n9 stage;\n")
+    by_layer = {}
+    for layer, x1, y1, x2, y2 in INVERTER_BOXES:
+        if (y1, y2) in ((0, 4), (36, 40)) and (x1, x2) == (0, CELL_W):
+            continue  # the rails span the chain instead
+        by_layer.setdefault(layer, []).append(box_line(x1, y1, x2, y2))
+    by_layer.setdefault(GATE_POLY[0], []).append(poly_line(GATE_POLY[1]))
+    by_layer.setdefault(CHAIN_WIRE[0], []).append(wire_line(CHAIN_WIRE[1], CHAIN_WIRE[2]))
+    for layer in LAYERS:
+        if layer in by_layer:
+            out.write("L %s;\n" % layer)
+            out.writelines(by_layer[layer])
+    out.write("DF;\n")
+    out.write("DS 2 1 1;\n9 chain;\n")
+    for c in range(stages):
+        out.write("C 1 T %d 0;\n" % (c * CELL_W * LAMBDA))
+    out.write("L CMF;\n")
+    out.write(box_line(0, 0, stages * CELL_W, 4))
+    out.write(box_line(0, 36, stages * CELL_W, 40))
+    out.write("DF;\nC 2;\nE\n")
+
+
 def main(argv):
     ap = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     ap.add_argument("--rects", type=int, default=1000)
     ap.add_argument("--rows", type=int)
     ap.add_argument("--cols", type=int)
     ap.add_argument("--flat", action="store_true")
+    ap.add_argument("--nmos-array", action="store_true")
+    ap.add_argument("--rail-chain", type=int)
     ap.add_argument("-o", "--output", default="-")
     args = ap.parse_args(argv)
+    if args.nmos_array or args.rail_chain:
+        out = sys.stdout if args.output == "-" else open(args.output, "w")
+        if args.rail_chain:
+            out.write("(generated: a chain of %d inverters between rails);\n" % args.rail_chain)
+            write_rail_chain(out, args.rail_chain)
+        else:
+            rows, cols = args.rows or 10, args.cols or 10
+            out.write("(generated: %d rows of %d NMOS transistors);\n" % (rows, cols))
+            write_nmos_array(out, rows, cols)
+        if out is not sys.stdout:
+            out.close()
+        return
     if args.rows and args.cols:
         rows, cols = args.rows, args.cols
     else:

@@ -9,6 +9,7 @@
 #include "common/switches.h"
 #include "cs/cs.h"
 #include "cs/plane_internal.h"
+#include "cs/side_scan.h"
 
 namespace {
 // The record rules of the carving in progress (null: plain conductor planes).
@@ -31,18 +32,33 @@ void cutColumnAt(_Dtile* t, long x) {
 
 // The leftmost tile above `t`, if it starts at t's left edge.
 _Dtile* aboveAtLeftEdge(_Dtile* t) {
-  _Dtile* n = t->rt;
-  while (n && n->x1 > t->x1) n = n->bl;
+  _Dtile* n = CStopAt(t, t->x1 + 1);
   return n && n->x1 == t->x1 ? n : nullptr;
+}
+
+// After `right` took over `left` (same rows), only the tiles around the left
+// part point elsewhere: those around the right part point at `right` already.
+// `leftTop` is left's old rt, `boundary` the x where the two met.
+void repointLeftPart(_Dtile* right, _Dtile* leftTop, long boundary) {
+  const long x1 = right->x1, r = TileRight(right), top = TileTop(right);
+  for (_Dtile* n = leftTop; n && TileRight(n) > x1 && n->x1 >= x1; n = n->bl) n->lb = right;
+  for (_Dtile* n = right->lb; n && n->x1 < boundary && TileRight(n) <= r; n = n->tr) n->rt = right;
+  for (_Dtile* n = right->bl; n && n->y1 < top && TileTop(n) <= top; n = n->rt) n->tr = right;
 }
 
 // `right` takes over `left`, its neighbour on the same rows.
 void absorb(_Dtile* right, _Dtile* left) {
+  const long boundary = right->x1;
+  const bool sameRows = right->y1 == left->y1 && TileTop(right) == TileTop(left);
+  _Dtile* leftTop = left->rt;
   right->x1 = left->x1;
   right->y1 = left->y1;
   right->lb = left->lb;
   right->bl = left->bl;
-  UpdateNeighbor(right, 0);
+  if (CSplainWalks || !sameRows)
+    UpdateNeighbor(right, 0);
+  else
+    repointLeftPart(right, leftTop, boundary);
   CSretireTile(left, right);
   if (records && records->release) records->release(left);
   FreeTile(left);
@@ -93,9 +109,7 @@ _Dtile* TileCreationWith(long x1, long y1, long x2, long y2, _Dtile** tile,
       if (next) {
         above->bl = TileTop(next) > y2 ? next : static_cast<_Dtile*>(next->rt);
       } else {
-        _Dtile* l = t->bl;
-        while (l && TileTop(l) <= y2) l = l->rt;
-        above->bl = l;
+        above->bl = CSleftAt(t, y2);
       }
       t->rt = above;
     }
@@ -109,9 +123,7 @@ _Dtile* TileCreationWith(long x1, long y1, long x2, long y2, _Dtile** tile,
       if (prev) {
         below->tr = prevBottom ? prevBottom : static_cast<_Dtile*>(prev->lb);
       } else {
-        _Dtile* r = t->tr;
-        while (r && r->y1 >= y1) r = r->lb;
-        below->tr = r;
+        below->tr = CSrightAt(t, y1 - 1);
       }
       t->y1 = y1;
       t->lb = below;
@@ -121,16 +133,12 @@ _Dtile* TileCreationWith(long x1, long y1, long x2, long y2, _Dtile** tile,
     if (prev) {
       t->tr = prev;
     } else {
-      _Dtile* r = t->tr;
-      while (r && r->y1 >= y2) r = r->lb;
-      t->tr = r;
+      t->tr = CSrightAt(t, y2 - 1);
     }
     if (next) {
       t->bl = next;
     } else {
-      _Dtile* l = below ? below->bl : t->bl;
-      while (l && TileTop(l) <= y1) l = l->rt;
-      t->bl = l;
+      t->bl = CSleftAt(t, y1);  // t->bl is still the one the piece below copied
     }
     if (above) UpdateNeighbor(above, 0);
     UpdateNeighbor(t, 0);

@@ -7,6 +7,7 @@
 
 #include "cs/cs.h"
 #include "cs/plane_internal.h"
+#include "cs/side_scan.h"
 
 namespace {
 struct Appender {
@@ -57,20 +58,23 @@ void walk(long x1, long y1, long x2, long y2, bool insideOnly, Visit& visit) {
   // zoomed far out) is cut to it rather than searched outside.
   x1 = std::clamp(x1, -GC_INFINITY, GC_INFINITY - 1), y1 = std::clamp(y1, -GC_INFINITY, GC_INFINITY - 1);
   x2 = std::clamp(x2, -GC_INFINITY + 1, GC_INFINITY), y2 = std::clamp(y2, -GC_INFINITY + 1, GC_INFINITY);
+  // The bottom row is visited as it is found, so a visitor looking for the
+  // first tile of a kind stops before the rest of a long row is walked.
+  bool stop = false;
   _Dtile* t = PointFind(x2, y1);
   for (;;) {
     row.push_back(t);
+    if ((stop = visit(t))) break;
     _Dtile* n = t->bl;
     if (!n || TileRight(n) <= x1) break;
-    while (TileTop(n) <= y1) n = n->rt;
-    t = n;
+    t = CSleftAt(t, y1);
   }
-  bool stop = false;
-  for (_Dtile* r : row)
-    if ((stop = visit(r))) break;
   // Depth-first walk with an explicit stack (columns may be very tall): the
   // top neighbours are met right to left, so pushing them in that order pops
-  // the leftmost first.
+  // the leftmost first. Only the top neighbours over the box are looked at:
+  // the scan starts at the one over the box's right edge (or the tile's) and
+  // ends at its left edge, so a rail under a small box costs no more than
+  // the tiles over the box.
   for (std::size_t i = 0; !stop && i < row.size(); ++i) {
     _Dtile* r = row[i];
     if (TileTop(r) >= y2) continue;
@@ -81,8 +85,10 @@ void walk(long x1, long y1, long x2, long y2, bool insideOnly, Visit& visit) {
       stack.pop_back();
       if (!first && (!insideOnly || whollyInside(cur, x1, y1, x2, y2))) stop = visit(cur);
       first = false;
-      for (_Dtile* n = cur->rt; n && TileRight(n) > cur->x1; n = n->bl) {
-        if (TileRight(n) <= x1 || n->y1 >= y2 || n->x1 >= x2) continue;
+      if (TileTop(cur) >= y2) continue;
+      const long right = TileRight(cur);
+      for (_Dtile* n = CStopAt(cur, right < x2 ? right : x2); n && TileRight(n) > cur->x1; n = n->bl) {
+        if (TileRight(n) <= x1) break;
         if (owns(cur, n, x1)) stack.push_back(n);
       }
     }

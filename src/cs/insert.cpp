@@ -2,6 +2,8 @@
 // covers a solid tile of another type the overlap becomes an element tile;
 // where it covers its own type nothing changes.
 #include <algorithm>
+#include <cstddef>
+#include <vector>
 
 #include "common/memory.h"
 #include "cs/cs.h"
@@ -43,27 +45,39 @@ _rects* BoxMinus(long ax1, long ay1, long ax2, long ay2, long bx1, long by1, lon
   return pieces;
 }
 
+// The pieces left after each solid tile are laid in depth first, each before
+// the next piece of its parent, with a stack of its own: a rail laid over a
+// long row of straps is cut once per strap, too deep for recursion.
 _Dtile* Put1BoxCS(_rects* rect, short type, int plane) {
-  if (rect->x1 >= rect->x2 || rect->y1 >= rect->y2) return Stitch;
-  _Dtile* solid = CSfirstSolid(rect->x1, rect->y1, rect->x2, rect->y2);
-  if (!solid) {
-    _Dtile* t = TileCreation(rect->x1, rect->y1, rect->x2, rect->y2, nullptr);
-    t->type = static_cast<unsigned short>(type);
-    TileSetLayer(t, &DlayerTile[plane]);
-    t->passiveDev = false;
-    t->activeDev = 0;
-    return t;
+  struct Box {
+    long x1, y1, x2, y2;
+  };
+  std::vector<Box> todo{{rect->x1, rect->y1, rect->x2, rect->y2}};
+  while (!todo.empty()) {
+    const Box b = todo.back();
+    todo.pop_back();
+    if (b.x1 >= b.x2 || b.y1 >= b.y2) continue;
+    _Dtile* solid = CSfirstSolid(b.x1, b.y1, b.x2, b.y2);
+    if (!solid) {
+      _Dtile* t = TileCreation(b.x1, b.y1, b.x2, b.y2, nullptr);
+      t->type = static_cast<unsigned short>(type);
+      TileSetLayer(t, &DlayerTile[plane]);
+      t->passiveDev = false;
+      t->activeDev = 0;
+      continue;
+    }
+    _box* inter = nullptr;
+    _rects* pieces = BoxMinus(b.x1, b.y1, b.x2, b.y2, solid->x1, solid->y1, TileRight(solid), TileTop(solid), &inter);
+    if (solid->type != static_cast<unsigned short>(type) && inter) {
+      _Dtile* e = TileCreation(inter->x1, inter->y1, inter->x2, inter->y2, nullptr);
+      e->type = static_cast<unsigned short>(CS_ELEMENT | type);
+      TileSetLayer(e, &DlayerTile[plane]);
+    }
+    const std::size_t mark = todo.size();
+    for (_rects* p = pieces; p; p = p->next) todo.push_back({p->x1, p->y1, p->x2, p->y2});
+    std::reverse(todo.begin() + static_cast<std::ptrdiff_t>(mark), todo.end());
+    CSfreeRects(pieces);
+    GCdelete(inter);
   }
-  _box* inter = nullptr;
-  _rects* pieces = BoxMinus(rect->x1, rect->y1, rect->x2, rect->y2, solid->x1, solid->y1, TileRight(solid),
-                            TileTop(solid), &inter);
-  if (solid->type != static_cast<unsigned short>(type) && inter) {
-    _Dtile* e = TileCreation(inter->x1, inter->y1, inter->x2, inter->y2, nullptr);
-    e->type = static_cast<unsigned short>(CS_ELEMENT | type);
-    TileSetLayer(e, &DlayerTile[plane]);
-  }
-  for (_rects* p = pieces; p; p = p->next) Stitch = Put1BoxCS(p, type, plane);
-  CSfreeRects(pieces);
-  GCdelete(inter);
   return Stitch;
 }

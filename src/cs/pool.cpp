@@ -9,6 +9,7 @@
 #include "common/record_pool.h"
 #include "cs/cs.h"
 #include "cs/hint_grid.h"
+#include "cs/side_scan.h"
 
 namespace {
 // Cold fields by tile; empty unless a later stage wrote one.
@@ -30,6 +31,8 @@ void FreeTile(_Dtile* tile) {
   if (!coldFields().empty()) coldFields().erase(tile);
   tile->lower = nullptr;  // frees a side-table slot the link may hold
   tile->upper = nullptr;
+  // No stitch leads out of a freed tile, so a finger left on it is refused.
+  tile->rt = tile->tr = tile->lb = tile->bl = nullptr;
   tilePool.give(tile);
 }
 
@@ -84,6 +87,7 @@ void CSreleasePools() {
   if (tilePool.live() == 0) {
     std::unordered_map<const _Dtile*, _DtileCold>().swap(coldFields());
     CSlinksReset();
+    CSfingersReset();
   }
   tilePool.release(CSarenaGiveBack);
   cellPool.release(CSarenaGiveBack);

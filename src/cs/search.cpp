@@ -4,6 +4,7 @@
 
 #include "cs/cs.h"
 #include "cs/plane_internal.h"
+#include "cs/side_scan.h"
 
 int location(long x, long y, _Dtile* tile) {
   if (x > TileRight(tile)) return CS_RIGHT;
@@ -23,15 +24,19 @@ namespace {
 }
 }  // namespace
 
+// Each step enters the neighbour on the side of the target. When the target
+// lies within the tile's extent along that side, the step goes straight to
+// the neighbour at the target's coordinate (the side scans), which the plain
+// walk would reach only by walking along the side afterwards.
 _Dtile* PointFind(long x, long y) {
   _Dtile* t = Stitch;
   for (;;) {
     _Dtile* next;
     switch (location(x, y, t)) {
-      case CS_RIGHT: next = t->tr; break;
-      case CS_DOWN: next = t->lb; break;
-      case CS_LEFT: next = t->bl; break;
-      case CS_UP: next = t->rt; break;
+      case CS_RIGHT: next = y >= t->y1 && y < TileTop(t) ? CSrightAt(t, y) : static_cast<_Dtile*>(t->tr); break;
+      case CS_DOWN: next = x > t->x1 && x <= TileRight(t) ? CSbottomAt(t, x) : static_cast<_Dtile*>(t->lb); break;
+      case CS_LEFT: next = y < TileTop(t) ? CSleftAt(t, y) : static_cast<_Dtile*>(t->bl); break;
+      case CS_UP: next = CStopAt(t, x); break;
       default: Stitch = t; return t;
     }
     if (!next) brokenStitch(t);
@@ -90,13 +95,9 @@ void CScutVertical(_Dtile* old, long x, _Dtile* fresh) {
   fresh->rt = old->rt;
   fresh->tr = old->tr;
   fresh->bl = old;
-  _Dtile* below = old->lb;
-  while (below && TileRight(below) <= x) below = below->tr;
-  fresh->lb = below;
+  fresh->lb = CSbottomAt(old, x + 1);
   old->tr = fresh;
-  _Dtile* above = old->rt;
-  while (above && above->x1 >= x) above = above->bl;
-  old->rt = above;
+  old->rt = CStopAt(old, x);
   UpdateNeighbor(fresh, 0);
 }
 
@@ -106,12 +107,8 @@ void CScutHorizontal(_Dtile* old, long y, _Dtile* fresh) {
   fresh->rt = old->rt;
   fresh->tr = old->tr;
   fresh->lb = old;
-  _Dtile* left = old->bl;
-  while (left && TileTop(left) <= y) left = left->rt;
-  fresh->bl = left;
+  fresh->bl = CSleftAt(old, y);
   old->rt = fresh;
-  _Dtile* right = old->tr;
-  while (right && right->y1 >= y) right = right->lb;
-  old->tr = right;
+  old->tr = CSrightAt(old, y - 1);
   UpdateNeighbor(fresh, 0);
 }
