@@ -68,15 +68,20 @@ class SqueezeBatch : public ::testing::Test {
 };
 
 TEST_F(SqueezeBatch, EveryLayoutKeepsCircuitAndEveryRuleUnderEveryPlacement) {
-  CvCleanLayout layouts[4];
+  CvCleanLayout layouts[6];
   layouts[0].inverter();
   layouts[1].differentialPair();
   for (int i = 0; i < 4; ++i) layouts[2].inverter(24 * i, 0);
   layouts[3].amplifier();
-  const char* names[] = {"inverter", "differential pair", "row of inverters", "pair with mirror load"};
+  for (int i = 0; i < 4; ++i) layouts[4].inverter(24 * (i % 2), 60 * (i / 2));
+  layouts[5].inverter(0, 0);
+  layouts[5].inverter(90, 0);
+  layouts[5].differentialPair(30, 70);
+  const char* names[] = {"inverter", "differential pair", "row of inverters", "pair with mirror load",
+                         "inverters two by two", "inverters and a pair apart"};
   for (int choice : {20, 30})
     for (int placement = 1; placement <= 4; ++placement)
-      for (int k = 0; k < 4; ++k) {
+      for (int k = 0; k < 6; ++k) {
         SCOPED_TRACE(names[k]);
         compact(layouts[k], placement, choice);
       }

@@ -63,13 +63,13 @@ struct CvCleanLayout {
   // mirror load) at 5 grid units a lambda, the pitch at which its spacings
   // meet the rules, with a metal pad one grid unit around every contact for
   // the metal enclosure (the pads of neighbouring contacts overlap).
-  void amplifier() {
+  void amplifier(long x = 0, long y = 0) {
     CvLayout l;
     l.diffPairMirror();
     for (const CvLayout::Rect& r : l.rects) {
-      box(r.layer, 5 * r.x1, 5 * r.y1, 5 * r.x2, 5 * r.y2);
+      box(r.layer, x + 5 * r.x1, y + 5 * r.y1, x + 5 * r.x2, y + 5 * r.y2);
       if (std::string(r.layer) == "CCA" || std::string(r.layer) == "CCP")
-        box("CMF", 5 * r.x1 - 1, 5 * r.y1 - 1, 5 * r.x2 + 1, 5 * r.y2 + 1);
+        box("CMF", x + 5 * r.x1 - 1, y + 5 * r.y1 - 1, x + 5 * r.x2 + 1, y + 5 * r.y2 + 1);
     }
   }
 
