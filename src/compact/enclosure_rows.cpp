@@ -52,35 +52,80 @@ void SWaddEnclosureRows(int xDirection, _rhs_list* rhs) {
     if (isOuter[s.layer]) outer[s.layer].push_back(&s);
     if (isInner[s.layer]) inner.push_back(&s);
   }
-  // Scanned in order of their lower extent across the direction, so each
-  // inner shape looks only at outer shapes that can reach its band.
+  // Inner shapes (contacts) are small: sorted by their lower extent across
+  // the direction, each outer shape finds those reaching its band by a
+  // binary search and a short scan.
   auto byAcross = [](const Span* p, const Span* q) { return p->acrossLo < q->acrossLo; };
-  for (auto& list : outer) std::sort(list.begin(), list.end(), byAcross);
   std::sort(inner.begin(), inner.end(), byAcross);
+  long tallestInner = 0;
+  for (const Span* in : inner) tallestInner = std::max(tallestInner, in->acrossHi - in->acrossLo);
 
   _rhs_list* rows = rhs;
-  for (const Span* in : inner) {
-    const long inLo = in->low->p1->x, inHi = in->high->p1->x;
-    for (int a = 0; a < DR_MAX_LAYERS; ++a) {
-      if (a == in->layer || !EXTENSION_VALID[a][in->layer]) continue;
-      const bool clearance = needsClearance(a, in->layer);
-      const long e = EXTENSION[a][in->layer] * theGlobalScale;
-      for (const Span* out : outer[a]) {
-        if (out->acrossLo > in->acrossHi) break;
-        if (out->acrossHi < in->acrossLo) continue;
-        const long outLo = out->low->p1->x, outHi = out->high->p1->x;
-        if (clearance && outHi <= inLo) {
-          // Facing across the direction (touching counts: it may not slide on).
-          add_column_2(out->high, in->low, eq, &rows, 0, 'G', 1, 1);
-        } else if (clearance && outLo >= inHi) {
-          add_column_2(in->high, out->low, eq, &rows, 0, 'G', 1, 1);
-        } else if (out->acrossLo < in->acrossHi && out->acrossHi > in->acrossLo && outLo < inHi && outHi > inLo) {
+  std::vector<std::pair<long, const Span*>> before, after;  // by distance from the outer shape
+  for (const auto& list : outer)
+    for (const Span* out : list) {
+      const long outLo = out->low->p1->x, outHi = out->high->p1->x;
+      before.clear();
+      after.clear();
+      Span probe;
+      probe.acrossLo = out->acrossLo - tallestInner;
+      for (auto it = std::lower_bound(inner.begin(), inner.end(), &probe, byAcross);
+           it != inner.end() && (*it)->acrossLo <= out->acrossHi; ++it) {
+        const Span* in = *it;
+        if (in->acrossHi < out->acrossLo || in->layer == out->layer || !EXTENSION_VALID[out->layer][in->layer])
+          continue;
+        const long inLo = in->low->p1->x, inHi = in->high->p1->x;
+        if (outHi <= inLo || outLo >= inHi) {
+          if (!needsClearance(out->layer, in->layer)) continue;
+          if (outHi <= inLo)
+            after.push_back({inLo - outHi, in});
+          else
+            before.push_back({outLo - inHi, in});
+        } else if (out->acrossLo < in->acrossHi && out->acrossHi > in->acrossLo) {
           // Overlapping: the same rows as the sweep's enclosure (so a row it
           // stated is not stated twice), where the tile holds them.
+          const long e = EXTENSION[out->layer][in->layer] * theGlobalScale;
           if (inLo - outLo >= e) add_column_2(out->low, in->low, eq, &rows, e, 'G', 1, 1);
           if (outHi - inHi >= e) add_column_2(in->high, out->high, eq, &rows, e, 'G', 1, 1);
         }
       }
+      // Clearance from the nearest inner shapes of each layer on each side
+      // only, wherever they are visible across the band (touching counts:
+      // the side may not slide on); the ones of that layer behind them keep
+      // their spacing from these.
+      auto keepClear = [&](std::vector<std::pair<long, const Span*>>& side, bool right) {
+        std::sort(side.begin(), side.end(), [](const auto& p, const auto& q) {
+          return p.second->layer != q.second->layer ? p.second->layer < q.second->layer : p.first < q.first;
+        });
+        std::vector<std::pair<long, long>> seen;  // closed pieces of the band already hidden
+        int layer = -1;
+        for (const auto& [distance, in] : side) {
+          if (in->layer != layer) {
+            layer = in->layer;
+            seen.clear();
+          }
+          const long lo = std::max(in->acrossLo, out->acrossLo), hi = std::min(in->acrossHi, out->acrossHi);
+          bool hidden = false;
+          for (const auto& [sLo, sHi] : seen) hidden = hidden || (sLo <= lo && hi <= sHi);
+          if (hidden) continue;
+          if (right)
+            add_column_2(out->high, in->low, eq, &rows, 0, 'G', 1, 1);
+          else
+            add_column_2(in->high, out->low, eq, &rows, 0, 'G', 1, 1);
+          seen.push_back({lo, hi});
+          // Merge touching or overlapping pieces so that a band hidden by
+          // several shapes counts as hidden.
+          std::sort(seen.begin(), seen.end());
+          std::vector<std::pair<long, long>> merged;
+          for (const auto& piece : seen)
+            if (!merged.empty() && piece.first <= merged.back().second)
+              merged.back().second = std::max(merged.back().second, piece.second);
+            else
+              merged.push_back(piece);
+          seen.swap(merged);
+        }
+      };
+      keepClear(after, true);
+      keepClear(before, false);
     }
-  }
 }

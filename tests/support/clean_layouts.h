@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "support/circuit_layouts.h"
+#include "circuit_layouts.h"
 
 struct CvCleanLayout {
   static constexpr long kGrid = 10;  // CIF units per grid unit
