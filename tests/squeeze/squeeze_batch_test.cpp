@@ -1,6 +1,7 @@
 // The graph back end through the whole program: layouts drawn to the
-// built-in rules are resized by corvid-batch ("resize 20"); sq_out.cif must
-// load again, extract to the same circuit, obey every rule (the independent
+// built-in rules are resized by corvid-batch ("resize 20" and "resize 30")
+// under every placement; sq_out.cif must load again, extract to the same
+// circuit, obey every width, spacing and enclosure rule (the independent
 // checker over its rectangles) and be no larger than the input either way.
 #include <gtest/gtest.h>
 
