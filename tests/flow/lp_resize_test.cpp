@@ -81,6 +81,9 @@ TEST_F(LpResize, InvertersPairAndAmplifierKeepTheirCircuitAndRules) {
   CvCleanLayout amplifier;
   amplifier.amplifier();
   resizeAndCheck(amplifier);
+  CvCleanLayout grid;
+  for (int i = 0; i < 4; ++i) grid.inverter(24 * (i % 2), 60 * (i / 2));
+  resizeAndCheck(grid);
   // With geometric detection the pair's axis adds its rows to phase two.
   fs::remove(dir + "/sym.report");
   resizeAndCheck(pair, "option PROCESS_INCLUDE_SYMMETRY 2\n");
