@@ -4,6 +4,7 @@
 #include <string>
 
 #include "common/run_program.h"
+#include "compact/enclosure_rows.h"
 #include "compact/device_rows.h"
 #include "compact/lp_backend.h"
 #include "compact/symmetry_lists.h"
@@ -37,6 +38,7 @@ bool D_resize(sweep_list& queue, _adjacency_list**& eq) {
   clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &before);
   queue.sweep(eq, &rows);
   SWaddDeviceRows(X_direction, &rhs);
+  SWaddEnclosureRows(X_direction, &rhs);
   clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &after);
   LPtimes.sweep += static_cast<double>(after.tv_sec - before.tv_sec) + static_cast<double>(after.tv_nsec - before.tv_nsec) * 1e-9;
 

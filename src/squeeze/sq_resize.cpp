@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/message.h"
+#include "compact/enclosure_rows.h"
 #include "compact/device_rows.h"
 #include "compact/lp_backend.h"
 #include "compact/process_options.h"
@@ -70,6 +71,7 @@ bool SQ_resize(sweep_list& xq, _adjacency_list**& xeq, sweep_list& yq, _adjacenc
   at("\n^^^ SWEEP:  Sweep of X direction starts at\n     ");
   xq.sweep(xeq, &rx);
   SWaddDeviceRows(1, rx);
+  SWaddEnclosureRows(1, rx);
   at("\n^^^ SWEEP:  Sweep of X direction ends at\n     ");
   PHASEII = 1;
   // Declared pairs add axis variables and rows; the stores may move.
@@ -78,6 +80,7 @@ bool SQ_resize(sweep_list& xq, _adjacency_list**& xeq, sweep_list& yq, _adjacenc
   at("\n^^^ SWEEP:  Sweep of Y direction starts at\n     ");
   yq.sweep(yeq, &ry);
   SWaddDeviceRows(0, ry);
+  SWaddEnclosureRows(0, ry);
   at("\n^^^ SWEEP:  Sweep of Y direction ends at\n     ");
   if (Bound_Box) user_defined_sym_constraint_generate(yeq, &ry, 2);
   at("SYM: symmetry equations are generated at\n     ");

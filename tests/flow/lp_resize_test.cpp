@@ -71,13 +71,19 @@ class LpResize : public ::testing::Test {
   std::string dir;
 };
 
-TEST_F(LpResize, InvertersAndDifferentialPairKeepTheirCircuitAndRules) {
+TEST_F(LpResize, InvertersPairAndAmplifierKeepTheirCircuitAndRules) {
   CvCleanLayout inverter;
   inverter.inverter();
   resizeAndCheck(inverter);
   CvCleanLayout pair;
   pair.differentialPair();
   resizeAndCheck(pair);
+  CvCleanLayout amplifier;
+  amplifier.amplifier();
+  resizeAndCheck(amplifier);
+  CvCleanLayout grid;
+  for (int i = 0; i < 4; ++i) grid.inverter(24 * (i % 2), 60 * (i / 2));
+  resizeAndCheck(grid);
   // With geometric detection the pair's axis adds its rows to phase two.
   fs::remove(dir + "/sym.report");
   resizeAndCheck(pair, "option PROCESS_INCLUDE_SYMMETRY 2\n");
@@ -94,34 +100,36 @@ TEST_F(LpResize, InvertersDrawnFarApartComeOutMuchNarrower) {
 
 TEST_F(LpResize, ProblemFilesOfAContactAndAMetalSquare) {
   // A 2x2 contact and, apart from it, a 10x10 metal square: one width row
-  // each. Phase two weighs the metal's width by its layer's COEFF (100000),
-  // leaves the contact (a contact layer) out of the objective and the extent
-  // rows, still declaring its extent row, and bounds every right side by the
-  // phase-one extent (the metal's 3 grid units, 120).
+  // each, and the row that keeps the metal (which must enclose contacts and
+  // has no spacing rule with them) off the contact. Phase two weighs the
+  // metal's width by its layer's COEFF (100000), leaves the contact (a
+  // contact layer) out of the objective and the extent rows, still declaring
+  // its extent row, and bounds every right side by the phase-one extent (the
+  // two widths side by side, 200).
   CVwriteFile(dir + "/in.cif", "DS 1 1 1;\n9 lone;\nL CCA;\nB 20 20 10 10;\nL CMF;\nB 100 100 250 50;\nDF;\nC 1;\nE\n");
   CVrunResult run = CVrunBatch("f.DIldLayout in.cif\nresize 10\n", dir);
   ASSERT_EQ(run.status, 0);
-  const std::string head = "NAME LINDO GENERATED MPS FILE (MIN)\nROWS\n  N 1    \n  G 2       \n  G 3       \n";
+  const std::string head = "NAME LINDO GENERATED MPS FILE (MIN)\nROWS\n  N 1    \n  G 2       \n  G 3       \n  G 4       \n";
   EXPECT_EQ(CVreadFile(dir + "/resize_report/LPmps_LR_1.file"),
             head +
                 "COLUMNS\n"
                 "    X1        1         1\n    X1        2         -1\n"
-                "    X2        1         1\n    X2        2         1\n"
-                "    X3        1         1\n    X3        3         -1\n"
+                "    X2        1         1\n    X2        4         -1\n    X2        2         1\n"
+                "    X3        1         1\n    X3        4         1\n    X3        3         -1\n"
                 "    X4        1         1\n    X4        3         1\n"
-                "RHS\n    RHS       2         80\n    RHS       3         120\nENDATA\n");
+                "RHS\n    RHS       2         80\n    RHS       3         120\n    RHS       4         0\nENDATA\n");
   EXPECT_EQ(CVreadFile(dir + "/resize_report/LPmps_LR_2.file"),
             head +
-                "  L 4       \n  L 5       \n"
+                "  L 5       \n  L 6       \n"
                 "COLUMNS\n"
-                "    X1        2         -1\n    X2        2         1\n"
-                "    X3        1         -100000\n    X3        3         -1\n"
-                "    X4        1         100000\n    X4        4         1\n    X4        3         1\n"
-                "RHS\n    RHS       2         80\n    RHS       3         120\n"
-                "    RHS       4         120\n    RHS       5         120\nENDATA\n");
-  // Both shrink to their widths at the origin; boxes in half CIF units.
+                "    X1        2         -1\n    X2        4         -1\n    X2        2         1\n"
+                "    X3        1         -100000\n    X3        4         1\n    X3        3         -1\n"
+                "    X4        1         100000\n    X4        5         1\n    X4        3         1\n"
+                "RHS\n    RHS       2         80\n    RHS       3         120\n    RHS       4         0\n"
+                "    RHS       5         200\n    RHS       6         200\nENDATA\n");
+  // The contact at the origin, the metal touching it; boxes in half CIF units.
   EXPECT_EQ(CVreadFile(dir + "/result.cif"),
-            "DS 1 1 2;\n9 __CIF2__;\nL CCA;\n    B 40 40 20 20;\nL CMF;\n    B 60 60 30 30;\nDF;\nC 1;\nEnd\n");
+            "DS 1 1 2;\n9 __CIF2__;\nL CCA;\n    B 40 40 20 20;\nL CMF;\n    B 60 60 70 30;\nDF;\nC 1;\nEnd\n");
 }
 
 }  // namespace

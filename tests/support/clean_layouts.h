@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "circuit_layouts.h"
+
 struct CvCleanLayout {
   static constexpr long kGrid = 10;  // CIF units per grid unit
 
@@ -55,6 +57,20 @@ struct CvCleanLayout {
     box("CMF", x + 13, y - 10, x + 17, y + 5);
     box("CMF", x + 25, y + 1, x + 29, y + 20);
     box("CMF", x - 4, y - 14, x + 34, y - 8);
+  }
+
+  // The five-transistor amplifier of CvLayout (an NMOS pair with a PMOS
+  // mirror load) at 5 grid units a lambda, the pitch at which its spacings
+  // meet the rules, with a metal pad one grid unit around every contact for
+  // the metal enclosure (the pads of neighbouring contacts overlap).
+  void amplifier(long x = 0, long y = 0) {
+    CvLayout l;
+    l.diffPairMirror();
+    for (const CvLayout::Rect& r : l.rects) {
+      box(r.layer, x + 5 * r.x1, y + 5 * r.y1, x + 5 * r.x2, y + 5 * r.y2);
+      if (std::string(r.layer) == "CCA" || std::string(r.layer) == "CCP")
+        box("CMF", x + 5 * r.x1 - 1, y + 5 * r.y1 - 1, x + 5 * r.x2 + 1, y + 5 * r.y2 + 1);
+    }
   }
 
   std::string cif() const {
