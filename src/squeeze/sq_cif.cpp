@@ -35,21 +35,11 @@ struct SQoutputPair {
     comment.discard();
     exit(0);
   }
-  void open() {
+  // Runs `step` on both files; the first that fails ends the run.
+  template <class Step>
+  void both(Step step, const char* purpose) {
     for (GCoutputFile* f : {&cif, &comment})
-      if (!f->stream()) fail(*f, "writing");
-  }
-  void close() {
-    for (GCoutputFile* f : {&cif, &comment})
-      if (!f->suspend()) fail(*f, "writing");
-  }
-  void reopen() {
-    for (GCoutputFile* f : {&cif, &comment})
-      if (!f->resume()) fail(*f, "appending");
-  }
-  void finish() {
-    for (GCoutputFile* f : {&cif, &comment})
-      if (!f->finish()) fail(*f, "writing");
+      if (!step(*f)) fail(*f, purpose);
   }
 };
 
@@ -74,7 +64,7 @@ void SQcif(SQCELL_item* cells, int n) {
   printf("SQterm: linked list done -> print cif file out\n");
 
   SQoutputPair out;
-  out.open();
+  out.both([](GCoutputFile& f) { return f.stream() != nullptr; }, "writing");
   FILE* cif = out.cif.stream();
   FILE* comment = out.comment.stream();
   for (FILE* f : {cif, comment}) {
@@ -107,7 +97,7 @@ void SQcif(SQCELL_item* cells, int n) {
               width, length, xc, yc, c->number, b.x1, b.x2, b.y1, b.y2);
     }
   }
-  out.close();
+  out.both([](GCoutputFile& f) { return f.suspend(); }, "writing");
 
   // Regenerated devices append their geometry, in this order.
   if (PROCESS_INCLUDE_RESIZING > 0) {
@@ -123,9 +113,9 @@ void SQcif(SQCELL_item* cells, int n) {
     if (SQhooks.viaCif) SQhooks.viaCif(out.cif.temporaryPath(), out.comment.temporaryPath());
   }
 
-  out.reopen();
+  out.both([](GCoutputFile& f) { return f.resume() != nullptr; }, "appending");
   for (GCoutputFile* f : {&out.cif, &out.comment}) fprintf(f->stream(), "DF;\nC 1;\nEnd\n");
-  out.finish();
+  out.both([](GCoutputFile& f) { return f.finish(); }, "writing");
   const char* copy[] = {"cp", kCif, "resize_report/sq_out.cif", nullptr};
   GCrunProgram(copy);
   const char* move[] = {"mv", kComment, "resize_report/sq_out.comment", nullptr};
