@@ -1,12 +1,11 @@
 #include "batch/batch_lines.h"
 
-#include <cerrno>
-#include <climits>
 #include <cstdlib>
 #include <cstring>
 
 #include "batch/resize_lines.h"
 #include "common/message.h"
+#include "common/number_text.h"
 #include "batch/view_lines.h"
 #include "batch/plot_lines.h"
 
@@ -39,10 +38,9 @@ void BAlineError(int lineno, const char* reason, const char* detail) {
 bool BAparseLongs(const char* args, int count, long* values, int lineno, const char* keyword) {
   const char* p = args;
   for (int i = 0; i < count; ++i) {
-    char* end;
-    errno = 0;
-    long v = strtol(p, &end, 10);
-    if (end == p || errno == ERANGE || v < INT_MIN || v > INT_MAX || (*end && *end != ' ' && *end != '\t')) {
+    int v;
+    const char* end;
+    if (!GCreadInt(p, &v, &end) || (*end && *end != ' ' && *end != '\t')) {
       BAlineError(lineno, "expects whole numbers (32-bit):", keyword);
       return false;
     }

@@ -27,15 +27,24 @@ GCoutputFile::GCoutputFile(const char* path) : path_(path), temporary_(std::stri
 
 GCoutputFile::~GCoutputFile() { discard(); }
 
+bool GCoutputFile::suspend() {
+  if (!stream_) return false;
+  bool failed = ferror(stream_) != 0;
+  failed = fclose(stream_) != 0 || failed;
+  stream_ = nullptr;
+  failed_ = failed_ || failed;
+  return !failed;
+}
+
+FILE* GCoutputFile::resume() {
+  if (open_ && !stream_) stream_ = fopen(temporary_.c_str(), "a");
+  return stream_;
+}
+
 bool GCoutputFile::finish(bool written) {
   if (!open_) return false;
-  if (stream_) {
-    bool failed = ferror(stream_) != 0;
-    failed = fclose(stream_) != 0 || failed;
-    stream_ = nullptr;
-    written = written && !failed;
-  }
-  if (!written || rename(temporary_.c_str(), path_.c_str()) != 0) {
+  if (stream_) suspend();
+  if (!written || failed_ || rename(temporary_.c_str(), path_.c_str()) != 0) {
     discard();
     return false;
   }

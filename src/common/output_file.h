@@ -23,6 +23,12 @@ class GCoutputFile {
   // Closes the stream and gives the file its name when nothing failed and
   // `written` is true; otherwise removes it. True when the file is in place.
   bool finish(bool written = true);
+  // For files others append to by name before the file is complete: closes
+  // the stream (checked; a failure makes finish() fail) and keeps the
+  // unfinished file at temporaryPath(). False when a write or the close failed.
+  bool suspend();
+  // Opens the unfinished file again for appending; the stream, or null.
+  FILE* resume();
   // Drops the unfinished file.
   void discard();
 
@@ -31,6 +37,7 @@ class GCoutputFile {
   std::string temporary_;
   FILE* stream_ = nullptr;
   bool open_ = false;  // the temporary file exists
+  bool failed_ = false;  // a write or close before the last resume() failed
 };
 
 // Writes `path` through `write(FILE*)`, which returns false on its own

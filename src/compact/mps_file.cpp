@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/message.h"
+#include "common/output_file.h"
 #include "common/run_program.h"
 #include "compact/lp_backend.h"
 #include "compact/process_options.h"
@@ -34,10 +35,7 @@ double childSeconds() {
 
 constexpr int kAxisLayer = 100;  // symmetry axis variables
 
-// Writes the problem; false when mps.file cannot be made.
-bool writeProblem(_adjacency_list** eq, _rhs_list* rhs, long bound) {
-  FILE* f = fopen("mps.file", "w");
-  if (!f) return false;
+bool writeProblem(FILE* f, _adjacency_list** eq, _rhs_list* rhs, long bound) {
   const int columns = SWcolumns(X_direction);
   int lastRow = 1;
   fprintf(f, "NAME LINDO GENERATED MPS FILE (MIN)\n");
@@ -77,7 +75,13 @@ bool writeProblem(_adjacency_list** eq, _rhs_list* rhs, long bound) {
   for (int k = 1; k <= extentRows; ++k)
     fprintf(f, "    %-8s  %-8d  %d\n", "RHS", lastRow + k, static_cast<int>(bound));
   fprintf(f, "ENDATA\n");
-  return fclose(f) == 0;
+  return true;
+}
+
+// Writes the problem, complete and in place before the solver reads it;
+// false when mps.file cannot be made.
+bool writeProblem(_adjacency_list** eq, _rhs_list* rhs, long bound) {
+  return GCwriteOutputFile("mps.file", [&](FILE* f) { return writeProblem(f, eq, rhs, bound); });
 }
 
 void setColumn(_adjacency_list** eq, int column, long value) {

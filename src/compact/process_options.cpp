@@ -1,11 +1,11 @@
 #include "compact/process_options.h"
 
-#include <cerrno>
-#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+
+#include "common/number_text.h"
 
 int PROCESS_OPTION;
 int COMPACT_ALGORITHM;
@@ -59,20 +59,6 @@ const Option options[] = {
     {"COEFF", WEIGHTS, COEFF},
 };
 
-// Whole text is one 32-bit integer; *rest gets what follows it.
-bool readInt(const char* text, int* out, const char** rest) {
-  char* end;
-  errno = 0;
-  long v = strtol(text, &end, 10);
-  if (end == text || errno == ERANGE || v < INT_MIN || v > INT_MAX) return false;
-  if (rest)
-    *rest = end;
-  else if (*end)
-    return false;
-  *out = static_cast<int>(v);
-  return true;
-}
-
 struct Initial {
   Initial() { RSresetOptions(); }
 } initial;
@@ -113,7 +99,7 @@ bool RSsetOption(const char* name, const char* value, const char** why) {
   }
   switch (option->kind) {
     case INT:
-      if (!readInt(value, static_cast<int*>(option->value), nullptr)) {
+      if (!GCreadInt(value, static_cast<int*>(option->value), nullptr)) {
         *why = "expects a whole number";
         return false;
       }
@@ -138,12 +124,12 @@ bool RSsetOption(const char* name, const char* value, const char** why) {
     case WEIGHTS: {
       int layer, weight;
       const char* rest;
-      if (!readInt(value, &layer, &rest) || layer < 0 || layer >= RS_COEFF_LAYERS) {
+      if (!GCreadInt(value, &layer, &rest) || layer < 0 || layer >= RS_COEFF_LAYERS) {
         *why = "expects a layer number from 0 to 31 and a weight";
         return false;
       }
       while (*rest == ' ' || *rest == '\t') ++rest;
-      if (!readInt(rest, &weight, nullptr)) {
+      if (!GCreadInt(rest, &weight, nullptr)) {
         *why = "expects a layer number from 0 to 31 and a weight";
         return false;
       }

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "common/message.h"
+#include "common/output_file.h"
 #include "common/scale.h"
 #include "compact/lp_backend.h"
 
@@ -64,8 +65,8 @@ bool generate_result(_adjacency_list** xeq, _adjacency_list** yeq) {
     names[left->layer_num] = left->name;
   }
 
-  const char* temporary = "result.cif.part";
-  FILE* f = fopen(temporary, "w");
+  GCoutputFile file("result.cif");
+  FILE* f = file.stream();
   if (!f) {
     printf("file not found!\n");
     fflush(stdout);
@@ -82,9 +83,7 @@ bool generate_result(_adjacency_list** xeq, _adjacency_list** yeq) {
   fprintf(f, "DF;\n");
   fprintf(f, "C 1;\n");
   fprintf(f, "End\n");
-  bool written = !ferror(f);
-  if (fclose(f) != 0 || !written || rename(temporary, "result.cif") != 0) {
-    remove(temporary);
+  if (!file.finish()) {
     GCmessage(GC_MOD_COMMON, 'E', "Can't write result.cif");
     return false;
   }

@@ -4,6 +4,8 @@
 #include <cstdlib>
 
 #include "common/memory.h"
+#include "common/message.h"
+#include "common/output_file.h"
 #include "compact/symmetry_detect.h"
 #include "extract/transistor.h"
 #include "techc/tech.h"
@@ -220,12 +222,12 @@ void SYwriteSymReport(FILE* out) {
 }
 
 void PrintSymList() {
-  FILE* out = fopen("sym.report", "w");
-  if (!out) {
+  GCoutputFile out("sym.report");
+  if (!out.stream()) {
     printf("\n Can't open file sym.report\n");
     fflush(stdout);
     exit(0);
   }
-  SYwriteSymReport(out);
-  fclose(out);
+  SYwriteSymReport(out.stream());
+  if (!out.finish()) GCmessage(GC_MOD_COMMON, 'E', "Can't write sym.report");
 }

@@ -6,6 +6,7 @@
 
 #include "cifc/cif.h"
 #include "common/message.h"
+#include "common/output_file.h"
 #include "common/reply_queue.h"
 #include "common/run_program.h"
 #include "compact/lp_backend.h"
@@ -94,17 +95,15 @@ bool backEndPresent() {
 }
 
 void writeTransistorCheck() {
-  FILE* f = fopen("tran_check", "w");
-  if (!f) {
-    GCmessage(GC_MOD_COMMON, 'E', "Can't write tran_check");
-    return;
-  }
-  for (int e = 0; e < DelementNum && Transistors; ++e)
-    for (_Dtransistor* t = Transistors[e]; t; t = t->next)
-      if (t->Tgate)
-        fprintf(f, "%s %i %i %i %i\n", t->name, static_cast<int>(t->Tgate->x1), static_cast<int>(t->Tgate->y1),
-                static_cast<int>(TileRight(t->Tgate)), static_cast<int>(TileTop(t->Tgate)));
-  fclose(f);
+  const bool written = GCwriteOutputFile("tran_check", [](FILE* f) {
+    for (int e = 0; e < DelementNum && Transistors; ++e)
+      for (_Dtransistor* t = Transistors[e]; t; t = t->next)
+        if (t->Tgate)
+          fprintf(f, "%s %i %i %i %i\n", t->name, static_cast<int>(t->Tgate->x1), static_cast<int>(t->Tgate->y1),
+                  static_cast<int>(TileRight(t->Tgate)), static_cast<int>(TileTop(t->Tgate)));
+    return true;
+  });
+  if (!written) GCmessage(GC_MOD_COMMON, 'E', "Can't write tran_check");
 }
 
 void applyChoice(char first, char second) {

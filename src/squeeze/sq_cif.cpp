@@ -1,12 +1,13 @@
-// sq_out.cif and its annotated twin sq_out.comment. Both are written under
-// temporary names, the device stages append to those, and only the finished
-// files are renamed into place, so an interrupted run never leaves a
-// truncated sq_out.cif behind.
+// sq_out.cif and its annotated twin sq_out.comment. Both are written as
+// output files that appear only when complete; the device stages append to
+// their unfinished files by name before they are put in place, so an
+// interrupted run never leaves a truncated sq_out.cif behind.
 #include <cstdio>
 #include <initializer_list>
 #include <cstdlib>
 #include <cstring>
 
+#include "common/output_file.h"
 #include "common/scale.h"
 #include "compact/process_options.h"
 #include "common/run_program.h"
@@ -21,24 +22,26 @@ namespace {
 constexpr int kLayers = 32;
 constexpr const char* kCif = "sq_out.cif";
 constexpr const char* kComment = "sq_out.comment";
-constexpr const char* kCifPart = "sq_out.cif.partial";
-constexpr const char* kCommentPart = "sq_out.comment.partial";
 
-FILE* openOrDie(const char* path, const char* mode, const char* shownName, const char* purpose) {
-  FILE* f = fopen(path, mode);
-  if (!f) {
-    printf("\n Can't open file %s for %s\n", shownName, purpose);
+// Both output files; a failure drops both unfinished files and ends the
+// process with the message the file's name and purpose make.
+struct SQoutputPair {
+  GCoutputFile cif{kCif};
+  GCoutputFile comment{kComment};
+
+  [[noreturn]] void fail(const GCoutputFile& file, const char* purpose) {
+    printf("\n Can't open file %s for %s\n", file.path(), purpose);
+    cif.discard();
+    comment.discard();
     exit(0);
   }
-  return f;
-}
-
-void closeOrDie(FILE* f, const char* shownName) {
-  if (fclose(f) != 0) {
-    printf("\n Can't open file %s for writing\n", shownName);
-    exit(0);
+  // Runs `step` on both files; the first that fails ends the run.
+  template <class Step>
+  void both(Step step, const char* purpose) {
+    for (GCoutputFile* f : {&cif, &comment})
+      if (!step(*f)) fail(*f, purpose);
   }
-}
+};
 
 }  // namespace
 
@@ -60,8 +63,10 @@ void SQcif(SQCELL_item* cells, int n) {
   }
   printf("SQterm: linked list done -> print cif file out\n");
 
-  FILE* cif = openOrDie(kCifPart, "w", kCif, "writing");
-  FILE* comment = openOrDie(kCommentPart, "w", kComment, "writing");
+  SQoutputPair out;
+  out.both([](GCoutputFile& f) { return f.stream() != nullptr; }, "writing");
+  FILE* cif = out.cif.stream();
+  FILE* comment = out.comment.stream();
   for (FILE* f : {cif, comment}) {
     fprintf(f, "( Output CIF file from squeeze );\n");
     fprintf(f, "( Create by function SQcif: Osk Verrant );\n");
@@ -92,32 +97,25 @@ void SQcif(SQCELL_item* cells, int n) {
               width, length, xc, yc, c->number, b.x1, b.x2, b.y1, b.y2);
     }
   }
-  closeOrDie(cif, kCif);
-  closeOrDie(comment, kComment);
+  out.both([](GCoutputFile& f) { return f.suspend(); }, "writing");
 
   // Regenerated devices append their geometry, in this order.
   if (PROCESS_INCLUDE_RESIZING > 0) {
     printf("going to USinsertcontact !!!!!!!\n");
-    if (SQhooks.insertContacts) SQhooks.insertContacts(kCifPart, kCommentPart);
+    if (SQhooks.insertContacts) SQhooks.insertContacts(out.cif.temporaryPath(), out.comment.temporaryPath());
   }
   if (PROCESS_INCLUDE_INDUCTOR != 0) {
     printf("going to LXinsertInductor !!!!!!!\n");
-    if (SQhooks.insertInductors) SQhooks.insertInductors(kCifPart, kCommentPart);
+    if (SQhooks.insertInductors) SQhooks.insertInductors(out.cif.temporaryPath(), out.comment.temporaryPath());
   }
   if (VIA_CONTACT_REMOVAL > 0) {
     printf("going to VAcif !!!!!!!\n");
-    if (SQhooks.viaCif) SQhooks.viaCif(kCifPart, kCommentPart);
+    if (SQhooks.viaCif) SQhooks.viaCif(out.cif.temporaryPath(), out.comment.temporaryPath());
   }
 
-  cif = openOrDie(kCifPart, "a", kCif, "appending");
-  comment = openOrDie(kCommentPart, "a", kComment, "appending");
-  for (FILE* f : {cif, comment}) fprintf(f, "DF;\nC 1;\nEnd\n");
-  closeOrDie(cif, kCif);
-  closeOrDie(comment, kComment);
-  if (rename(kCifPart, kCif) != 0 || rename(kCommentPart, kComment) != 0) {
-    printf("\n Can't open file %s for writing\n", kCif);
-    exit(0);
-  }
+  out.both([](GCoutputFile& f) { return f.resume() != nullptr; }, "appending");
+  for (GCoutputFile* f : {&out.cif, &out.comment}) fprintf(f->stream(), "DF;\nC 1;\nEnd\n");
+  out.both([](GCoutputFile& f) { return f.finish(); }, "writing");
   const char* copy[] = {"cp", kCif, "resize_report/sq_out.cif", nullptr};
   GCrunProgram(copy);
   const char* move[] = {"mv", kComment, "resize_report/sq_out.comment", nullptr};

@@ -32,7 +32,8 @@ struct SQdeviceHooks {
   // Solving beyond longest paths.
   void (*coreProblem)() = nullptr;  // SQcoreproblem
   int (*wirelengthMinimization)(SQCELL_item* cells, SQARC_item* arcs, int ncells, int narcs) = nullptr;
-  // Geometry appended to the output (each gets "sq_out.cif", "sq_out.comment").
+  // Geometry appended to the output: each gets the names of the unfinished
+  // "sq_out.cif" and "sq_out.comment", which it opens for appending.
   void (*insertContacts)(const char* cif, const char* comment) = nullptr;   // USinsertcontact
   void (*insertInductors)(const char* cif, const char* comment) = nullptr;  // LXinsertInductor
   void (*viaCif)(const char* cif, const char* comment) = nullptr;           // VCcif

@@ -7,11 +7,9 @@
 
 #include <filesystem>
 
-#include "batch/batch_startup.h"
-#include "cs/cs.h"
-#include "extract/transistor.h"
 #include "support/circuit_compare.h"
 #include "support/clean_layouts.h"
+#include "support/resize_fixture.h"
 #include "support/rule_checker.h"
 #include "support/run_program.h"
 
@@ -31,44 +29,30 @@ Loaded load(const std::string& cif) {
   return l;
 }
 
-std::string joined(const std::vector<std::string>& lines) {
-  std::string s;
-  for (size_t i = 0; i < lines.size() && i < 20; ++i) s += lines[i] + "\n";
-  return s;
-}
-
-class LpResize : public ::testing::Test {
+class LpResize : public CVresizeTest {
  protected:
-  void SetUp() override {
-    dir = CVscratchDir();
-    fs::create_directories(dir + "/resize_report");
-    BAstartup();
-    CSreset();
-    DExInit();
-  }
   // Writes the layout, resizes it with the LP back end, and checks the output
   // against the input; returns the input and output bounding boxes.
   std::pair<CVrect, CVrect> resizeAndCheck(const CvCleanLayout& layout, const std::string& options = "") {
     EXPECT_TRUE(layout.writeCif(dir + "/in.cif"));
     Loaded in = load(dir + "/in.cif");
     EXPECT_FALSE(in.circuit.devices.empty());
-    EXPECT_EQ(joined(CVruleViolations(in.rects)), "") << "the input itself breaks a rule";
+    EXPECT_EQ(CVjoinLines(CVruleViolations(in.rects)), "") << "the input itself breaks a rule";
     CVrunResult run = CVrunBatch("f.DIldLayout in.cif\n" + options + "resize 10\n", dir);
     EXPECT_EQ(run.status, 0) << run.err;
     CVexpectHas(run.out, {"Starting resizing... (LP)", "Starting resizing in the y-direction... (LP)", "Completed resizing!"});
     EXPECT_TRUE(fs::exists(dir + "/result.cif")) << run.out << run.err;
-    EXPECT_FALSE(fs::exists(dir + "/result.cif.part"));
+    EXPECT_FALSE(leftUnfinished("result.cif"));
     for (const char* f : {"LPmps_LR_1.file", "LPmps_LR_2.file.rpt", "LPmps_TB_1.file.rpt", "LPmps_TB_2.file"})
       EXPECT_TRUE(fs::exists(dir + "/resize_report/" + f)) << f;
     Loaded out = load(dir + "/result.cif");
     EXPECT_EQ(CVcompareCircuits(in.circuit, out.circuit), "");
-    EXPECT_EQ(joined(CVruleViolations(out.rects)), "");
+    EXPECT_EQ(CVjoinLines(CVruleViolations(out.rects)), "");
     CVrect a = CVboundingBox(in.rects), b = CVboundingBox(out.rects);
     EXPECT_LE(b.x2 - b.x1, a.x2 - a.x1);
     EXPECT_LE(b.y2 - b.y1, a.y2 - a.y1);
     return {a, b};
   }
-  std::string dir;
 };
 
 TEST_F(LpResize, InvertersPairAndAmplifierKeepTheirCircuitAndRules) {

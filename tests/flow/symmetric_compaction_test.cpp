@@ -20,6 +20,7 @@
 #include "support/circuit_compare.h"
 #include "support/circuit_layouts.h"
 #include "support/clean_layouts.h"
+#include "support/resize_fixture.h"
 #include "support/rule_checker.h"
 #include "support/run_program.h"
 #include "techc/tech.h"
@@ -38,12 +39,6 @@ Block grid(long x1, long y1, long x2, long y2) { return {40 * x1, 40 * y1, 40 * 
 struct Gate {
   long x1, x2, y1, y2;
 };
-
-std::string joined(const std::vector<std::string>& lines) {
-  std::string s;
-  for (size_t i = 0; i < lines.size() && i < 20; ++i) s += lines[i] + "\n";
-  return s;
-}
 
 // Gate rectangles of the transistors of the last load; with `turned` x and
 // y exchanged (a horizontal axis becomes a vertical one).
@@ -143,15 +138,8 @@ int expectRowsHold(const std::string& mps, const std::string& report) {
 
 // ---- the runs ------------------------------------------------------------------
 
-class SymmetricCompaction : public ::testing::Test {
+class SymmetricCompaction : public CVresizeTest {
  protected:
-  void SetUp() override {
-    dir = CVscratchDir();
-    fs::create_directories(dir + "/resize_report");
-    BAstartup();
-    CSreset();
-    DExInit();
-  }
 
   std::string boundBox(const Block& a, const Block& b) {
     std::string s = "f.BoundBox\n";
@@ -168,7 +156,7 @@ class SymmetricCompaction : public ::testing::Test {
     SCOPED_TRACE(name);
     CVwriteFile(dir + "/in.cif", cif);
     const CVcircuit in = CVloadCircuit(dir + "/in.cif");
-    ASSERT_EQ(joined(CVruleViolations(CVflatRectangles())), "") << "the input itself breaks a rule";
+    ASSERT_EQ(CVjoinLines(CVruleViolations(CVflatRectangles())), "") << "the input itself breaks a rule";
     expectMirrored(gates(vertical), std::string(name) + " (input)");
     const CVrect inBox = CVboundingBox(CVflatRectangles());
 
@@ -189,7 +177,7 @@ class SymmetricCompaction : public ::testing::Test {
     const CVcircuit out = CVloadCircuit(dir + "/sq_out.cif");
     EXPECT_EQ(CVcompareCircuits(in, out), "");
     const std::vector<CVrect> rects = CVflatRectangles();
-    EXPECT_EQ(joined(CVruleViolations(rects)), "");
+    EXPECT_EQ(CVjoinLines(CVruleViolations(rects)), "");
     expectMirrored(gates(vertical), std::string(name) + " (output)");
     const CVrect outBox = CVboundingBox(rects);
     EXPECT_LE(outBox.x2 - outBox.x1, inBox.x2 - inBox.x1);
@@ -210,7 +198,6 @@ class SymmetricCompaction : public ::testing::Test {
     return wire;
   }
 
-  std::string dir;
 };
 
 TEST_F(SymmetricCompaction, DeclaredPairsStayMirroredCleanAndTheSameCircuit) {

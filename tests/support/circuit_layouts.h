@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "text_file.h"
+
 struct CvLayout {
   static constexpr long kLambda = 20;  // CIF units per lambda
 
@@ -170,11 +172,5 @@ struct CvLayout {
     return out;
   }
 
-  bool writeCif(const std::string& path) const {
-    FILE* f = fopen(path.c_str(), "w");
-    if (!f) return false;
-    std::string text = cif();
-    bool ok = fwrite(text.data(), 1, text.size(), f) == text.size();
-    return fclose(f) == 0 && ok;
-  }
+  bool writeCif(const std::string& path) const { return CVwriteFile(path, cif()); }
 };

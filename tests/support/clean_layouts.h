@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "circuit_layouts.h"
+#include "text_file.h"
 
 struct CvCleanLayout {
   static constexpr long kGrid = 10;  // CIF units per grid unit
@@ -90,11 +91,5 @@ struct CvCleanLayout {
     return out + "DF;\nC 1;\nE\n";
   }
 
-  bool writeCif(const std::string& path) const {
-    FILE* f = fopen(path.c_str(), "w");
-    if (!f) return false;
-    std::string text = cif();
-    bool ok = fwrite(text.data(), 1, text.size(), f) == text.size();
-    return fclose(f) == 0 && ok;
-  }
+  bool writeCif(const std::string& path) const { return CVwriteFile(path, cif()); }
 };

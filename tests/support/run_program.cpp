@@ -22,11 +22,6 @@ std::string tempPath(const char* tag) {
 }
 }  // namespace
 
-void CVwriteFile(const std::string& path, const std::string& text) {
-  std::ofstream f(path, std::ios::binary | std::ios::trunc);
-  f << text;
-}
-
 std::string CVreadFile(const std::string& path) {
   std::ifstream f(path, std::ios::binary);
   std::stringstream s;

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "support/text_file.h"
+
 struct CVrunResult {
   std::string out;  // standard output
   std::string err;  // standard error
@@ -35,8 +37,6 @@ void CVexpectHas(const std::string& text, std::initializer_list<const char*> par
 std::string CVbuildProgram(const std::string& name);
 // A fresh empty directory under the build directory, named after the running test.
 std::string CVscratchDir();
-// Writes text to a file (creating or truncating it).
-void CVwriteFile(const std::string& path, const std::string& text);
 std::string CVreadFile(const std::string& path);
 // Absolute path of the repository's lib/ directory and of tests/data.
 std::string CVlibDir();
