@@ -197,7 +197,6 @@ class SymmetricCompaction : public CVresizeTest {
     for (const CVrect& r : CVflatRectangles()) wire += (r.x2 - r.x1) + (r.y2 - r.y1);
     return wire;
   }
-
 };
 
 TEST_F(SymmetricCompaction, DeclaredPairsStayMirroredCleanAndTheSameCircuit) {
