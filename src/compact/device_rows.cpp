@@ -68,6 +68,14 @@ void SWaddDeviceRows(int xDirection, _rhs_list* rhs) {
     for (_Dtransistor* t = Transistors[e]; t; t = t->next) {
       const _Dtile* gate = t->Tgate;
       if (!gate) continue;
+      // The channel keeps its width and length (the gate tile's extents):
+      // the sweep only bounds them from below, so a neighbour's rows could
+      // otherwise stretch the diffusion under the gate.
+      if (t->resize_width == 0 && t->resize_length == 0) {
+        auto g = sides.find(gate);
+        if (g != sides.end() && g->second.low && g->second.high)
+          SWaddEqualRow(g->second.low, g->second.high, eq, &rows, high(gate) - low(gate));
+      }
       // The gate layer over the gate; selects and wells over the gate and
       // both diffusions.
       for (int j = 1; j < Delement[e].layerNum; ++j)

@@ -3,7 +3,8 @@
 // the active plane to the gate-layer tile over it, or keeps a select or well
 // over a gate; solved alone, the poly could slide off its gate. These rows
 // hold each such tile's sides to the gate tile's: equal where they coincide
-// in the layout, outside them (>= 0) where the tile is larger.
+// in the layout, outside them (>= 0) where the tile is larger. A transistor
+// asked for no new size keeps its gate tile's extents (its W and L) exactly.
 #pragma once
 
 #include "compact/sweep.h"

@@ -262,6 +262,15 @@ void add_column_2(_edge* e1, _edge* e2, _adjacency_list** eq, _rhs_list** rhs, l
   add_rhs(type, static_cast<int>(value), rhs);
 }
 
+void SWaddEqualRow(_edge* e1, _edge* e2, _adjacency_list** eq, _rhs_list** rhs, long value) {
+  PairSet& shared = eq == equat_bucket_y ? sharedRowsY : sharedRowsX;
+  shared.insert(static_cast<unsigned>(e1->sub), static_cast<unsigned>(e2->sub));
+  int r = ++mps_column_num;
+  pushItem(eq, e1, r, -1, e2);
+  pushItem(eq, e2, r, 1, e1);
+  add_rhs('E', static_cast<int>(value), rhs);
+}
+
 void add_column_4(_edge* e1, _edge* e2, _edge* e3, _edge* e4, _adjacency_list** eq,
                   _rhs_list** rhs, long value) {
   int r = ++mps_column_num;

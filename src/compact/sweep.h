@@ -210,6 +210,9 @@ unsigned SWstoreGeneration();
 // c2*X(e2) - c1*X(e1) type value, unless e1 and e2 already share a row.
 void add_column_2(_edge* e1, _edge* e2, _adjacency_list** eq, _rhs_list** rhs, long value,
                   char type, int c2, int c1);
+// X(e2) - X(e1) = value, even where e1 and e2 already share a row: a
+// distance that must hold exactly whatever lower bound the sweep gave it.
+void SWaddEqualRow(_edge* e1, _edge* e2, _adjacency_list** eq, _rhs_list** rhs, long value);
 // X(e1) + X(e2) - X(e3) - X(e4) = value (-2 X(e3) when e3 is e4).
 void add_column_4(_edge* e1, _edge* e2, _edge* e3, _edge* e4, _adjacency_list** eq,
                   _rhs_list** rhs, long value);

@@ -11,6 +11,7 @@ namespace {
 struct Matcher {
   const CVcircuit& a;
   const CVcircuit& b;
+  int factor;
   std::vector<bool> used;
   std::map<int, int> ab, ba;  // net correspondence
 
@@ -33,7 +34,7 @@ struct Matcher {
     const CVcircuit::Device& d = a.devices[i];
     for (size_t k = 0; k < b.devices.size(); ++k) {
       const CVcircuit::Device& e = b.devices[k];
-      if (used[k] || e.element != d.element) continue;
+      if (used[k] || e.element != d.element || d.width != factor * e.width || d.length != factor * e.length) continue;
       for (int swap = 0; swap < 2; ++swap) {
         std::vector<int> added;
         bool ok = bind(d.gate, e.gate, added) && bind(d.sd[0], e.sd[swap], added) && bind(d.sd[1], e.sd[1 - swap], added);
@@ -55,13 +56,14 @@ CVcircuit CVloadCircuit(const std::string& cif) {
   DIacceptCB(12, cif.c_str());
   CVcircuit c;
   for (int e = 0; e < DelementNum && Transistors; ++e)
-    for (_Dtransistor* t = Transistors[e]; t; t = t->next) c.devices.push_back({e, t->gate, {t->source, t->drain}});
+    for (_Dtransistor* t = Transistors[e]; t; t = t->next) c.devices.push_back({e, t->gate, {t->source, t->drain}, t->width, t->length});
   return c;
 }
 
-std::string CVcompareCircuits(const CVcircuit& a, const CVcircuit& b) {
+std::string CVcompareCircuits(const CVcircuit& a, const CVcircuit& b, int factor) {
   if (a.devices.size() != b.devices.size())
     return std::to_string(a.devices.size()) + " transistors against " + std::to_string(b.devices.size());
-  Matcher m{a, b, std::vector<bool>(b.devices.size(), false), {}, {}};
-  return m.match(0) ? "" : "no matching of transistors and nets keeps every terminal's net";
+  Matcher m{a, b, factor, std::vector<bool>(b.devices.size(), false), {}, {}};
+  return m.match(0) ? "" : "no matching of transistors and nets keeps every terminal's net and size (factor " +
+                               std::to_string(factor) + ")";
 }
