@@ -80,6 +80,21 @@ TEST_F(SqueezeBatch, InvertersDrawnFarApartComeOutMuchNarrower) {
   EXPECT_LT(out.x2 - out.x1, (in.x2 - in.x1) / 2);
 }
 
+// The example amplifier's transistors are drawn wider than the rules ask:
+// compaction without resizing must keep each one's W and L in both back ends
+// (the graph back end once shrank them, three of them by less than the rest).
+TEST_F(SqueezeBatch, BothBackEndsKeepEveryTransistorsSizeOfADrawnLayout) {
+  const std::string example = std::string(CORVID_SOURCE_DIR) + "/examples/amplifier.cif";
+  const CVcircuit before = CVloadCircuit(example);
+  ASSERT_FALSE(before.devices.empty());
+  for (auto [choice, output] : {std::pair{20, "sq_out.cif"}, std::pair{10, "result.cif"}}) {
+    SCOPED_TRACE(output);
+    CVrunResult run = CVrunBatch("f.DIldLayout " + example + "\nresize " + std::to_string(choice) + "\n", dir);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(CVcompareCircuits(before, CVloadCircuit(dir + "/" + output)), "");
+  }
+}
+
 TEST_F(SqueezeBatch, StagesNotBuiltStopTheRunBeforeAnythingIsWritten) {
   CvCleanLayout inverter;
   inverter.inverter();
