@@ -55,14 +55,20 @@ void SWaddDeviceRows(int xDirection, _rhs_list* rhs) {
   _rhs_list* rows = rhs;
   auto low = [&](const _Dtile* t) { return xDirection ? t->x1 : t->y1; };
   auto high = [&](const _Dtile* t) { return xDirection ? TileRight(t) : TileTop(t); };
+  // A side flush with the inner one stays flush even where the sweep has
+  // already stated a weaker row between the two (add_column_2 would drop it).
+  auto row = [&](_edge* inner, _edge* outer, bool flush) {
+    if (flush)
+      SWaddEqualRow(inner, outer, eq, &rows, 0);
+    else
+      add_column_2(inner, outer, eq, &rows, 0, 'G', 1, 1);
+  };
   auto tie = [&](const _Dtile* outer, const _Dtile* gate) {
     auto o = sides.find(outer), g = sides.find(gate);
     if (o == sides.end() || g == sides.end() || outer == gate) return;
     const Sides &os = o->second, &gs = g->second;
-    if (os.low && gs.low && low(outer) <= low(gate))
-      add_column_2(os.low, gs.low, eq, &rows, 0, low(outer) == low(gate) ? 'E' : 'G', 1, 1);
-    if (os.high && gs.high && high(outer) >= high(gate))
-      add_column_2(gs.high, os.high, eq, &rows, 0, high(outer) == high(gate) ? 'E' : 'G', 1, 1);
+    if (os.low && gs.low && low(outer) <= low(gate)) row(os.low, gs.low, low(outer) == low(gate));
+    if (os.high && gs.high && high(outer) >= high(gate)) row(gs.high, os.high, high(outer) == high(gate));
   };
   for (int e = 0; e < DelementNum; ++e)
     for (_Dtransistor* t = Transistors[e]; t; t = t->next) {
