@@ -125,6 +125,14 @@ def expected_areas(rows, cols):
     return area
 
 
+def write_layers(out, by_layer):
+    """Each layer's lines under its L command, in the technology's layer order."""
+    for layer in LAYERS:
+        if by_layer.get(layer):
+            out.write("L %s;\n" % layer)
+            out.writelines(by_layer[layer])
+
+
 def box_line(x1, y1, x2, y2):
     return "B %d %d %d %d;\n" % ((x2 - x1) * LAMBDA, (y2 - y1) * LAMBDA,
                                  (x1 + x2) * LAMBDA // 2, (y1 + y2) * LAMBDA // 2)
@@ -173,10 +181,7 @@ def write_flat(out, rows, cols):
     for layer, lines in row_end_lines(rows).items():
         by_layer[layer].extend(lines)
     out.write("DS 1 1 1;\n9 array;\n")
-    for layer in LAYERS:
-        if by_layer[layer]:
-            out.write("L %s;\n" % layer)
-            out.writelines(by_layer[layer])
+    write_layers(out, by_layer)
     out.write("DF;\nC 1;\nE\n")
 
 
@@ -186,10 +191,7 @@ def write_hierarchical(out, rows, cols):
     for layer, x1, y1, x2, y2 in INVERTER_BOXES:
         by_layer.setdefault(layer, []).append(box_line(x1, y1, x2, y2))
     by_layer.setdefault(GATE_POLY[0], []).append(poly_line(GATE_POLY[1]))
-    for layer in LAYERS:
-        if layer in by_layer:
-            out.write("L %s;\n" % layer)
-            out.writelines(by_layer[layer])
+    write_layers(out, by_layer)
     out.write("DF;\n")
     out.write("DS 2 1 1;\n9 row;\n")
     for c in range(cols):
@@ -262,10 +264,7 @@ def write_rail_chain(out, stages):
         by_layer.setdefault(layer, []).append(box_line(x1, y1, x2, y2))
     by_layer.setdefault(GATE_POLY[0], []).append(poly_line(GATE_POLY[1]))
     by_layer.setdefault(CHAIN_WIRE[0], []).append(wire_line(CHAIN_WIRE[1], CHAIN_WIRE[2]))
-    for layer in LAYERS:
-        if layer in by_layer:
-            out.write("L %s;\n" % layer)
-            out.writelines(by_layer[layer])
+    write_layers(out, by_layer)
     out.write("DF;\n")
     out.write("DS 2 1 1;\n9 chain;\n")
     for c in range(stages):
