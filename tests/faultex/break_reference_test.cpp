@@ -189,6 +189,17 @@ struct Comparison {
 
 // Collects the breaks of the net at (x, y) of a plane with defect size d and
 // compares them cell by cell with the reference.
+// Frees what one net's break run leaves: the open buffer, the break list, the
+// net's terminals and tiles.
+void freeBreakRun(_DtermList* terms, _Dtilelist* tiles) {
+  DFcleanOpenBuffer();
+  FreeBreakList();
+  DExFreeTerm(terms);
+  DExFreeTransList();
+  RecordTerm = 0;
+  FreeList(tiles);
+}
+
 Comparison compare(const char* plane, long x, long y, long d) {
   Comparison out;
   Stitch = NamedLayerTile(plane);
@@ -259,12 +270,7 @@ Comparison compare(const char* plane, long x, long y, long d) {
   }
   DFOcritAscan();
   for (_DopenFault* f = FaultTable.opens; f; f = f->next) out.weights[partitionOf(f->fopen)].first = f->fweight;
-  DFcleanOpenBuffer();
-  FreeBreakList();
-  DExFreeTerm(terms);
-  DExFreeTransList();
-  RecordTerm = 0;
-  FreeList(tiles);
+  freeBreakRun(terms, tiles);
   return out;
 }
 
@@ -378,12 +384,7 @@ TEST_F(BreakReference, EveryStartingTileOfANetGivesTheSameBreaks) {
     DFOcritAscan();
     std::map<Partition, long> out;
     for (_DopenFault* f = FaultTable.opens; f; f = f->next) out[partitionOf(f->fopen)] += f->fweight;
-    DFcleanOpenBuffer();
-    FreeBreakList();
-    DExFreeTerm(terms);
-    DExFreeTransList();
-    RecordTerm = 0;
-    FreeList(tiles);
+    freeBreakRun(terms, tiles);
     DFresetPlanes();
     return out;
   };
