@@ -48,6 +48,7 @@ void prepare() {
   Bound_Box = 0;
   init_staff();
   scan_toget_variables();
+  SWleaveFarCorners = !SWEEP_ALL_ROWS;  // as the driver starts
 }
 
 double cpuWithChildren() {

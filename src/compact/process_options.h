@@ -27,6 +27,10 @@ extern int PROCESS_INCLUDE_WLM;
 extern int VIA_CONTACT_REMOVAL;
 extern float VIA_NUM_REDUCE_RATIO;
 extern int TRANSISTOR_SIZE_CHECK;
+// 0: the graph back end leaves corner spacing rows to far pieces out of the
+// sweep and checks them on its result (compacting again with every row when
+// one is broken); 1: every row is stated from the start.
+extern int SWEEP_ALL_ROWS;
 // CIF names of the layers the contact and device-size stages work on.
 extern char ACTIVE_CONTACT_LAYER[64];
 extern char METAL_ONE_LAYER[64];

@@ -27,3 +27,12 @@ void SWresetStore();
 // queue order, each right event pulling the listed left events whose closed
 // y-intervals meet its own to just behind it (their order kept).
 void SWorderGroup(std::vector<PROC_ITEM>& items);
+
+class SweepProfile;
+// The right event's change of the profile: B hides what it covers of the
+// pieces it saw on its left (its Se list) and shows its own right side.
+void SWshowRightSide(box_item* B, SweepProfile* profile);
+// The profile pieces of layer L in the shade of B's corners (B->farCorners)
+// that B states corner rows to, in row order: all of them, or (nearOnly)
+// those within the far distance.
+void SWcornerPieces(box_item* B, int L, SweepProfile* profile, bool nearOnly, std::vector<point>& out);

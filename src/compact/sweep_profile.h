@@ -6,8 +6,12 @@
 //                                       of a lower-left corner: lo - top < 2 (xB - x);
 //   above (bottom y, bottom y + 2*x) -> pieces wholly above hi inside the shade
 //                                       of an upper-left corner: bottom - hi < 2 (xB - x).
-// so each query reports only the pieces it asks for.
+// so each query reports only the pieces it asks for. With far corners left
+// out, each layer also keeps its pieces in two grids of squares as wide as
+// the far distance, by their upper and by their lower end, so that a corner
+// query looks only at the few squares next to the corner.
 #pragma once
+#include <unordered_map>
 #include <vector>
 
 #include "compact/priority_search_tree.h"
@@ -22,6 +26,13 @@ class SweepProfile {
   void remove(box_item* piece);
   bool empty(int layer) const { return layers_[layer].meet.treesize == 0; }
 
+  // Keeps the pieces in the near-piece grids too, with squares of `cell`.
+  void useNearGrids(long cell) { cell_ = cell; }
+  // Pieces wholly below lo within `far` left of x, inside the shade of the
+  // lower-left corner at (x, lo); and above hi likewise.
+  void nearShadeBelow(int layer, long x, long lo, long far, std::vector<point>& out) const;
+  void nearShadeAbove(int layer, long x, long hi, long far, std::vector<point>& out) const;
+
   void meeting(int layer, long lo, long hi, std::vector<point>& out) {
     layers_[layer].meet.EnumerateRectangle(lo, SW_INFINITY, hi, out);
   }
@@ -35,8 +46,18 @@ class SweepProfile {
   }
 
  private:
+  using Grid = std::unordered_map<long long, std::vector<box_item*>>;
   struct Layer {
     RBt meet, below, above;
+    Grid byTop, byBottom;  // near-piece grids, by (x, top) and (x, bottom)
   };
+  long long square(long x, long y) const;
+  void gridInsert(Grid& g, box_item* p, long y, int slot);
+  void gridRemove(Grid& g, box_item* p, long y, int slot);
+  // Calls f(piece) for the pieces of g in the squares over [x0, x1] x [y0, y1].
+  template <class F>
+  void gridVisit(const Grid& g, long x0, long x1, long y0, long y1, F f) const;
+
   Layer layers_[kLayers];
+  long cell_ = 0;  // 0: no near-piece grids
 };

@@ -8,6 +8,8 @@
 #include "compact/sweep_internal.h"
 #include "compact/sweep_profile.h"
 #include "compact/tile_sides.h"
+#include "common/scale.h"
+#include "designrule/designrule.h"
 
 sweep_list scan_queue;
 sweep_list scan_queue_y;
@@ -63,7 +65,18 @@ void SWfreeRecords() {
   boxCount = 0;
 }
 
+int SWleaveFarCorners = 0;
+
+long SWfarDistance() {
+  long widest = 0;
+  for (int a = 0; a < DR_MAX_LAYERS; ++a)
+    for (int b = 0; b < DR_MAX_LAYERS; ++b)
+      if (SPACING_VALID[a][b] && SPACING[a][b] > widest) widest = SPACING[a][b];
+  return std::max(1L, 4 * widest * theGlobalScale);
+}
+
 void SWreset() {
+  SWleaveFarCorners = 0;
   scan_queue.clear();
   scan_queue_y.clear();
   gate_rectangles.clear();
@@ -167,6 +180,7 @@ void sweep_list::sweep(_adjacency_list** eq, _rhs_list** rhs) {
   if (!head) return;
   RBt open_set;
   SweepProfile profile;
+  if (SWleaveFarCorners) profile.useNearGrids(SWfarDistance());
   printf("minimum coordinate is %i\n", static_cast<int>(head->val));
   printf("maximum coordinate is %i\n", static_cast<int>(elems_.back()->val));
   SWprogress.last = elems_.back()->val;

@@ -19,6 +19,10 @@ void SweepProfile::insert(box_item* p) {
   layers_[l].meet.BPSTinsert(p->y2, p->y1, p, p->seq);
   layers_[l].below.BPSTinsert(p->y2, 2 * p->x2 - p->y2, p, p->seq);
   layers_[l].above.BPSTinsert(p->y1, p->y1 + 2 * p->x2, p, p->seq);
+  if (cell_) {
+    gridInsert(layers_[l].byTop, p, p->y2, 0);
+    gridInsert(layers_[l].byBottom, p, p->y1, 1);
+  }
 }
 
 void SweepProfile::remove(box_item* p) {
@@ -26,6 +30,10 @@ void SweepProfile::remove(box_item* p) {
   layers_[l].meet.BPSTdelete(p->y2, p->y1, p, p->seq);
   layers_[l].below.BPSTdelete(p->y2, 2 * p->x2 - p->y2, p, p->seq);
   layers_[l].above.BPSTdelete(p->y1, p->y1 + 2 * p->x2, p, p->seq);
+  if (cell_) {
+    gridRemove(layers_[l].byTop, p, p->y2, 0);
+    gridRemove(layers_[l].byBottom, p, p->y1, 1);
+  }
 }
 
 namespace {
@@ -55,23 +63,13 @@ void equal(_edge* a, _edge* b, _adjacency_list** eq, _rhs_list** rhs) {
   add_column_2(b, a, eq, rhs, 0, 'E', 1, 1);
 }
 
-void rightEvent(box_item* B, _adjacency_list** eq, _rhs_list** rhs, RBt* open_set,
-                SweepProfile* profile) {
-  const int A = layerOf(B);
-  const long lo = B->y1, hi = B->y2;
-  if (A >= 0 && A < 16) ++SWprogress.ctRight[A];
-  static std::vector<point> found;  // reused: one query at a time
-  found.clear();
-  open_set->EnumerateRectangle(lo, SW_INFINITY, hi, found);
-  countVisits(SWprogress.lpRight, A, found.size());
-  for (const point& p : found) {
-    box_item* O = p.the_box;
-    if (O != B && O->x2 == B->x2 && touchVertically(O, B) && layerOf(O) == A)
-      equal(B->right_edge, O->right_edge, eq, rhs);
-  }
-  open_set->BPSTdelete(B->y2, B->y1, B, B->seq);
-  if (!ruleLayer(A)) return;
+}  // namespace
 
+void SWshowRightSide(box_item* B, SweepProfile* profile) {
+  const int A = layerOf(B);
+  if (!ruleLayer(A)) return;
+  const long lo = B->y1, hi = B->y2;
+  static std::vector<point> found;  // reused: one query at a time
   // Hide what B covers of the pieces it saw on its left.
   ++hideStamp;
   for (_edge_w_box* s = B->right_edge->Se; s; s = s->next) s->the_edge->mark = hideStamp;
@@ -89,6 +87,26 @@ void rightEvent(box_item* B, _adjacency_list** eq, _rhs_list** rhs, RBt* open_se
     }
   }
   profile->insert(newPiece(B->right_edge, B, B->x2, lo, hi));
+}
+
+namespace {
+
+void rightEvent(box_item* B, _adjacency_list** eq, _rhs_list** rhs, RBt* open_set,
+                SweepProfile* profile) {
+  const int A = layerOf(B);
+  const long lo = B->y1, hi = B->y2;
+  if (A >= 0 && A < 16) ++SWprogress.ctRight[A];
+  static std::vector<point> found;  // reused: one query at a time
+  found.clear();
+  open_set->EnumerateRectangle(lo, SW_INFINITY, hi, found);
+  countVisits(SWprogress.lpRight, A, found.size());
+  for (const point& p : found) {
+    box_item* O = p.the_box;
+    if (O != B && O->x2 == B->x2 && touchVertically(O, B) && layerOf(O) == A)
+      equal(B->right_edge, O->right_edge, eq, rhs);
+  }
+  open_set->BPSTdelete(B->y2, B->y1, B, B->seq);
+  SWshowRightSide(B, profile);
 }
 
 void widthRow(box_item* B, int A, _adjacency_list** eq, _rhs_list** rhs) {
@@ -125,11 +143,59 @@ bool facingSides(box_item* B, box_item* P) {
   return SWspaceIn(B, SW_LEFT, lo, hi) && SWspaceIn(P, SW_RIGHT, lo, hi);
 }
 
+// Appends what `query` appends to `found`, sorted as the shade trees
+// report: by the piece's end next to the corner (the point's x), then by
+// its shade key, then by creation.
+template <class Query>
+void nearInOrder(std::vector<point>& found, bool below, Query query) {
+  const auto first = static_cast<long>(found.size());
+  query();
+  for (auto it = found.begin() + first; it != found.end(); ++it) {
+    const box_item* p = it->the_box;
+    it->y = below ? 2 * p->x2 - p->y2 : p->y1 + 2 * p->x2;
+  }
+  std::sort(found.begin() + first, found.end(), [](const point& a, const point& b) {
+    if (a.x != b.x) return a.x < b.x;
+    if (a.y != b.y) return a.y < b.y;
+    return a.seq < b.seq;
+  });
+}
+
+}  // namespace
+
+void SWcornerPieces(box_item* B, int L, SweepProfile* profile, bool nearOnly, std::vector<point>& out) {
+  const long lo = B->y1, hi = B->y2;
+  const size_t first = out.size();
+  if (nearOnly) {
+    // The same pieces in the same order as the shade queries, but only those
+    // within the far distance.
+    const long far = SWfarDistance();
+    if (B->farCorners & SW_CORNER_BELOW)
+      nearInOrder(out, true, [&] { profile->nearShadeBelow(L, B->x1, lo, far, out); });
+    if (B->farCorners & SW_CORNER_ABOVE)
+      nearInOrder(out, false, [&] { profile->nearShadeAbove(L, B->x1, hi, far, out); });
+  } else {
+    if (B->farCorners & SW_CORNER_BELOW) profile->shadeBelow(L, B->x1, lo, out);
+    if (B->farCorners & SW_CORNER_ABOVE) profile->shadeAbove(L, B->x1, hi, out);
+  }
+  countVisits(SWprogress.lpLeft, layerOf(B), out.size() - first);
+  // The end of the piece next to B's corner must be a corner of its material.
+  auto kept = std::remove_if(out.begin() + static_cast<long>(first), out.end(), [lo](const point& p) {
+    box_item* P = p.the_box;
+    const bool isBelow = P->y2 <= lo;
+    return !SWspaceIn(P, SW_RIGHT, isBelow ? P->y2 - 1 : P->y1, isBelow ? P->y2 : P->y1 + 1);
+  });
+  out.erase(kept, out.end());
+}
+
+namespace {
+
 void spacingRows(box_item* B, int A, _adjacency_list** eq, _rhs_list** rhs, SweepProfile* profile) {
   const long lo = B->y1, hi = B->y2;
   const bool lv = SWvisible(B, SW_LEFT);
   static std::vector<point> found;  // reused: one query at a time
   found.clear();
+  B->farCorners = 0;
   for (int L = 0; L < SweepProfile::kLayers; ++L) {
     if (!SPACING_VALID[A][L] || profile->empty(L)) continue;
     const long s = SPACING[A][L] * theGlobalScale;
@@ -148,20 +214,13 @@ void spacingRows(box_item* B, int A, _adjacency_list** eq, _rhs_list** rhs, Swee
   if (!lv) return;
   // Corners: pieces wholly below or above B inside the shade of its left corners.
   const bool below = SWbottomCorner(B), above = SWtopCorner(B);
+  B->farCorners = static_cast<unsigned char>((below ? SW_CORNER_BELOW : 0) | (above ? SW_CORNER_ABOVE : 0));
   for (int L = 0; L < SweepProfile::kLayers && (below || above); ++L) {
     if (!SPACING_VALID[A][L] || profile->empty(L)) continue;
     const long s = SPACING[A][L] * theGlobalScale;
     found.clear();
-    if (below) profile->shadeBelow(L, B->x1, lo, found);
-    if (above) profile->shadeAbove(L, B->x1, hi, found);
-    countVisits(SWprogress.lpLeft, A, found.size());
-    for (const point& p : found) {
-      box_item* P = p.the_box;
-      // The end of the piece next to B's corner is a corner of its material.
-      const bool isBelow = P->y2 <= lo;
-      if (SWspaceIn(P, SW_RIGHT, isBelow ? P->y2 - 1 : P->y1, isBelow ? P->y2 : P->y1 + 1))
-        atLeast(B->left_edge, P->right_edge, s, eq, rhs);
-    }
+    SWcornerPieces(B, L, profile, SWleaveFarCorners != 0, found);
+    for (const point& p : found) atLeast(B->left_edge, p.the_box->right_edge, s, eq, rhs);
   }
 }
 

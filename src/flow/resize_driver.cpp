@@ -151,6 +151,41 @@ bool chooseProcess(const char* typed) {
   }
 }
 
+// The variables from the planes and the symmetry of the layout.
+void variablesAndSymmetry() {
+  init_staff();
+  stamp("\n^^^ init_staff is done (in resizing+symm), going to call scan_toget_variables at\n     ");
+  markedDate("\n***\nstart = \n");
+  scan_toget_variables();
+  stamp("\n^^^ scan_togetvariables is done (in resizing+symm), going to call symmetry at\n     ");
+
+  if (PROCESS_INCLUDE_SYMMETRY == 2) Bound_Box = 0;
+  if (PROCESS_INCLUDE_SYMMETRY == 1) Bound_Box = 1;
+  if (Bound_Box) {
+    printf("Symmetry is detected by BoundBox or Textual function earlier by user.\n");
+  } else {
+    if (TEST_SYMMETRY_ONLY == 1) writeTransistorCheck();
+    symmetry_detection_for_resizing();
+    convert_sym_datastructure();
+    markedDate("\n***\nstop = \n");
+    PrintSymList();
+    printf("Symmetry is detected by original function\n");
+  }
+  stamp("\n^^^ Symmetry detection is done (in resizing+symm) at\n     ");
+}
+
+// The graph back end, first with the far corner rows left out (unless the
+// option SWEEP_ALL_ROWS asks for every row), and again with every row when
+// its result breaks one of them.
+bool graphBackEnd() {
+  SWleaveFarCorners = !SWEEP_ALL_ROWS;
+  if (later.graphBackEnd(scan_queue, equat_bucket, scan_queue_y, equat_bucket_y, 1)) return true;
+  if (!SQfarCornersFailed()) return false;
+  variablesAndSymmetry();
+  SWleaveFarCorners = 0;
+  return later.graphBackEnd(scan_queue, equat_bucket, scan_queue_y, equat_bucket_y, 1);
+}
+
 void run(const char* typed) {
   printf("\n\nRunning the resizer\n");
   printf("==============================\n");
@@ -191,25 +226,7 @@ void run(const char* typed) {
     if (later.capacitorRemoval) later.capacitorRemoval();
     stamp("\n^^^ CXcapRemoval is done (in resizing+symm) at\n     ");
   }
-  init_staff();
-  stamp("\n^^^ init_staff is done (in resizing+symm), going to call scan_toget_variables at\n     ");
-  markedDate("\n***\nstart = \n");
-  scan_toget_variables();
-  stamp("\n^^^ scan_togetvariables is done (in resizing+symm), going to call symmetry at\n     ");
-
-  if (PROCESS_INCLUDE_SYMMETRY == 2) Bound_Box = 0;
-  if (PROCESS_INCLUDE_SYMMETRY == 1) Bound_Box = 1;
-  if (Bound_Box) {
-    printf("Symmetry is detected by BoundBox or Textual function earlier by user.\n");
-  } else {
-    if (TEST_SYMMETRY_ONLY == 1) writeTransistorCheck();
-    symmetry_detection_for_resizing();
-    convert_sym_datastructure();
-    markedDate("\n***\nstop = \n");
-    PrintSymList();
-    printf("Symmetry is detected by original function\n");
-  }
-  stamp("\n^^^ Symmetry detection is done (in resizing+symm) at\n     ");
+  variablesAndSymmetry();
   if (TEST_SYMMETRY_ONLY == 1) {
     printf("Program exit due to TEST_SYMMETRY_ONLY == 1.\nCheck file sym.report.\n");
     fflush(stdout);
@@ -220,7 +237,7 @@ void run(const char* typed) {
   if (TIME_REPORT) RSsampleTimes(&RES_START_u, &RES_START_s);
   if (COMPACT_ALGORITHM) {
     printf("\nStarting resizing... (Graph)\n");
-    if (!later.graphBackEnd(scan_queue, equat_bucket, scan_queue_y, equat_bucket_y, 1)) return;
+    if (!graphBackEnd()) return;
   } else {
     printf("\nStarting resizing... (LP)\n");
     X_direction = 1;

@@ -34,6 +34,18 @@ void emptyPins(PIN_LIST*& pins) {
 }
 
 
+bool farCornersFailed = false;
+
+// Where the solved cells put a side: the cell of column c is (c - 1) / 2,
+// odd columns are left (bottom) lines.
+long solvedSide(const SQCELL_item* cells, int ncells, const _edge* e, bool xDirection) {
+  const int k = (e->sub - 1) / 2;
+  if (k < 0 || k >= ncells) return 0;
+  const SQCELL_item& c = cells[k];
+  const bool low = e->sub % 2 == 1;
+  return xDirection ? (low ? c.corner.x1 : c.corner.x2) : (low ? c.corner.y1 : c.corner.y2);
+}
+
 bool storeHasSymmetryRows(_adjacency_list** eq, int columns) {
   std::vector<int> weight(static_cast<size_t>(mps_column_num) + 1, 0);
   for (int k = 0; k < columns; ++k)
@@ -57,8 +69,11 @@ bool SQhasSymmetryRows() {
   return storeHasSymmetryRows(equat_bucket, SWcolumns(1)) || storeHasSymmetryRows(equat_bucket_y, SWcolumns(0));
 }
 
+bool SQfarCornersFailed() { return farCornersFailed; }
+
 bool SQ_resize(sweep_list& xq, _adjacency_list**& xeq, sweep_list& yq, _adjacency_list**& yeq, int /*sym*/) {
   SQreset();
+  farCornersFailed = false;
   if (!SQstagesPresent(false)) return false;
   emptyPins(OUTPUT_PINS);
   emptyPins(INPUT_PINS);
@@ -108,6 +123,19 @@ bool SQ_resize(sweep_list& xq, _adjacency_list**& xeq, sweep_list& yq, _adjacenc
   at("^^^ GRAPH: Solving Graph of X direction done at\n     ");
   SQmain_solve(yeq, ry, TOP_BOTTOM);
   at("^^^ GRAPH: Solving Graph of Y direction done at\n     ");
+  if (SWleaveFarCorners) {
+    const bool held =
+        xq.farCornersHold([](const _edge* e) { return solvedSide(SQcell_LR, SQcell_size_LR, e, true); }) &&
+        yq.farCornersHold([](const _edge* e) { return solvedSide(SQcell_TB, SQcell_size_TB, e, false); });
+    if (!held) {
+      printf("\nSQ: The result comes closer than a spacing rule to far corners the sweep left out: "
+             "compacting again with every corner row\n");
+      farCornersFailed = true;
+      SWfreeRows(&rhsX);
+      SWfreeRows(&rhsY);
+      return false;
+    }
+  }
   SQmain_output(TOP_BOTTOM);
   SWfreeRows(&rhsX);
   SWfreeRows(&rhsY);

@@ -12,6 +12,11 @@ struct _adjacency_list;
 // sq_out.cif is written. `sym` is accepted for the driver's call and unused.
 bool SQ_resize(sweep_list& xq, _adjacency_list**& xeq, sweep_list& yq, _adjacency_list**& yeq, int sym);
 
+// After SQ_resize returned false: true when it stopped because the result,
+// solved with the far corner rows left out (SWleaveFarCorners), breaks one
+// of them; the caller runs the sweeps again with every row.
+bool SQfarCornersFailed();
+
 // False, after one message naming the missing stage and the option that
 // avoids it, when the current options need a stage this program lacks.
 bool SQstagesPresent(bool symmetryRows);

@@ -80,6 +80,47 @@ TEST_F(SqueezeBatch, InvertersDrawnFarApartComeOutMuchNarrower) {
   EXPECT_LT(out.x2 - out.x1, (in.x2 - in.x1) / 2);
 }
 
+// The far corner rows the sweep leaves out are checked on the result: where
+// the result keeps them all, it is the result of every row (the leftmost,
+// rightmost and middle placements are fixed by the set of feasible
+// positions, which rows that hold cannot change).
+TEST_F(SqueezeBatch, LeavingFarCornerRowsOutGivesTheResultOfEveryRow) {
+  CvCleanLayout grid;  // three rows of five: corners far apart in both directions
+  for (int i = 0; i < 15; ++i) grid.inverter(24 * (i % 5), 60 * (i / 5));
+  ASSERT_TRUE(grid.writeCif(dir + "/in.cif"));
+  for (int placement = 1; placement <= 3; ++placement) {
+    std::string outputs[2];
+    for (int all = 0; all <= 1; ++all) {
+      CVrunResult run = CVrunBatch("f.DIldLayout in.cif\noption PROCESS_INCLUDE_WLM " + std::to_string(placement) +
+                                       "\noption SWEEP_ALL_ROWS " + std::to_string(all) + "\nresize 20\n",
+                                   dir);
+      ASSERT_EQ(run.status, 0) << run.err;
+      EXPECT_FALSE(CVhas(run.out, "compacting again")) << "placement " << placement;
+      outputs[all] = CVreadFile(dir + "/sq_out.cif");
+    }
+    EXPECT_FALSE(outputs[0].empty());
+    EXPECT_EQ(outputs[0], outputs[1]) << "placement " << placement;
+  }
+}
+
+// Two poly squares far apart, one in the other's corner shade and nothing
+// between: only the corner row keeps the upper one from sliding over the
+// lower one, so the result without it breaks the spacing and the back end
+// compacts again with every row.
+TEST_F(SqueezeBatch, AResultBreakingAFarCornerRowIsCompactedAgainWithEveryRow) {
+  CvCleanLayout apart;
+  apart.box("CPG", 0, 0, 10, 10);
+  apart.box("CPG", 100, 30, 110, 40);
+  ASSERT_TRUE(apart.writeCif(dir + "/in.cif"));
+  CVrunResult run = CVrunBatch("f.DIldLayout in.cif\noption PROCESS_INCLUDE_WLM 1\nresize 20\n", dir);
+  ASSERT_EQ(run.status, 0) << run.err;
+  CVexpectHas(run.out, {"compacting again with every corner row", "Check the output file at sq_out.cif"});
+  CVloadCircuit(dir + "/sq_out.cif");
+  const auto out = CVflatRectangles();
+  EXPECT_EQ(out.size(), 2u);
+  EXPECT_EQ(CVjoinLines(CVruleViolations(out)), "");
+}
+
 // The example amplifier's transistors are drawn wider than the rules ask:
 // compaction without resizing must keep each one's W and L in both back ends
 // (the graph back end once shrank them, three of them by less than the rest).
