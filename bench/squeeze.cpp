@@ -48,7 +48,7 @@ void prepare() {
   Bound_Box = 0;
   init_staff();
   scan_toget_variables();
-  SWleaveFarCorners = !SWEEP_ALL_ROWS;  // as the driver starts
+  SWleaveFarRows = !SWEEP_ALL_ROWS;  // as the driver starts
 }
 
 double cpuWithChildren() {
@@ -105,7 +105,7 @@ void BM_GraphResize(benchmark::State& state) {
   state.counters["backend_s"] = total;
   state.counters["rows"] = mps_column_num;
 }
-BENCHMARK(BM_GraphResize)->Arg(25)->Arg(250)->Arg(1000)->Arg(2500)->Iterations(1)->Unit(benchmark::kMillisecond)
+BENCHMARK(BM_GraphResize)->Arg(25)->Arg(250)->Arg(1000)->Arg(2500)->Arg(5000)->Iterations(1)->Unit(benchmark::kMillisecond)
     ->MeasureProcessCPUTime();
 
 void BM_GraphVsLp(benchmark::State& state) {

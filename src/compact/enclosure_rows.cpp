@@ -1,6 +1,8 @@
 #include "compact/enclosure_rows.h"
 
 #include <algorithm>
+#include <map>
+#include <tuple>
 #include <unordered_map>
 #include <vector>
 
@@ -16,6 +18,12 @@ struct Span {
   _edge* high = nullptr;  // right or top side
   long acrossLo = 0, acrossHi = 0;
   int layer = -1;
+};
+
+struct InnerFile {
+  long acrossLo = 0, acrossHi = 0;
+  int layer = -1;
+  std::vector<const Span*> members;  // along the direction
 };
 
 // An outer layer that must enclose `inner` and has no spacing rule with it.
@@ -42,23 +50,31 @@ void SWaddEnclosureRows(int xDirection, _rhs_list* rhs) {
     s.acrossHi = std::max(e->p1->y, e->p2->y);
   }
   std::vector<const Span*> outer[DR_MAX_LAYERS];
-  std::vector<const Span*> inner;
   bool isOuter[DR_MAX_LAYERS] = {}, isInner[DR_MAX_LAYERS] = {};
   for (int a = 0; a < DR_MAX_LAYERS; ++a)
     for (int l = 0; l < DR_MAX_LAYERS; ++l)
       if (a != l && EXTENSION_VALID[a][l]) isOuter[a] = isInner[l] = true;
+  // Inner shapes (contacts) with the same layer and extent across the
+  // direction form a file along it (a column of an array): of a file only
+  // the nearest one on each side of an outer shape can be seen from it, and
+  // only a short run of it can overlap it.
+  std::map<std::tuple<long, long, int>, InnerFile> files;
   for (const auto& [tile, s] : byTile) {
     if (!s.low || !s.high) continue;
     if (isOuter[s.layer]) outer[s.layer].push_back(&s);
-    if (isInner[s.layer]) inner.push_back(&s);
+    if (isInner[s.layer]) files[{s.acrossLo, s.acrossHi, s.layer}].members.push_back(&s);
   }
-  // Inner shapes (contacts) are small: sorted by their lower extent across
-  // the direction, each outer shape finds those reaching its band by a
-  // binary search and a short scan.
-  auto byAcross = [](const Span* p, const Span* q) { return p->acrossLo < q->acrossLo; };
-  std::sort(inner.begin(), inner.end(), byAcross);
+  std::vector<InnerFile*> inner;
   long tallestInner = 0;
-  for (const Span* in : inner) tallestInner = std::max(tallestInner, in->acrossHi - in->acrossLo);
+  for (auto& [key, file] : files) {
+    std::sort(file.members.begin(), file.members.end(),
+              [](const Span* p, const Span* q) { return p->low->p1->x < q->low->p1->x; });
+    file.acrossLo = std::get<0>(key);
+    file.acrossHi = std::get<1>(key);
+    file.layer = std::get<2>(key);
+    inner.push_back(&file);  // in ascending acrossLo: the map's order
+    tallestInner = std::max(tallestInner, file.acrossHi - file.acrossLo);
+  }
 
   _rhs_list* rows = rhs;
   std::vector<std::pair<long, const Span*>> before, after;  // by distance from the outer shape
@@ -67,23 +83,27 @@ void SWaddEnclosureRows(int xDirection, _rhs_list* rhs) {
       const long outLo = out->low->p1->x, outHi = out->high->p1->x;
       before.clear();
       after.clear();
-      Span probe;
-      probe.acrossLo = out->acrossLo - tallestInner;
-      for (auto it = std::lower_bound(inner.begin(), inner.end(), &probe, byAcross);
-           it != inner.end() && (*it)->acrossLo <= out->acrossHi; ++it) {
-        const Span* in = *it;
-        if (in->acrossHi < out->acrossLo || in->layer == out->layer || !EXTENSION_VALID[out->layer][in->layer])
+      auto from = std::lower_bound(inner.begin(), inner.end(), out->acrossLo - tallestInner,
+                                   [](const InnerFile* f, long lo) { return f->acrossLo < lo; });
+      for (auto it = from; it != inner.end() && (*it)->acrossLo <= out->acrossHi; ++it) {
+        const InnerFile& file = **it;
+        if (file.acrossHi < out->acrossLo || file.layer == out->layer || !EXTENSION_VALID[out->layer][file.layer])
           continue;
-        const long inLo = in->low->p1->x, inHi = in->high->p1->x;
-        if (outHi <= inLo || outLo >= inHi) {
-          if (!needsClearance(out->layer, in->layer)) continue;
-          if (outHi <= inLo)
-            after.push_back({inLo - outHi, in});
-          else
-            before.push_back({outLo - inHi, in});
-        } else if (out->acrossLo < in->acrossHi && out->acrossHi > in->acrossLo) {
+        const std::vector<const Span*>& m = file.members;
+        // The first member ending after outLo; members from there on that
+        // start before outHi overlap the outer shape along the direction.
+        auto first = std::partition_point(m.begin(), m.end(), [&](const Span* in) { return in->high->p1->x <= outLo; });
+        if (needsClearance(out->layer, file.layer)) {
+          if (first != m.begin()) before.push_back({outLo - (*(first - 1))->high->p1->x, *(first - 1)});
+          auto next = std::partition_point(first, m.end(), [&](const Span* in) { return in->low->p1->x < outHi; });
+          if (next != m.end()) after.push_back({(*next)->low->p1->x - outHi, *next});
+        }
+        if (!(out->acrossLo < file.acrossHi && out->acrossHi > file.acrossLo)) continue;
+        for (auto k = first; k != m.end() && (*k)->low->p1->x < outHi; ++k) {
           // Overlapping: the same rows as the sweep's enclosure (so a row it
           // stated is not stated twice), where the tile holds them.
+          const Span* in = *k;
+          const long inLo = in->low->p1->x, inHi = in->high->p1->x;
           const long e = EXTENSION[out->layer][in->layer] * theGlobalScale;
           if (inLo - outLo >= e) add_column_2(out->low, in->low, eq, &rows, e, 'G', 1, 1);
           if (outHi - inHi >= e) add_column_2(in->high, out->high, eq, &rows, e, 'G', 1, 1);

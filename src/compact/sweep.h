@@ -93,10 +93,12 @@ struct box_item {
   box_item* origin;     // the tile's rectangle (itself, or the one a profile piece came from)
   unsigned short sides;  // cached neighbour facts of the tile (sweep-internal)
   unsigned long mark;   // sweep-internal visit stamp
-  unsigned char farCorners = 0;  // SW_CORNER_* queried at the left event with far corners left out
+  unsigned char looks = 0;  // SW_LOOK_*: what the left event looked at for spacing rows
   int nearSlot[2] = {-1, -1};    // a profile piece's places in the near-piece grids
 };
-inline constexpr unsigned char SW_CORNER_BELOW = 1, SW_CORNER_ABOVE = 2;
+// Left side visible (spacing rows to the pieces it meets), lower-left and
+// upper-left corner (rows to the pieces in their shade).
+inline constexpr unsigned char SW_LOOK_LEFT = 4, SW_LOOK_BELOW = 1, SW_LOOK_ABOVE = 2;
 
 struct _equation_item {
   int rank;   // row number
@@ -158,17 +160,16 @@ class sweep_list {
 
   // Runs this direction's sweep (X_direction says which) and fills eq and rhs.
   void sweep(_adjacency_list** eq, _rhs_list** rhs);
-  // After a sweep with far corners left out (SWleaveFarCorners): whether the
-  // positions `at` gives the sides satisfy every corner spacing row it left
-  // out.
-  bool farCornersHold(const std::function<long(const _edge*)>& at);
+  // After a sweep with far rows left out (SWleaveFarRows): whether the
+  // positions `at` gives the sides satisfy every spacing row it left out.
+  bool farRowsHold(const std::function<long(const _edge*)>& at);
   // Handles one event.
   void generate_rule(PROC_ITEM* item, _adjacency_list** eq, _rhs_list** rhs, RBt* open_set,
                      SweepProfile* profile);
 
  private:
   void order();
-  bool farCornersHoldExactly(const std::function<long(const _edge*)>& at);
+  bool farRowsHoldExactly(const std::function<long(const _edge*)>& at);
   std::vector<sweep_elem*> elems_;
   bool ordered_ = true;
 };
@@ -197,13 +198,14 @@ extern PIN_LIST* OUTPUT_PINS;
 // transistors, sharing the gate tile's variables, for symmetry detection.
 extern std::vector<box_item*> gate_rectangles;
 
-// 1: a corner spacing row to a profile piece more than SWfarDistance left of
-// the rectangle is left out of the sweep, and the back end checks the rows
-// left out after solving (sweep_list::farCornersHold). On arrays almost all
-// corner rows are such rows, between far shapes that the rows in between
-// already keep apart. 0 (SWreset): every row.
-extern int SWleaveFarCorners;
-// How far left of a rectangle a corner piece is still stated: four times the
+// 1: a spacing row (side or corner) to a profile piece more than
+// SWfarDistance left of the rectangle is left out of the sweep, and the back
+// end checks the rows left out after solving (sweep_list::farRowsHold). Such
+// rows grow faster than the layout (a corner sees every piece in its shade,
+// a side every piece touching its ends that nothing hides) and join shapes
+// that the rows in between already keep apart. 0 (SWreset): every row.
+extern int SWleaveFarRows;
+// How far left of a rectangle a spacing row is still stated: four times the
 // largest spacing rule of the tables (times theGlobalScale), at least 1.
 long SWfarDistance();
 

@@ -32,7 +32,11 @@ class SweepProfile;
 // The right event's change of the profile: B hides what it covers of the
 // pieces it saw on its left (its Se list) and shows its own right side.
 void SWshowRightSide(box_item* B, SweepProfile* profile);
-// The profile pieces of layer L in the shade of B's corners (B->farCorners)
+// Whether B (left-visible) states a spacing row to the piece P it meets:
+// they face each other through space, and P is not far (when the profile
+// leaves far rows out).
+bool SWstatesSideRow(box_item* B, box_item* P, const SweepProfile* profile);
+// The profile pieces of layer L in the shade of B's corners (B->looks)
 // that B states corner rows to, in row order: all of them, or (nearOnly)
 // those within the far distance.
 void SWcornerPieces(box_item* B, int L, SweepProfile* profile, bool nearOnly, std::vector<point>& out);

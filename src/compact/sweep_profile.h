@@ -7,9 +7,9 @@
 //   above (bottom y, bottom y + 2*x) -> pieces wholly above hi inside the shade
 //                                       of an upper-left corner: bottom - hi < 2 (xB - x).
 // so each query reports only the pieces it asks for. With far corners left
-// out, each layer also keeps its pieces in two grids of squares as wide as
-// the far distance, by their upper and by their lower end, so that a corner
-// query looks only at the few squares next to the corner.
+// out, two grids of squares as wide as the far distance take the place of
+// the shade trees, holding the pieces by their upper and by their lower end,
+// so that a corner query looks only at the few squares next to the corner.
 #pragma once
 #include <unordered_map>
 #include <vector>
@@ -26,8 +26,10 @@ class SweepProfile {
   void remove(box_item* piece);
   bool empty(int layer) const { return layers_[layer].meet.treesize == 0; }
 
-  // Keeps the pieces in the near-piece grids too, with squares of `cell`.
+  // Keeps the pieces in near-piece grids with squares of `cell` instead of
+  // the shade trees (before the first insert).
   void useNearGrids(long cell) { cell_ = cell; }
+  long nearCell() const { return cell_; }
   // Pieces wholly below lo within `far` left of x, inside the shade of the
   // lower-left corner at (x, lo); and above hi likewise.
   void nearShadeBelow(int layer, long x, long lo, long far, std::vector<point>& out) const;

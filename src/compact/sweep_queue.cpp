@@ -65,7 +65,7 @@ void SWfreeRecords() {
   boxCount = 0;
 }
 
-int SWleaveFarCorners = 0;
+int SWleaveFarRows = 0;
 
 long SWfarDistance() {
   long widest = 0;
@@ -76,7 +76,7 @@ long SWfarDistance() {
 }
 
 void SWreset() {
-  SWleaveFarCorners = 0;
+  SWleaveFarRows = 0;
   scan_queue.clear();
   scan_queue_y.clear();
   gate_rectangles.clear();
@@ -180,7 +180,7 @@ void sweep_list::sweep(_adjacency_list** eq, _rhs_list** rhs) {
   if (!head) return;
   RBt open_set;
   SweepProfile profile;
-  if (SWleaveFarCorners) profile.useNearGrids(SWfarDistance());
+  if (SWleaveFarRows) profile.useNearGrids(SWfarDistance());
   printf("minimum coordinate is %i\n", static_cast<int>(head->val));
   printf("maximum coordinate is %i\n", static_cast<int>(elems_.back()->val));
   SWprogress.last = elems_.back()->val;

@@ -17,22 +17,25 @@
 void SweepProfile::insert(box_item* p) {
   int l = p->right_edge->layer_num;
   layers_[l].meet.BPSTinsert(p->y2, p->y1, p, p->seq);
-  layers_[l].below.BPSTinsert(p->y2, 2 * p->x2 - p->y2, p, p->seq);
-  layers_[l].above.BPSTinsert(p->y1, p->y1 + 2 * p->x2, p, p->seq);
+  // The near-piece grids stand in for the shade trees.
   if (cell_) {
     gridInsert(layers_[l].byTop, p, p->y2, 0);
     gridInsert(layers_[l].byBottom, p, p->y1, 1);
+  } else {
+    layers_[l].below.BPSTinsert(p->y2, 2 * p->x2 - p->y2, p, p->seq);
+    layers_[l].above.BPSTinsert(p->y1, p->y1 + 2 * p->x2, p, p->seq);
   }
 }
 
 void SweepProfile::remove(box_item* p) {
   int l = p->right_edge->layer_num;
   layers_[l].meet.BPSTdelete(p->y2, p->y1, p, p->seq);
-  layers_[l].below.BPSTdelete(p->y2, 2 * p->x2 - p->y2, p, p->seq);
-  layers_[l].above.BPSTdelete(p->y1, p->y1 + 2 * p->x2, p, p->seq);
   if (cell_) {
     gridRemove(layers_[l].byTop, p, p->y2, 0);
     gridRemove(layers_[l].byBottom, p, p->y1, 1);
+  } else {
+    layers_[l].below.BPSTdelete(p->y2, 2 * p->x2 - p->y2, p, p->seq);
+    layers_[l].above.BPSTdelete(p->y1, p->y1 + 2 * p->x2, p, p->seq);
   }
 }
 
@@ -163,20 +166,25 @@ void nearInOrder(std::vector<point>& found, bool below, Query query) {
 
 }  // namespace
 
+bool SWstatesSideRow(box_item* B, box_item* P, const SweepProfile* profile) {
+  if (profile->nearCell() && B->x1 - P->x2 > profile->nearCell()) return false;  // left out: far
+  return facingSides(B, P);
+}
+
 void SWcornerPieces(box_item* B, int L, SweepProfile* profile, bool nearOnly, std::vector<point>& out) {
   const long lo = B->y1, hi = B->y2;
   const size_t first = out.size();
   if (nearOnly) {
     // The same pieces in the same order as the shade queries, but only those
-    // within the far distance.
-    const long far = SWfarDistance();
-    if (B->farCorners & SW_CORNER_BELOW)
+    // within the far distance (the grids' square).
+    const long far = profile->nearCell();
+    if (B->looks & SW_LOOK_BELOW)
       nearInOrder(out, true, [&] { profile->nearShadeBelow(L, B->x1, lo, far, out); });
-    if (B->farCorners & SW_CORNER_ABOVE)
+    if (B->looks & SW_LOOK_ABOVE)
       nearInOrder(out, false, [&] { profile->nearShadeAbove(L, B->x1, hi, far, out); });
   } else {
-    if (B->farCorners & SW_CORNER_BELOW) profile->shadeBelow(L, B->x1, lo, out);
-    if (B->farCorners & SW_CORNER_ABOVE) profile->shadeAbove(L, B->x1, hi, out);
+    if (B->looks & SW_LOOK_BELOW) profile->shadeBelow(L, B->x1, lo, out);
+    if (B->looks & SW_LOOK_ABOVE) profile->shadeAbove(L, B->x1, hi, out);
   }
   countVisits(SWprogress.lpLeft, layerOf(B), out.size() - first);
   // The end of the piece next to B's corner must be a corner of its material.
@@ -195,7 +203,7 @@ void spacingRows(box_item* B, int A, _adjacency_list** eq, _rhs_list** rhs, Swee
   const bool lv = SWvisible(B, SW_LEFT);
   static std::vector<point> found;  // reused: one query at a time
   found.clear();
-  B->farCorners = 0;
+  B->looks = lv ? SW_LOOK_LEFT : 0;
   for (int L = 0; L < SweepProfile::kLayers; ++L) {
     if (!SPACING_VALID[A][L] || profile->empty(L)) continue;
     const long s = SPACING[A][L] * theGlobalScale;
@@ -207,19 +215,19 @@ void spacingRows(box_item* B, int A, _adjacency_list** eq, _rhs_list** rhs, Swee
       B->right_edge->Se = SWnewSeEntry(P, P->right_edge, B->right_edge->Se);
       if (B->x1 == P->x2 && A == L)
         equal(B->left_edge, P->right_edge, eq, rhs);
-      else if (lv && facingSides(B, P))
+      else if (lv && SWstatesSideRow(B, P, profile))
         atLeast(B->left_edge, P->right_edge, s, eq, rhs);
     }
   }
   if (!lv) return;
   // Corners: pieces wholly below or above B inside the shade of its left corners.
   const bool below = SWbottomCorner(B), above = SWtopCorner(B);
-  B->farCorners = static_cast<unsigned char>((below ? SW_CORNER_BELOW : 0) | (above ? SW_CORNER_ABOVE : 0));
+  B->looks |= static_cast<unsigned char>((below ? SW_LOOK_BELOW : 0) | (above ? SW_LOOK_ABOVE : 0));
   for (int L = 0; L < SweepProfile::kLayers && (below || above); ++L) {
     if (!SPACING_VALID[A][L] || profile->empty(L)) continue;
     const long s = SPACING[A][L] * theGlobalScale;
     found.clear();
-    SWcornerPieces(B, L, profile, SWleaveFarCorners != 0, found);
+    SWcornerPieces(B, L, profile, SWleaveFarRows != 0, found);
     for (const point& p : found) atLeast(B->left_edge, p.the_box->right_edge, s, eq, rhs);
   }
 }

@@ -178,11 +178,11 @@ void variablesAndSymmetry() {
 // option SWEEP_ALL_ROWS asks for every row), and again with every row when
 // its result breaks one of them.
 bool graphBackEnd() {
-  SWleaveFarCorners = !SWEEP_ALL_ROWS;
+  SWleaveFarRows = !SWEEP_ALL_ROWS;
   if (later.graphBackEnd(scan_queue, equat_bucket, scan_queue_y, equat_bucket_y, 1)) return true;
-  if (!SQfarCornersFailed()) return false;
+  if (!SQfarRowsFailed()) return false;
   variablesAndSymmetry();
-  SWleaveFarCorners = 0;
+  SWleaveFarRows = 0;
   return later.graphBackEnd(scan_queue, equat_bucket, scan_queue_y, equat_bucket_y, 1);
 }
 

@@ -34,7 +34,7 @@ void emptyPins(PIN_LIST*& pins) {
 }
 
 
-bool farCornersFailed = false;
+bool farRowsFailed = false;
 
 // Where the solved cells put a side: the cell of column c is (c - 1) / 2,
 // odd columns are left (bottom) lines.
@@ -69,11 +69,11 @@ bool SQhasSymmetryRows() {
   return storeHasSymmetryRows(equat_bucket, SWcolumns(1)) || storeHasSymmetryRows(equat_bucket_y, SWcolumns(0));
 }
 
-bool SQfarCornersFailed() { return farCornersFailed; }
+bool SQfarRowsFailed() { return farRowsFailed; }
 
 bool SQ_resize(sweep_list& xq, _adjacency_list**& xeq, sweep_list& yq, _adjacency_list**& yeq, int /*sym*/) {
   SQreset();
-  farCornersFailed = false;
+  farRowsFailed = false;
   if (!SQstagesPresent(false)) return false;
   emptyPins(OUTPUT_PINS);
   emptyPins(INPUT_PINS);
@@ -123,14 +123,14 @@ bool SQ_resize(sweep_list& xq, _adjacency_list**& xeq, sweep_list& yq, _adjacenc
   at("^^^ GRAPH: Solving Graph of X direction done at\n     ");
   SQmain_solve(yeq, ry, TOP_BOTTOM);
   at("^^^ GRAPH: Solving Graph of Y direction done at\n     ");
-  if (SWleaveFarCorners) {
+  if (SWleaveFarRows) {
     const bool held =
-        xq.farCornersHold([](const _edge* e) { return solvedSide(SQcell_LR, SQcell_size_LR, e, true); }) &&
-        yq.farCornersHold([](const _edge* e) { return solvedSide(SQcell_TB, SQcell_size_TB, e, false); });
+        xq.farRowsHold([](const _edge* e) { return solvedSide(SQcell_LR, SQcell_size_LR, e, true); }) &&
+        yq.farRowsHold([](const _edge* e) { return solvedSide(SQcell_TB, SQcell_size_TB, e, false); });
     if (!held) {
       printf("\nSQ: The result comes closer than a spacing rule to far corners the sweep left out: "
              "compacting again with every corner row\n");
-      farCornersFailed = true;
+      farRowsFailed = true;
       SWfreeRows(&rhsX);
       SWfreeRows(&rhsY);
       return false;

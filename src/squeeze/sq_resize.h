@@ -13,9 +13,9 @@ struct _adjacency_list;
 bool SQ_resize(sweep_list& xq, _adjacency_list**& xeq, sweep_list& yq, _adjacency_list**& yeq, int sym);
 
 // After SQ_resize returned false: true when it stopped because the result,
-// solved with the far corner rows left out (SWleaveFarCorners), breaks one
+// solved with the far corner rows left out (SWleaveFarRows), breaks one
 // of them; the caller runs the sweeps again with every row.
-bool SQfarCornersFailed();
+bool SQfarRowsFailed();
 
 // False, after one message naming the missing stage and the option that
 // avoids it, when the current options need a stage this program lacks.

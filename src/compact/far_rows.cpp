@@ -1,5 +1,5 @@
-// The check of the corner spacing rows a sweep with far corners left out did
-// not state. When the positions keep all of them, the least (and the
+// The check of the spacing rows a sweep with far rows left out did not
+// state. When the positions keep all of them, the least (and the
 // greatest) solution of the rows stated is that of every row. First a quick
 // check of more than those rows: every right side of a layer with a spacing
 // rule towards B's layer lying beyond the far distance left of B must end at
@@ -31,7 +31,7 @@ int layerOf(const box_item* b) { return b->right_edge ? b->right_edge->layer_num
 
 }  // namespace
 
-bool sweep_list::farCornersHold(const std::function<long(const _edge*)>& at) {
+bool sweep_list::farRowsHold(const std::function<long(const _edge*)>& at) {
   std::vector<box_item*> rects;
   rects.reserve(elems_.size() / 2);
   for (const sweep_elem* e : elems_)
@@ -52,7 +52,7 @@ bool sweep_list::farCornersHold(const std::function<long(const _edge*)>& at) {
   const long far = SWfarDistance();
   for (const box_item* B : rects) {
     const int A = layerOf(B);
-    if (!B->farCorners || A < 0 || A >= DR_MAX_LAYERS) continue;
+    if (!B->looks || A < 0 || A >= DR_MAX_LAYERS) continue;
     const long left = at(B->left_edge);
     for (int L = 0; L < DR_MAX_LAYERS; ++L) {
       const std::vector<Side>& list = sides[static_cast<size_t>(L)];
@@ -61,13 +61,13 @@ bool sweep_list::farCornersHold(const std::function<long(const _edge*)>& at) {
       const auto end = std::lower_bound(list.begin(), list.end(), B->x1 - far,
                                         [](const Side& s, long x) { return s.x < x; });
       if (end == list.begin()) continue;
-      if ((end - 1)->pos > left - SPACING[A][L] * theGlobalScale) return farCornersHoldExactly(at);
+      if ((end - 1)->pos > left - SPACING[A][L] * theGlobalScale) return farRowsHoldExactly(at);
     }
   }
   return true;
 }
 
-bool sweep_list::farCornersHoldExactly(const std::function<long(const _edge*)>& at) {
+bool sweep_list::farRowsHoldExactly(const std::function<long(const _edge*)>& at) {
   order();
   const long far = SWfarDistance();
   SweepProfile profile;
@@ -85,12 +85,18 @@ bool sweep_list::farCornersHoldExactly(const std::function<long(const _edge*)>& 
         continue;
       }
       const int A = layerOf(B);
-      if (!B->farCorners || A < 0 || A >= DR_MAX_LAYERS) continue;
+      if (!B->looks || A < 0 || A >= DR_MAX_LAYERS) continue;
       const long left = at(B->left_edge);
       for (int L = 0; L < DR_MAX_LAYERS; ++L) {
         if (!SPACING_VALID[A][L] || profile.empty(L)) continue;
         const long s = SPACING[A][L] * theGlobalScale;
         found.clear();
+        if (B->looks & SW_LOOK_LEFT) {
+          profile.meeting(L, B->y1, B->y2, found);
+          found.erase(std::remove_if(found.begin(), found.end(),
+                                     [&](const point& p) { return !SWstatesSideRow(B, p.the_box, &profile); }),
+                      found.end());
+        }
         SWcornerPieces(B, L, &profile, false, found);
         for (const point& p : found)
           if (B->x1 - p.the_box->x2 > far && at(p.the_box->right_edge) > left - s) return false;
