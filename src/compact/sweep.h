@@ -94,7 +94,9 @@ struct box_item {
   unsigned short sides;  // cached neighbour facts of the tile (sweep-internal)
   unsigned long mark;   // sweep-internal visit stamp
   unsigned char looks = 0;  // SW_LOOK_*: what the left event looked at for spacing rows
-  int nearSlot[2] = {-1, -1};    // a profile piece's places in the near-piece grids
+  // A profile piece's places in the near-piece grids: the square's list and the index in it.
+  std::vector<box_item*>* nearList[2] = {nullptr, nullptr};
+  int nearSlot[2] = {-1, -1};
 };
 // Left side visible (spacing rows to the pieces it meets), lower-left and
 // upper-left corner (rows to the pieces in their shade).

@@ -17,19 +17,20 @@ long long SweepProfile::square(long x, long y) const {
 }
 
 void SweepProfile::gridInsert(Grid& g, box_item* p, long y, int slot) {
-  std::vector<box_item*>& list = g[square(p->x2, y)];
+  std::vector<box_item*>& list = g[square(p->x2, y)];  // stays in place: a node of the map
+  p->nearList[slot] = &list;
   p->nearSlot[slot] = static_cast<int>(list.size());
   list.push_back(p);
 }
 
-void SweepProfile::gridRemove(Grid& g, box_item* p, long y, int slot) {
-  auto it = g.find(square(p->x2, y));
-  if (it == g.end() || p->nearSlot[slot] < 0) return;
-  std::vector<box_item*>& list = it->second;
-  box_item* last = list.back();
-  list[static_cast<size_t>(p->nearSlot[slot])] = last;
+void SweepProfile::gridRemove(box_item* p, int slot) {
+  std::vector<box_item*>* list = p->nearList[slot];
+  if (!list) return;
+  box_item* last = list->back();
+  (*list)[static_cast<size_t>(p->nearSlot[slot])] = last;
   last->nearSlot[slot] = p->nearSlot[slot];
-  list.pop_back();
+  list->pop_back();
+  p->nearList[slot] = nullptr;
   p->nearSlot[slot] = -1;
 }
 

@@ -55,7 +55,7 @@ class SweepProfile {
   };
   long long square(long x, long y) const;
   void gridInsert(Grid& g, box_item* p, long y, int slot);
-  void gridRemove(Grid& g, box_item* p, long y, int slot);
+  static void gridRemove(box_item* p, int slot);
   // Calls f(piece) for the pieces of g in the squares over [x0, x1] x [y0, y1].
   template <class F>
   void gridVisit(const Grid& g, long x0, long x1, long y0, long y1, F f) const;

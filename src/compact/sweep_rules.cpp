@@ -31,8 +31,8 @@ void SweepProfile::remove(box_item* p) {
   int l = p->right_edge->layer_num;
   layers_[l].meet.BPSTdelete(p->y2, p->y1, p, p->seq);
   if (cell_) {
-    gridRemove(layers_[l].byTop, p, p->y2, 0);
-    gridRemove(layers_[l].byBottom, p, p->y1, 1);
+    gridRemove(p, 0);
+    gridRemove(p, 1);
   } else {
     layers_[l].below.BPSTdelete(p->y2, 2 * p->x2 - p->y2, p, p->seq);
     layers_[l].above.BPSTdelete(p->y1, p->y1 + 2 * p->x2, p, p->seq);
