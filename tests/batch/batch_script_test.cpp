@@ -146,19 +146,6 @@ TEST(BatchStartup, HelpPrintsSwitchesScriptSyntaxAndStatuses) {
   EXPECT_FALSE(CVhas(r.out, "Hello!")) << "help runs no script";
 }
 
-// A zoom mode ends when another command runs: clicks after it zoom no more.
-TEST(BatchScript, ZoomModeEndsWhenAnotherCommandRuns) {
-  std::string dir = CVscratchDir();
-  std::string load = "f.DIldLayout " + std::string(CORVID_SOURCE_DIR) + "/examples/inverter.cif\n";
-  std::string clicks = "point 400 400\npoint 2400 6000\n";
-  CVrunResult r = CVrunBatch(load + "view fit.png\nf.DVzoomin\nf.DVredraw\n" + clicks + "view after.png\n" +
-                                 "f.DVzoomin\n" + clicks + "view zoomed.png\n",
-                             dir);
-  EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(CVreadFile(dir + "/after.png"), CVreadFile(dir + "/fit.png")) << "the zoom survived a redraw";
-  EXPECT_NE(CVreadFile(dir + "/zoomed.png"), CVreadFile(dir + "/fit.png")) << "a running zoom mode zooms";
-}
-
 // The example at the top of README's "Batch scripts" runs as written from the
 // top directory: every line does its work.
 TEST(BatchScript, ReadmeExampleRunsAsWritten) {

@@ -121,17 +121,23 @@ black_box() {
 
 differ() { [ "$(compare -metric AE "$1" "$2" null: 2>&1)" != "0" ]; }
 
+# Waits until the line has appeared $2 times on corvid's standard error
+# (for at most $3 tenths of a second, 100 unless given).
+wait_count() {
+  for _ in $(seq "${3:-100}"); do
+    [ "$(grep -cF "$1" corvid.err)" -ge "$2" ] && return 0
+    kill -0 "$CORVID_PID" 2>/dev/null || fail "corvid ended while waiting for: $1"
+    sleep 0.1
+  done
+  fail "no message ($2 times): $1"
+}
+
 # Loads the example through the file dialog: read, flatten, tile planes,
 # extraction, and the fitted view ("Read CIF file OK" once more at the end).
 load_example() {
   menu File LoadLayout
   choose_file inverter.cif
-  for _ in $(seq 300); do
-    [ "$(grep -c 'Read CIF file OK' corvid.err)" -ge 2 ] && break
-    kill -0 "$CORVID_PID" 2>/dev/null || fail "corvid ended while loading"
-    sleep 0.1
-  done
-  [ "$(grep -c 'Read CIF file OK' corvid.err)" -ge 2 ] || fail "the layout was not loaded"
+  wait_count "Read CIF file OK" 2 300
   sleep 1
 }
 
@@ -142,15 +148,6 @@ click_named() {
   [ -n "$win" ] || fail "no window $1"
   xdotool mousemove --window "$win" 5 5 click 1
   sleep 0.4
-}
-
-# Waits until the line has appeared $2 times on corvid's standard error.
-wait_count() {
-  for _ in $(seq 100); do
-    [ "$(grep -cF "$1" corvid.err)" -ge "$2" ] && return 0
-    sleep 0.1
-  done
-  fail "no message ($2 times): $1"
 }
 
 # Luminance (0-255) of a colour "#RRGGBB".
@@ -165,29 +162,6 @@ CMF='#1E90FF'; CPG='#FF0000'; CAA='#228B22'; OFF_LABEL='#696969'
 
 start_xvfb
 case "$SCENARIO" in
-  startup)
-    start_corvid
-    wait_message "Message: Load technology file OK."
-    import -window "$WIN" window.png
-    # The menu bar's background (colour entry 17, LightGray) and the layer
-    # buttons' labels in their layers' colours are on the screen.
-    [ "$(count_colour window.png '#D3D3D3')" -gt 5000 ] || fail "menu bar colour missing"
-    for c in $CMF $CPG $CAA; do
-      [ "$(count_colour window.png "$c")" -gt 10 ] || fail "layer label colour $c missing"
-    done
-    # The drawing area starts empty.
-    shot_draw empty.png
-    [ "$(count_colour empty.png '#B3B3B3')" -gt 100000 ] || fail "drawing area background"
-    ;;
-  load)
-    start_corvid
-    load_example
-    shot_draw loaded.png
-    import -window "$WIN" window.png
-    for c in $CMF $CPG $CAA; do
-      [ "$(count_colour loaded.png "$c")" -gt 200 ] || fail "layer colour $c not drawn"
-    done
-    ;;
   zoompan)
     start_corvid
     load_example
@@ -219,6 +193,17 @@ case "$SCENARIO" in
     ;;
   panes)
     start_corvid
+    wait_message "Message: Load technology file OK."
+    # At start the menu bar's background (colour entry 17, LightGray) and the
+    # layer buttons' labels in their layers' colours are on the screen, and
+    # the drawing area is empty.
+    import -window "$WIN" start.png
+    [ "$(count_colour start.png '#D3D3D3')" -gt 5000 ] || fail "menu bar colour missing"
+    for c in $CMF $CPG $CAA; do
+      [ "$(count_colour start.png "$c")" -gt 10 ] || fail "layer label colour $c missing"
+    done
+    shot_draw empty.png
+    [ "$(count_colour empty.png '#B3B3B3')" -gt 100000 ] || fail "drawing area background"
     height() { xdotool getwindowgeometry "$DRAW" | sed -n 's/.*Geometry: [0-9]*x\([0-9]*\).*/\1/p'; }
     h0=$(height)
     menu View Panes HideMessages
@@ -232,8 +217,7 @@ case "$SCENARIO" in
     menu File Technology
     cp "$SRC/lib/default.tech" other.tech
     choose_file other.tech
-    for _ in $(seq 50); do [ "$(grep -c 'Load technology file OK' corvid.err)" -ge 2 ] && break; sleep 0.1; done
-    [ "$(grep -c 'Load technology file OK' corvid.err)" -ge 2 ] || fail "technology not reloaded"
+    wait_count "Load technology file OK" 2 50
     sleep 0.5
     import -window "$WIN" window.png
     for c in $CMF $CPG $CAA; do
@@ -255,11 +239,8 @@ case "$SCENARIO" in
     mv corvid.err session1.err
     start_corvid
     menu File Playback
-    for _ in $(seq 300); do [ "$(grep -c 'Read CIF file OK' corvid.err)" -ge 2 ] && break; sleep 0.1; done
-    for _ in $(seq 120); do
-      grep -q "ZOOM IN start" corvid.err && [ "$(grep -c 'ZOOM IN start' corvid.err)" -ge 2 ] && break
-      sleep 0.5
-    done
+    wait_count "Read CIF file OK" 2 300
+    wait_count "ZOOM IN start" 2 600
     sleep 2
     shot_draw replayed.png
     [ "$(compare -metric AE recorded.png replayed.png null: 2>&1)" = "0" ] || fail "playback gave another picture"
@@ -268,7 +249,9 @@ case "$SCENARIO" in
     start_corvid
     load_example
     shot_draw loaded.png
-    [ "$(count_colour loaded.png $CPG)" -gt 200 ] || fail "poly not drawn"
+    for c in $CMF $CPG $CAA; do
+      [ "$(count_colour loaded.png "$c")" -gt 200 ] || fail "layer colour $c not drawn"
+    done
     # A layer's display switch redraws the view at once, without View > Redraw.
     click_named "layer CPG"
     wait_message "CPG is switched off"
