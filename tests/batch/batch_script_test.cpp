@@ -85,13 +85,6 @@ TEST(BatchScript, BadLinesNameTheirLineNumberAndTheScriptGoesOn) {
   EXPECT_TRUE(CVhas(r.err, "Message: Hightlight turned off.")) << "the rejected exit did not run";
 }
 
-TEST(BatchScript, ActionCommandsTakeTheButtonLabel) {
-  CVrunResult r = CVrunBatch("f.DIsswitch On\nf.DIlswitch Off\nf.DIhswitch Maybe\n");
-  EXPECT_EQ(r.status, 0);
-  EXPECT_TRUE(CVhas(r.err, "Message: Selected turned on.\nMessage: Labels turned off.\n")) << r.err;
-  EXPECT_FALSE(CVhas(r.err, "Hightlight")) << "an unknown label changes nothing";
-}
-
 // The reader's fatal cases (a missing colour likewise) end the script too.
 TEST(BatchScript, MissingPatternInALoadedTechnologyIsFatal) {
   std::string dir = CVscratchDir();
@@ -102,18 +95,22 @@ TEST(BatchScript, MissingPatternInALoadedTechnologyIsFatal) {
   EXPECT_FALSE(CVhas(r.out, "Hello!"));
 }
 
-TEST(BatchScript, FormsTakeLabelThenValue) {
-  // Without an active layer only the three net forms open.
+// Action commands take the button label (an unknown one changes nothing);
+// forms take label then value, and without an active layer only the three
+// net forms open.
+TEST(BatchScript, ActionCommandsAndFormsTakeTheirLabels) {
   CVrunResult r = CVrunBatch(
+      "f.DIsswitch On\nf.DIlswitch Off\nf.DIhswitch Maybe\n"
       "f.DIsetForm MaxSize 2\n"
       "f.DIsetForm NameNet VDD\n"
       "f.DIsetForm FindNet\n"
       "f.DIsetForm Nonsense 3\n"
       "f.DIhswitch Off\n");
   EXPECT_EQ(r.status, 0) << "the unknown form label ends the program with status 0";
+  EXPECT_TRUE(CVhas(r.err, "Message: Selected turned on.\nMessage: Labels turned off.\n")) << r.err;
   EXPECT_TRUE(CVhas(r.err, "Warning: Select an active layer first.")) << r.err;
   EXPECT_TRUE(CVhas(r.out, " I am in DIacceptCB.............\n")) << "NameNet delivers its text";
-  EXPECT_TRUE(CVhas(r.err, "Script line 3: needs a value after the form label: f.DIsetForm")) << r.err;
+  EXPECT_TRUE(CVhas(r.err, "Script line 6: needs a value after the form label: f.DIsetForm")) << r.err;
   EXPECT_TRUE(CVhas(r.err, "Fatal: Unchangable menu label changed.")) << r.err;
   EXPECT_FALSE(CVhas(r.err, "Hightlight"));
 }
