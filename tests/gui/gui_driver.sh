@@ -10,7 +10,7 @@ WORK=$4
 export SYSRC="$SRC/lib/corvidrc"
 
 rm -rf "$WORK" && mkdir -p "$WORK" && cd "$WORK" || exit 1
-cp "$SRC/tests/data/gui/inverter.cif" .
+cp "$SRC/examples/inverter.cif" .
 
 XVFB_PID=
 CORVID_PID=

@@ -32,7 +32,7 @@ long countColour(const std::string& png, unsigned rgb) {
 constexpr unsigned CMF = 0x1E90FF, CPG = 0xFF0000, CAA = 0x228B22, BACKGROUND = 0xB3B3B3;
 
 std::string loadExample() {
-  return "f.DIldLayout " + std::string(CORVID_SOURCE_DIR) + "/tests/data/gui/inverter.cif\n";
+  return "f.DIldLayout " + std::string(CORVID_SOURCE_DIR) + "/examples/inverter.cif\n";
 }
 }  // namespace
 
