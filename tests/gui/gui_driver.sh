@@ -72,13 +72,14 @@ wait_message() {
   fail "no message: $1"
 }
 
-# Clicks the menu bar entry $1, then the visible items $2, $3, ... in turn
-# (cascades first, the button last); item windows carry their labels as names.
+# Clicks the visible windows named $1, $2, ... in turn: a menu bar entry,
+# then its items (cascades first, the button last), whose windows carry their
+# labels as names; or a layer button ("layer NAME") or a switch.
 menu() {
   local name win
   for name in "$@"; do
     win=$(timeout 5 xdotool search --sync --onlyvisible --name "^$name\$" | head -1)
-    [ -n "$win" ] || fail "no menu entry $name"
+    [ -n "$win" ] || fail "no window $name"
     xdotool mousemove --window "$win" 5 5 click 1
     sleep 0.4
   done
@@ -119,6 +120,13 @@ black_box() {
       END { split(box, p, /[x+]/); print p[3], p[4], p[1], p[2] }'
 }
 
+# Fails unless image $1 shows more than $2 pixels of each of three layers' colours.
+expect_layer_colours() {
+  for c in $CMF $CPG $CAA; do
+    [ "$(count_colour "$1" "$c")" -gt "$2" ] || fail "$1: layer colour $c missing"
+  done
+}
+
 differ() { [ "$(compare -metric AE "$1" "$2" null: 2>&1)" != "0" ]; }
 
 # Waits until the line has appeared $2 times on corvid's standard error
@@ -139,15 +147,6 @@ load_example() {
   choose_file inverter.cif
   wait_count "Read CIF file OK" 2 300
   sleep 1
-}
-
-# Clicks the window named $1 (a layer button "layer NAME" or a switch).
-click_named() {
-  local win
-  win=$(timeout 5 xdotool search --sync --onlyvisible --name "^$1\$" | head -1)
-  [ -n "$win" ] || fail "no window $1"
-  xdotool mousemove --window "$win" 5 5 click 1
-  sleep 0.4
 }
 
 # Luminance (0-255) of a colour "#RRGGBB".
@@ -199,9 +198,7 @@ case "$SCENARIO" in
     # the drawing area is empty.
     import -window "$WIN" start.png
     [ "$(count_colour start.png '#D3D3D3')" -gt 5000 ] || fail "menu bar colour missing"
-    for c in $CMF $CPG $CAA; do
-      [ "$(count_colour start.png "$c")" -gt 10 ] || fail "layer label colour $c missing"
-    done
+    expect_layer_colours start.png 10
     shot_draw empty.png
     [ "$(count_colour empty.png '#B3B3B3')" -gt 100000 ] || fail "drawing area background"
     height() { xdotool getwindowgeometry "$DRAW" | sed -n 's/.*Geometry: [0-9]*x\([0-9]*\).*/\1/p'; }
@@ -220,9 +217,7 @@ case "$SCENARIO" in
     wait_count "Load technology file OK" 2 50
     sleep 0.5
     import -window "$WIN" window.png
-    for c in $CMF $CPG $CAA; do
-      [ "$(count_colour window.png "$c")" -gt 10 ] || fail "layer button $c missing after the reload"
-    done
+    expect_layer_colours window.png 10
     ;;
   playback)
     start_corvid
@@ -249,25 +244,23 @@ case "$SCENARIO" in
     start_corvid
     load_example
     shot_draw loaded.png
-    for c in $CMF $CPG $CAA; do
-      [ "$(count_colour loaded.png "$c")" -gt 200 ] || fail "layer colour $c not drawn"
-    done
+    expect_layer_colours loaded.png 200
     # A layer's display switch redraws the view at once, without View > Redraw.
-    click_named "layer CPG"
+    menu "layer CPG"
     wait_message "CPG is switched off"
     sleep 0.5
     shot_draw hidden.png
     [ "$(count_colour hidden.png $CPG)" -eq 0 ] || fail "poly still drawn after switching it off"
-    click_named "layer CPG"
+    menu "layer CPG"
     wait_message "CPG is switched on"
     sleep 0.5
     shot_draw shown.png
     [ "$(count_colour shown.png $CPG)" -gt 200 ] || fail "poly not drawn again after switching it on"
     # The fill switch likewise: metal 1 outlined instead of hatched.
-    click_named "Fillmode Switch"
+    menu "Fillmode Switch"
     wait_message "Fillmode controller is switched on"
     before=$(count_colour shown.png $CMF)
-    click_named "layer CMF"
+    menu "layer CMF"
     wait_message "CMF is switched off"
     sleep 0.5
     shot_draw outlined.png
@@ -275,7 +268,7 @@ case "$SCENARIO" in
     [ "$after" -lt "$before" ] || fail "metal 1 fill unchanged ($before -> $after)"
     # In active-layer mode every switched-off name stays readable, the light
     # layer colours (orange, gold, cyan) included.
-    click_named "Active Layer"
+    menu "Active Layer"
     wait_message "Active layer controller is switched on"
     sleep 0.5
     for layer in CSN CWN XYZ CPG; do
@@ -316,8 +309,8 @@ case "$SCENARIO" in
   plot)
     start_corvid
     load_example
-    click_named "Active Layer"
-    click_named "layer CMF"
+    menu "Active Layer"
+    menu "layer CMF"
     menu Yield AnalyseShorts
     wait_message "missing materials done"
     menu Yield Failure
