@@ -54,17 +54,22 @@ TEST(BatchStartup, MissingSettingsTechnologyOrScriptIsFatal) {
   }
 }
 
-// A broken technology file is reported and the run goes on with the next one.
-TEST(BatchStartup, PooledMemoryAndStatisticsSwitches) {
+// A broken technology file is reported and the run goes on with the next
+// one; the reader's fatal cases (a missing pattern, a missing colour
+// likewise) end the script.
+TEST(BatchStartup, PooledMemoryStatisticsAndTechnologyFiles) {
   std::string dir = CVscratchDir();
   CVwriteFile(dir + "/bad.tech", "layers:\nCPG red hatch\nCMF blue solid;\n");
   // Items of 7 characters become 8-byte strings, which come from the 8-byte pool.
   CVwriteFile(dir + "/t", "layers:\nCPG DimGray hatch;\nelements:\nNMOS ABCDEFG CPG;\n");
-  CVrunResult r = CVrunBatch("f.DIldTech " + dir + "/bad.tech\nf.DIldTech " + dir + "/t\nf.hello\n", "", {"-o", "-S"});
-  EXPECT_EQ(r.status, 0) << r.err;
+  CVwriteFile(dir + "/nopattern.tech", "layers:\nCPG red nosuch;\n");
+  CVrunResult r = CVrunBatch("f.DIldTech bad.tech\nf.DIldTech t\nf.hello\nf.DIldTech nopattern.tech\nf.hello\n", dir,
+                             {"-o", "-S"});
+  EXPECT_EQ(r.status, 1) << r.err;
   CVexpectHas(r.err, {"error character 3 CMF: syntax error\n", "Technology file format error.",
                       "***** Alloc 20000 x 8 memory from OS *****\n"});
-  EXPECT_TRUE(CVhas(r.out, "Hello!"));
+  EXPECT_TRUE(CVhas(r.err, "Fatal: Can not load pattern file " + CVlibDir() + "/bitmaps/nosuch.")) << r.err;
+  EXPECT_EQ(CVcount(r.out, "Hello!"), 1u) << r.out;
 }
 
 TEST(BatchScript, ScriptFromFileArgumentAndCommentsAndBlankLines) {
@@ -83,16 +88,6 @@ TEST(BatchScript, BadLinesNameTheirLineNumberAndTheScriptGoesOn) {
                       "Script line 5: takes no arguments: f.exit",
                       "Script line 6: needs a file name: f.DIldTech"});
   EXPECT_TRUE(CVhas(r.err, "Message: Hightlight turned off.")) << "the rejected exit did not run";
-}
-
-// The reader's fatal cases (a missing colour likewise) end the script too.
-TEST(BatchScript, MissingPatternInALoadedTechnologyIsFatal) {
-  std::string dir = CVscratchDir();
-  CVwriteFile(dir + "/nopattern.tech", "layers:\nCPG red nosuch;\n");
-  CVrunResult r = CVrunBatch("f.DIldTech " + dir + "/nopattern.tech\nf.hello\n");
-  EXPECT_EQ(r.status, 1);
-  EXPECT_TRUE(CVhas(r.err, "Fatal: Can not load pattern file " + CVlibDir() + "/bitmaps/nosuch.")) << r.err;
-  EXPECT_FALSE(CVhas(r.out, "Hello!"));
 }
 
 // Action commands take the button label (an unknown one changes nothing);
