@@ -81,16 +81,18 @@ TEST(BadInput, FormValuesAndSweepRangesAreCheckedWhereTheyEnter) {
   EXPECT_TRUE(CVhas(r.out, kHello));
 }
 
-// A failed load keeps the good netlists; a write that fails (no room for any
-// file byte) is reported and leaves neither a partial file nor a temporary one.
+// A missing or malformed layout keeps the good netlists; a write that fails
+// (no room for any file byte) is reported and leaves neither a partial file
+// nor a temporary one.
 TEST(BadInput, OutputFilesAreLeftAloneOrCompleteNeverPartial) {
   std::string dir = CVscratchDir();
   CVrunResult good = CVrunBatch("f.DIldLayout " + kExamples + "inverter.cif\nf.DExOutput\n", dir);
   const std::string net = CVreadFile(dir + "/circuit.net"), spice = CVreadFile(dir + "/circuit.spice");
   ASSERT_TRUE(CVhas(net, "NMOS")) << good.err;
   CVwriteFile(dir + "/bad.cif", "L CMF; B 10;\nE\n");
-  CVrunResult r = CVrunBatch("f.DIldLayout bad.cif\nf.DExOutput\nf.hello\n", dir);
-  CVexpectHas(r.err, {"CIF file format error.\n", "Warning: No extracted circuit, no netlist written.\n"});
+  CVrunResult r = CVrunBatch("f.DIldLayout none.cif\nf.DIldLayout bad.cif\nf.DExCir\nf.DExOutput\nf.hello\n", dir);
+  CVexpectHas(r.err, {"Cann't open the file", "CIF file format error.\n", "Warning: No layout avaiable, load one.",
+                      "Warning: No extracted circuit, no netlist written.\n"});
   EXPECT_EQ(CVreadFile(dir + "/circuit.net"), net);
   EXPECT_EQ(CVreadFile(dir + "/circuit.spice"), spice);
   EXPECT_TRUE(CVhas(r.out, kHello));

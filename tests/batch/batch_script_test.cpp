@@ -54,17 +54,22 @@ TEST(BatchStartup, MissingSettingsTechnologyOrScriptIsFatal) {
   }
 }
 
-// A broken technology file is reported and the run goes on with the next one.
-TEST(BatchStartup, PooledMemoryAndStatisticsSwitches) {
+// A broken technology file is reported and the run goes on with the next
+// one; the reader's fatal cases (a missing pattern, a missing colour
+// likewise) end the script.
+TEST(BatchStartup, PooledMemoryStatisticsAndTechnologyFiles) {
   std::string dir = CVscratchDir();
   CVwriteFile(dir + "/bad.tech", "layers:\nCPG red hatch\nCMF blue solid;\n");
   // Items of 7 characters become 8-byte strings, which come from the 8-byte pool.
   CVwriteFile(dir + "/t", "layers:\nCPG DimGray hatch;\nelements:\nNMOS ABCDEFG CPG;\n");
-  CVrunResult r = CVrunBatch("f.DIldTech " + dir + "/bad.tech\nf.DIldTech " + dir + "/t\nf.hello\n", "", {"-o", "-S"});
-  EXPECT_EQ(r.status, 0) << r.err;
+  CVwriteFile(dir + "/nopattern.tech", "layers:\nCPG red nosuch;\n");
+  CVrunResult r = CVrunBatch("f.DIldTech bad.tech\nf.DIldTech t\nf.hello\nf.DIldTech nopattern.tech\nf.hello\n", dir,
+                             {"-o", "-S"});
+  EXPECT_EQ(r.status, 1) << r.err;
   CVexpectHas(r.err, {"error character 3 CMF: syntax error\n", "Technology file format error.",
                       "***** Alloc 20000 x 8 memory from OS *****\n"});
-  EXPECT_TRUE(CVhas(r.out, "Hello!"));
+  EXPECT_TRUE(CVhas(r.err, "Fatal: Can not load pattern file " + CVlibDir() + "/bitmaps/nosuch.")) << r.err;
+  EXPECT_EQ(CVcount(r.out, "Hello!"), 1u) << r.out;
 }
 
 TEST(BatchScript, ScriptFromFileArgumentAndCommentsAndBlankLines) {
@@ -85,35 +90,22 @@ TEST(BatchScript, BadLinesNameTheirLineNumberAndTheScriptGoesOn) {
   EXPECT_TRUE(CVhas(r.err, "Message: Hightlight turned off.")) << "the rejected exit did not run";
 }
 
-TEST(BatchScript, ActionCommandsTakeTheButtonLabel) {
-  CVrunResult r = CVrunBatch("f.DIsswitch On\nf.DIlswitch Off\nf.DIhswitch Maybe\n");
-  EXPECT_EQ(r.status, 0);
-  EXPECT_TRUE(CVhas(r.err, "Message: Selected turned on.\nMessage: Labels turned off.\n")) << r.err;
-  EXPECT_FALSE(CVhas(r.err, "Hightlight")) << "an unknown label changes nothing";
-}
-
-// The reader's fatal cases (a missing colour likewise) end the script too.
-TEST(BatchScript, MissingPatternInALoadedTechnologyIsFatal) {
-  std::string dir = CVscratchDir();
-  CVwriteFile(dir + "/nopattern.tech", "layers:\nCPG red nosuch;\n");
-  CVrunResult r = CVrunBatch("f.DIldTech " + dir + "/nopattern.tech\nf.hello\n");
-  EXPECT_EQ(r.status, 1);
-  EXPECT_TRUE(CVhas(r.err, "Fatal: Can not load pattern file " + CVlibDir() + "/bitmaps/nosuch.")) << r.err;
-  EXPECT_FALSE(CVhas(r.out, "Hello!"));
-}
-
-TEST(BatchScript, FormsTakeLabelThenValue) {
-  // Without an active layer only the three net forms open.
+// Action commands take the button label (an unknown one changes nothing);
+// forms take label then value, and without an active layer only the three
+// net forms open.
+TEST(BatchScript, ActionCommandsAndFormsTakeTheirLabels) {
   CVrunResult r = CVrunBatch(
+      "f.DIsswitch On\nf.DIlswitch Off\nf.DIhswitch Maybe\n"
       "f.DIsetForm MaxSize 2\n"
       "f.DIsetForm NameNet VDD\n"
       "f.DIsetForm FindNet\n"
       "f.DIsetForm Nonsense 3\n"
       "f.DIhswitch Off\n");
   EXPECT_EQ(r.status, 0) << "the unknown form label ends the program with status 0";
+  EXPECT_TRUE(CVhas(r.err, "Message: Selected turned on.\nMessage: Labels turned off.\n")) << r.err;
   EXPECT_TRUE(CVhas(r.err, "Warning: Select an active layer first.")) << r.err;
   EXPECT_TRUE(CVhas(r.out, " I am in DIacceptCB.............\n")) << "NameNet delivers its text";
-  EXPECT_TRUE(CVhas(r.err, "Script line 3: needs a value after the form label: f.DIsetForm")) << r.err;
+  EXPECT_TRUE(CVhas(r.err, "Script line 6: needs a value after the form label: f.DIsetForm")) << r.err;
   EXPECT_TRUE(CVhas(r.err, "Fatal: Unchangable menu label changed.")) << r.err;
   EXPECT_FALSE(CVhas(r.err, "Hightlight"));
 }
@@ -144,19 +136,6 @@ TEST(BatchStartup, HelpPrintsSwitchesScriptSyntaxAndStatuses) {
   CVexpectHas(r.out, {"[-bBmMcCsSoOtT] [SCRIPT]\n", "  -s ", "  -o, -O ", "point X Y", "f.DIsetForm LABEL VAL",
                       "Exit status: 0", " 3 a command could not do its\n"});
   EXPECT_FALSE(CVhas(r.out, "Hello!")) << "help runs no script";
-}
-
-// A zoom mode ends when another command runs: clicks after it zoom no more.
-TEST(BatchScript, ZoomModeEndsWhenAnotherCommandRuns) {
-  std::string dir = CVscratchDir();
-  std::string load = "f.DIldLayout " + std::string(CORVID_SOURCE_DIR) + "/examples/inverter.cif\n";
-  std::string clicks = "point 400 400\npoint 2400 6000\n";
-  CVrunResult r = CVrunBatch(load + "view fit.png\nf.DVzoomin\nf.DVredraw\n" + clicks + "view after.png\n" +
-                                 "f.DVzoomin\n" + clicks + "view zoomed.png\n",
-                             dir);
-  EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(CVreadFile(dir + "/after.png"), CVreadFile(dir + "/fit.png")) << "the zoom survived a redraw";
-  EXPECT_NE(CVreadFile(dir + "/zoomed.png"), CVreadFile(dir + "/fit.png")) << "a running zoom mode zooms";
 }
 
 // The example at the top of README's "Batch scripts" runs as written from the

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "support/layout_generator.h"
 #include "support/run_program.h"
 
 TEST(BatchLayoutCommands, ReadFlattenActivateDumpAndFree) {
@@ -36,10 +37,11 @@ TEST(BatchLayoutCommands, ReadFlattenActivateDumpAndFree) {
 
 TEST(BatchPlanes, BuildCheckNavigateDrawAndFree) {
   std::string dir = CVscratchDir();
+  ASSERT_TRUE(CVgenerateLayout({"--rows", "2", "--cols", "3"}, dir + "/inverters.cif"));
   // (6000, 12000) lies on metal of the first inverter.
   std::string script =
       "f.DCtile\n"
-      "f.DIldLayout " + CVdataDir() + "/cs_inverters.cif\n"
+      "f.DIldLayout inverters.cif\n"
       "f.CheckAll\n"
       "layer CMF\n"
       "f.DCtile\n"

@@ -1,9 +1,12 @@
-// Planes built from a generated inverter layout, checked against the flat
-// rectangles: every point of every plane, and the contact links.
+// Planes built from a generated layout (two rows of three inverters),
+// checked against the flat rectangles: every point of every plane, and the
+// contact links.
 #include <set>
 #include <vector>
 
 #include "build_fixture.h"
+#include "support/layout_generator.h"
+#include "support/run_program.h"
 
 namespace {
 bool inside(const _rects* r, long x, long y) { return r->x1 < x && x <= r->x2 && r->y1 <= y && y < r->y2; }
@@ -23,7 +26,9 @@ class ExampleTest : public BuildTest {
  protected:
   void SetUp() override {
     BuildTest::SetUp();
-    ASSERT_EQ(ACloadCif((std::string(CORVID_TEST_DATA) + "/cs_inverters.cif").c_str()), 0);
+    const std::string path = CVscratchDir() + "/inverters.cif";
+    ASSERT_TRUE(CVgenerateLayout({"--rows", "2", "--cols", "3"}, path));
+    ASSERT_EQ(ACloadCif(path.c_str()), 0);
     GCflatten();
     ASSERT_NE(Gflatten, nullptr);
     DCcrtCS();

@@ -11,6 +11,8 @@
 #include "extract/transistor.h"
 #include "extract_session.h"
 #include "interface/accept.h"
+#include "support/layout_generator.h"
+#include "support/run_program.h"
 
 namespace {
 class ExtractionModel : public ::testing::Test {
@@ -143,13 +145,15 @@ TEST_F(ExtractionModel, RandomArraysOfCells) {
 }
 
 // Layouts of the example generator (examples/gen_layout.py): a hierarchy of
-// inverter rows with polygons and wires, and the same flat.
+// inverter rows with polygons and wires, and rows of another size flat.
 TEST_F(ExtractionModel, ExampleGeneratorLayouts) {
-  const std::pair<const char*, int> files[] = {{CORVID_TEST_DATA "/extract/gen_rows.cif", 2 * 3 * 5},
-                                               {CORVID_TEST_DATA "/extract/gen_flat.cif", 2 * 2 * 4}};
-  for (const auto& [file, transistors] : files) {
-    DIacceptCB(12, file);
-    EXPECT_EQ(TransNum, transistors) << file;
+  const std::pair<std::vector<std::string>, int> layouts[] = {{{"--rows", "3", "--cols", "5"}, 2 * 3 * 5},
+                                                              {{"--rows", "2", "--cols", "4", "--flat"}, 2 * 2 * 4}};
+  const std::string path = CVscratchDir() + "/generated.cif";
+  for (const auto& [options, transistors] : layouts) {
+    ASSERT_TRUE(CVgenerateLayout(options, path));
+    DIacceptCB(12, path.c_str());
+    EXPECT_EQ(TransNum, transistors) << options.back();
     expectMatchesModel(modelOfFlatLayout());
   }
 }

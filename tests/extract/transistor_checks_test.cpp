@@ -71,7 +71,11 @@ TEST_F(TransistorChecks, GateCoveringAllDiffusionIsIgnored) {
 
 TEST_F(TransistorChecks, ContactOnGateEndsTheProgram) {
   said();  // the death test reads the error stream itself
-  DIacceptCB(1, CORVID_TEST_DATA "/extract/buried.tech");
+  // The default technology plus a buried contact (active to poly), which can sit on a gate.
+  const std::string tech = CVscratchDir() + "/buried.tech";
+  CVwriteFile(tech, CVreadFile(CVlibDir() + "/default.tech") +
+                        "layers:\nCBC cyan solid;\nconnections:\nBuried CAA CBC CPG;\n");
+  DIacceptCB(1, tech.c_str());
   CvLayout l;
   l.inverter(0, 0);
   l.box("CBC", 4, 1, 6, 3);

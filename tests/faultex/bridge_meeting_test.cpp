@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <string>
+#include <vector>
 
 #include "common/defect_scale.h"
 #include "fault_session.h"
@@ -28,16 +28,10 @@ const GridRect kPair[] = {
 };
 
 void loadGrid(bool transposed) {
+  std::vector<GridRect> rects;
+  for (const GridRect& g : kPair) rects.push_back(transposed ? GridRect{g.layer, g.y1, g.x1, g.y2, g.x2} : g);
   const std::string path = "meeting.cif";  // in the session's directory
-  std::ofstream cif(path);
-  cif << "DS 1 1 1;\n";
-  for (const GridRect& g : kPair) {
-    GridRect r = transposed ? GridRect{g.layer, g.y1, g.x1, g.y2, g.x2} : g;
-    cif << "L " << r.layer << "; B " << (r.x2 - r.x1) * 10 << " " << (r.y2 - r.y1) * 10 << " " << (r.x1 + r.x2) * 5
-        << " " << (r.y1 + r.y2) * 5 << ";\n";
-  }
-  cif << "DF;\nC 1;\nE\n";
-  cif.close();
+  ASSERT_TRUE(CVwriteFile(path, CVcifBoxes(rects, "meeting", 10) + "E\n"));
   DIacceptCB(12, path.c_str());
   ASSERT_EQ(TransNum, 2);
 }

@@ -36,22 +36,6 @@ class ResizeDriver : public ::testing::Test {
   std::string dir;
 };
 
-TEST_F(ResizeDriver, LpRunWritesItsProgressTimeReportAndResult) {
-  CVrunResult r = batch("resize 10\n");
-  EXPECT_EQ(r.status, 0) << r.err;
-  CVexpectHas(r.out, {"\n\nRunning the resizer\n==============================\n",
-                      "\n^^^ LXindRemoval is done (in resizing+symm) at\n     ",
-                      "\n^^^ init_staff is done (in resizing+symm), going to call scan_toget_variables at\n",
-                      "\n***\nstart = \n", "Symmetry is detected by BoundBox or Textual function earlier by user.\n",
-                      "\nProcess choice? (00:default 10:LP", "\nStarting resizing... (LP)\n", "\nCompleted resizing!\n"});
-  EXPECT_FALSE(CVhas(r.out, "sq_out.cif"));
-  EXPECT_TRUE(has("result.cif"));
-  // The LP back end's time report: the two resize lines and the tick note.
-  std::string report = CVreadFile(dir + "/time_rpt.txt");
-  EXPECT_EQ(CVcount(report, "\n"), 3u) << report;
-  CVexpectHas(report, {"Resize Start Time:   \t User ", "Resize Stop Time:    \t User ", "       Note: CLK_TCK = "});
-}
-
 TEST_F(ResizeDriver, RepliesAnswerTheChoiceUntilValidAndTheEndOfInputStops) {
   // "7x" and an empty reply are asked again; "10" runs the LP back end.
   CVrunResult r = batch("option PROCESS_OPTION 2\noption TIME_REPORT 0\nanswer 7x\nanswer\nanswer 10\nresize\n");
@@ -67,16 +51,17 @@ TEST_F(ResizeDriver, RepliesAnswerTheChoiceUntilValidAndTheEndOfInputStops) {
   EXPECT_FALSE(has("result.cif"));
 }
 
+// Resizing choices need transistor resizing; the run stops before the first
+// stage, symmetry detection included.
 TEST_F(ResizeDriver, GraphBackEndStagesNotBuiltStopBeforeAnythingIsWritten) {
-  // Resizing choices need transistor resizing.
-  for (const char* line : {"f.new_resize\n", "f.new_resize60\n", "resize 63\n"}) {
-    CVrunResult r = batch(line);
-    EXPECT_EQ(r.status, 3) << line;
-    EXPECT_EQ(CVcount(r.err, "is not in this build yet"), 1u) << line << r.err;
-    EXPECT_FALSE(has("sq_out.cif") || has("time_rpt.txt") || has("mps.file")) << line;
+  for (const char* lines : {"f.new_resize\n", "f.new_resize60\n", "resize 63\n",
+                            "option PROCESS_INCLUDE_SYMMETRY 2\nresize 63\n"}) {
+    CVrunResult r = batch(lines);
+    EXPECT_EQ(r.status, 3) << lines;
+    EXPECT_EQ(CVcount(r.err, "is not in this build yet"), 1u) << lines << r.err;
+    EXPECT_FALSE(CVhas(r.out, "LXindRemoval")) << lines;
+    EXPECT_FALSE(has("sq_out.cif") || has("time_rpt.txt") || has("mps.file") || has("sym.report")) << lines;
   }
-  // The menu commands stop before the first stage.
-  EXPECT_FALSE(CVhas(batch("f.new_resize\n").out, "LXindRemoval"));
 }
 
 TEST_F(ResizeDriver, OptionLinesSetByNameAndBadOnesFailTheScript) {
@@ -123,22 +108,27 @@ TEST_F(ResizeDriver, MissingSolverGivesOneMessageAndNoResult) {
   EXPECT_FALSE(CVhas(r.out, "Completed resizing!"));
 }
 
-TEST_F(ResizeDriver, AwkwardWorkingDirectoryNeitherBreaksNorInjects) {
+// An LP run in an awkward directory: its progress, time report and result,
+// and nothing injected by the directory's name.
+TEST_F(ResizeDriver, LpRunInAnAwkwardDirectoryWritesItsFilesAndInjectsNothing) {
   const std::string parent = dir;
   use(parent + "/run 'one' \"two\"; $(touch injected) `touch injected2`");
   CVrunResult r = batch("resize 10\n");
   EXPECT_EQ(r.status, 0) << r.err;
+  CVexpectHas(r.out, {"\n\nRunning the resizer\n==============================\n",
+                      "\n^^^ LXindRemoval is done (in resizing+symm) at\n     ",
+                      "\n^^^ init_staff is done (in resizing+symm), going to call scan_toget_variables at\n",
+                      "\n***\nstart = \n", "Symmetry is detected by BoundBox or Textual function earlier by user.\n",
+                      "\nProcess choice? (00:default 10:LP", "\nStarting resizing... (LP)\n", "\nCompleted resizing!\n"});
+  EXPECT_FALSE(CVhas(r.out, "sq_out.cif"));
   EXPECT_TRUE(has("result.cif"));
   EXPECT_TRUE(has("resize_report/LPmps_TB_2.file.rpt"));
+  // The LP back end's time report: the two resize lines and the tick note.
+  std::string report = CVreadFile(dir + "/time_rpt.txt");
+  EXPECT_EQ(CVcount(report, "\n"), 3u) << report;
+  CVexpectHas(report, {"Resize Start Time:   \t User ", "Resize Stop Time:    \t User ", "       Note: CLK_TCK = "});
   for (const char* name : {"injected", "injected2"})
     EXPECT_FALSE(fs::exists(parent + "/" + name) || has(name)) << name;
-}
-
-TEST_F(ResizeDriver, GivenChoiceNeedingAMissingStageStopsBeforeSymmetryDetection) {
-  CVrunResult r = batch("option PROCESS_INCLUDE_SYMMETRY 2\nresize 63\n");
-  EXPECT_EQ(CVcount(r.err, "not in this build"), 1u) << r.err;
-  EXPECT_FALSE(CVhas(r.out, "LXindRemoval"));
-  EXPECT_FALSE(has("sym.report") || has("time_rpt.txt"));
 }
 
 }  // namespace

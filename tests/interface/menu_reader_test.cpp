@@ -85,31 +85,20 @@ TEST(MenuReader, BlocksNestAndLayersComeInReverseTableOrder) {
   DIfreeMenuTree();
 }
 
-TEST(MenuReaderDeath, MissingSubmenuIsFatal) {
-  std::string path = writeMenu("MENUBAR { CASCADE File FileMenu }\nOther { BUTTON A f.exit }\n");
-  EXPECT_EXIT(DImenuRead(path.c_str()), testing::ExitedWithCode(1), "Can't find the FileMenu submenu");
-}
-
-TEST(MenuReaderDeath, LowerCaseTypeWordIsAnError) {
-  std::string path = writeMenu("MENUBAR { CASCADE File FileMenu }\nFileMenu { button Exit f.exit }\n");
-  EXPECT_EXIT(DImenuRead(path.c_str()), testing::ExitedWithCode(1), "Menu description error: button");
-}
-
-TEST(MenuReaderDeath, PulldownNamingAMissingBlockIsFatal) {
-  std::string path = writeMenu("MENUBAR { CASCADE File FileMenu }\nFileMenu { PULLDOWN Sub Nowhere }\n");
-  EXPECT_EXIT(DImenuRead(path.c_str()), testing::ExitedWithCode(1), "Can't find the Nowhere submenu");
-}
-
-TEST(MenuReaderDeath, UnreadableFileIsFatal) {
+TEST(MenuReaderDeath, BrokenDescriptionsEndTheProgramNamingTheFault) {
+  std::string wide = "MENUBAR { CASCADE File FileMenu }\nFileMenu {";
+  for (int i = 0; i < 33; ++i) wide += " BUTTON B" + std::to_string(i) + " f.exit";
+  const std::pair<std::string, const char*> cases[] = {
+      {"MENUBAR { CASCADE File FileMenu }\nOther { BUTTON A f.exit }\n", "Can't find the FileMenu submenu"},
+      {"MENUBAR { CASCADE File FileMenu }\nFileMenu { button Exit f.exit }\n", "Menu description error: button"},
+      {"MENUBAR { CASCADE File FileMenu }\nFileMenu { PULLDOWN Sub Nowhere }\n", "Can't find the Nowhere submenu"},
+      {wide + " }\n", "Menu description error: FileMenu"},  // more than 32 entries
+  };
+  for (const auto& [text, message] : cases) {
+    std::string path = writeMenu(text);
+    EXPECT_EXIT(DImenuRead(path.c_str()), testing::ExitedWithCode(1), message) << text;
+  }
   EXPECT_EXIT(DImenuRead("/nonexistent/menu.txt"), testing::ExitedWithCode(1), "Menu description not available");
-}
-
-TEST(MenuReaderDeath, BlockOfMoreThan32EntriesIsAnError) {
-  std::string text = "MENUBAR { CASCADE File FileMenu }\nFileMenu {";
-  for (int i = 0; i < 33; ++i) text += " BUTTON B" + std::to_string(i) + " f.exit";
-  text += " }\n";
-  std::string path = writeMenu(text);
-  EXPECT_EXIT(DImenuRead(path.c_str()), testing::ExitedWithCode(1), "Menu description error: FileMenu");
 }
 
 TEST(MenuReader, SelfNestingBlocksAreAnErrorNotAnEndlessMenu) {

@@ -13,6 +13,21 @@
 
 #include "text_file.h"
 
+// Boxes (corners in units of `unit` CIF units) as cell 1 named `name`, a
+// layer command before each change of layer, and the top level's call of it.
+template <class Rect>
+std::string CVcifBoxes(const std::vector<Rect>& rects, const char* name, long unit) {
+  std::string out = std::string("DS 1 1 1;\n9 ") + name + ";\n", current;
+  char line[160];
+  for (const Rect& r : rects) {
+    if (current != r.layer) out += "L " + (current = r.layer) + ";\n";
+    snprintf(line, sizeof line, "B %ld %ld %ld %ld;\n", (r.x2 - r.x1) * unit, (r.y2 - r.y1) * unit,
+             (r.x1 + r.x2) * unit / 2, (r.y1 + r.y2) * unit / 2);
+    out += line;
+  }
+  return out + "DF;\nC 1;\n";
+}
+
 struct CvLayout {
   static constexpr long kLambda = 20;  // CIF units per lambda
 
@@ -148,28 +163,14 @@ struct CvLayout {
   }
 
   std::string cif() const {
-    std::string out = "DS 1 1 1;\n9 generated;\n";
-    char line[160];
-    const char* current = "";
-    for (const Rect& r : rects) {
-      if (std::string(current) != r.layer) {
-        snprintf(line, sizeof line, "L %s;\n", r.layer);
-        out += line;
-        current = r.layer;
-      }
-      snprintf(line, sizeof line, "B %ld %ld %ld %ld;\n", (r.x2 - r.x1) * kLambda,
-               (r.y2 - r.y1) * kLambda, (r.x1 + r.x2) * kLambda / 2, (r.y1 + r.y2) * kLambda / 2);
-      out += line;
-    }
     // Labels go to the top cell (after the call), so flattening keeps their text.
-    out += "DF;\nC 1;\n";
+    std::string out = CVcifBoxes(rects, "generated", kLambda);
+    char line[160];
     for (const Label& l : labels) {
-      snprintf(line, sizeof line, "94 %s %ld %ld %s;\n", l.text.c_str(), l.x * kLambda,
-               l.y * kLambda, l.layer);
+      snprintf(line, sizeof line, "94 %s %ld %ld %s;\n", l.text.c_str(), l.x * kLambda, l.y * kLambda, l.layer);
       out += line;
     }
-    out += "E\n";
-    return out;
+    return out + "E\n";
   }
 
   bool writeCif(const std::string& path) const { return CVwriteFile(path, cif()); }

@@ -74,22 +74,6 @@ struct CvCleanLayout {
     }
   }
 
-  std::string cif() const {
-    std::string out = "DS 1 1 1;\n9 clean;\n";
-    char line[160];
-    std::string current;
-    for (const Rect& r : rects) {
-      if (current != r.layer) {
-        snprintf(line, sizeof line, "L %s;\n", r.layer);
-        out += line;
-        current = r.layer;
-      }
-      snprintf(line, sizeof line, "B %ld %ld %ld %ld;\n", (r.x2 - r.x1) * kGrid, (r.y2 - r.y1) * kGrid,
-               (r.x1 + r.x2) * kGrid / 2, (r.y1 + r.y2) * kGrid / 2);
-      out += line;
-    }
-    return out + "DF;\nC 1;\nE\n";
-  }
-
+  std::string cif() const { return CVcifBoxes(rects, "clean", kGrid) + "E\n"; }
   bool writeCif(const std::string& path) const { return CVwriteFile(path, cif()); }
 };

@@ -31,7 +31,6 @@ std::string CVreadFile(const std::string& path) {
 
 std::string CVbuildProgram(const std::string& name) { return std::string(CORVID_BINARY_DIR) + "/" + name; }
 std::string CVlibDir() { return std::string(CORVID_SOURCE_DIR) + "/lib"; }
-std::string CVdataDir() { return CORVID_TEST_DATA; }
 
 std::string CVscratchDir() {
   const testing::TestInfo* info = testing::UnitTest::GetInstance()->current_test_info();

@@ -38,6 +38,5 @@ std::string CVbuildProgram(const std::string& name);
 // A fresh empty directory under the build directory, named after the running test.
 std::string CVscratchDir();
 std::string CVreadFile(const std::string& path);
-// Absolute path of the repository's lib/ directory and of tests/data.
+// Absolute path of the repository's lib/ directory.
 std::string CVlibDir();
-std::string CVdataDir();

@@ -32,14 +32,16 @@ long countColour(const std::string& png, unsigned rgb) {
 constexpr unsigned CMF = 0x1E90FF, CPG = 0xFF0000, CAA = 0x228B22, BACKGROUND = 0xB3B3B3;
 
 std::string loadExample() {
-  return "f.DIldLayout " + std::string(CORVID_SOURCE_DIR) + "/tests/data/gui/inverter.cif\n";
+  return "f.DIldLayout " + std::string(CORVID_SOURCE_DIR) + "/examples/inverter.cif\n";
 }
 }  // namespace
 
+// A zoom mode ends when another command runs: clicks after a redraw zoom no more.
 TEST(BatchView, ShowsTheLoadedLayoutInLayerColoursZoomEnlargesItSvgByExtension) {
   std::string dir = CVscratchDir();
   CVrunResult r = CVrunBatch(loadExample() +
                                  "view fit.png\n"
+                                 "f.DVzoomin\nf.DVredraw\npoint 400 400\npoint 2400 6000\nview after.png\n"
                                  "f.DVzoomin\n"
                                  "point 1000 3400\n"  // about the gate (CIF units x 4)
                                  "point 1800 4600\n"
@@ -48,10 +50,11 @@ TEST(BatchView, ShowsTheLoadedLayoutInLayerColoursZoomEnlargesItSvgByExtension) 
                                  "view /nonexistent/dir/x.png\n",
                              dir);
   EXPECT_EQ(r.status, 2);  // the failing line is reported and the script goes on
-  EXPECT_TRUE(CVhas(r.err, "Script line 8")) << r.err;
+  EXPECT_TRUE(CVhas(r.err, "Script line 13")) << r.err;
   EXPECT_TRUE(CVhas(r.err, "Message: View written to fit.png.")) << r.err;
   for (unsigned c : {CMF, CPG, CAA}) EXPECT_GT(countColour(dir + "/fit.png", c), 200) << std::hex << c;
   EXPECT_GT(countColour(dir + "/fit.png", BACKGROUND), 200000);  // the layout is fitted with a margin
+  EXPECT_EQ(CVreadFile(dir + "/after.png"), CVreadFile(dir + "/fit.png")) << "the zoom survived a redraw";
   EXPECT_GT(countColour(dir + "/zoom.png", CPG), 3 * countColour(dir + "/fit.png", CPG));
   std::string svg = CVreadFile(dir + "/out.svg");
   EXPECT_TRUE(CVhas(svg, "<svg"));

@@ -4,8 +4,6 @@
 // the same fault files. Whether those numbers are right is checked against
 // the union model by the other sweep and fault tests.
 #include <cstring>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -20,13 +18,6 @@
 #include "yield/critical_area.h"
 
 namespace {
-std::string fileText(const char* path) {
-  std::ifstream in(path);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
 // Every critical area of the layer's plane at defect sizes up to a few
 // wire pitches, then the bridge and break files of all layers.
 std::vector<std::string> results(const char* layer) {
@@ -43,10 +34,10 @@ std::vector<std::string> results(const char* layer) {
   for (long d : {400L, 1200L}) {
     EXPECT_TRUE(DFinit());
     DFextraLayers(-1, d);
-    out.push_back(fileText("Bridges.flt"));
+    out.push_back(CVreadFile("Bridges.flt"));
     EXPECT_TRUE(DFinit());
     DFmissLayers(-1, d);
-    out.push_back(fileText("Breaks.flt"));
+    out.push_back(CVreadFile("Breaks.flt"));
   }
   return out;
 }
