@@ -8,6 +8,7 @@
 // is swept once more without stating rows, and each row left out is checked
 // as it is met: slower, as those rows grow faster than the layout.
 #include <algorithm>
+#include <cstdio>
 #include <vector>
 
 #include "common/scale.h"
@@ -61,7 +62,10 @@ bool sweep_list::farRowsHold(const std::function<long(const _edge*)>& at) {
       const auto end = std::lower_bound(list.begin(), list.end(), B->x1 - far,
                                         [](const Side& s, long x) { return s.x < x; });
       if (end == list.begin()) continue;
-      if ((end - 1)->pos > left - SPACING[A][L] * theGlobalScale) return farRowsHoldExactly(at);
+      if ((end - 1)->pos > left - SPACING[A][L] * theGlobalScale) {
+        printf("SWEEP: a far side may come too close: the rows left out are checked one by one\n");
+        return farRowsHoldExactly(at);
+      }
     }
   }
   return true;

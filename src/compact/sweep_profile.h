@@ -6,7 +6,7 @@
 //                                       of a lower-left corner: lo - top < 2 (xB - x);
 //   above (bottom y, bottom y + 2*x) -> pieces wholly above hi inside the shade
 //                                       of an upper-left corner: bottom - hi < 2 (xB - x).
-// so each query reports only the pieces it asks for. With far corners left
+// so each query reports only the pieces it asks for. With far rows left
 // out, two grids of squares as wide as the far distance take the place of
 // the shade trees, holding the pieces by their upper and by their lower end,
 // so that a corner query looks only at the few squares next to the corner.

@@ -50,6 +50,12 @@ box_item* newPiece(_edge* side, box_item* origin, long x, long lo, long hi) {
   return piece;
 }
 
+// The piece meets [lo, hi] at one end only and goes on beyond it: what B
+// covers of it is nothing, and its remainder is itself.
+bool touchesOnly(const box_item* P, long lo, long hi) {
+  return (P->y2 == lo && P->y1 < lo) || (P->y1 == hi && P->y2 > hi);
+}
+
 bool touchVertically(const box_item* a, const box_item* b) { return a->y1 == b->y2 || a->y2 == b->y1; }
 
 void countVisits(int* counters, int layer, size_t n) {
@@ -83,7 +89,7 @@ void SWshowRightSide(box_item* B, SweepProfile* profile) {
     countVisits(SWprogress.lpRight, A, found.size());
     for (const point& p : found) {
       box_item* P = p.the_box;
-      if (P->right_edge->mark != hideStamp || P->x2 >= B->x2) continue;
+      if (P->right_edge->mark != hideStamp || P->x2 >= B->x2 || touchesOnly(P, lo, hi)) continue;
       profile->remove(P);
       if (P->y1 < lo) profile->insert(newPiece(P->right_edge, P, P->x2, P->y1, lo));
       if (P->y2 > hi) profile->insert(newPiece(P->right_edge, P, P->x2, hi, P->y2));
@@ -212,7 +218,9 @@ void spacingRows(box_item* B, int A, _adjacency_list** eq, _rhs_list** rhs, Swee
     countVisits(SWprogress.lpLeft, A, found.size());
     for (const point& p : found) {
       box_item* P = p.the_box;
-      B->right_edge->Se = SWnewSeEntry(P, P->right_edge, B->right_edge->Se);
+      // A piece touching B's extent only at an end keeps all of itself when
+      // B hides what it covers: recording it would change nothing.
+      if (!touchesOnly(P, lo, hi)) B->right_edge->Se = SWnewSeEntry(P, P->right_edge, B->right_edge->Se);
       if (B->x1 == P->x2 && A == L)
         equal(B->left_edge, P->right_edge, eq, rhs);
       else if (lv && SWstatesSideRow(B, P, profile))

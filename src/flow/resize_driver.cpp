@@ -174,7 +174,7 @@ void variablesAndSymmetry() {
   stamp("\n^^^ Symmetry detection is done (in resizing+symm) at\n     ");
 }
 
-// The graph back end, first with the far corner rows left out (unless the
+// The graph back end, first with the far spacing rows left out (unless the
 // option SWEEP_ALL_ROWS asks for every row), and again with every row when
 // its result breaks one of them.
 bool graphBackEnd() {

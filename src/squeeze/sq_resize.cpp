@@ -128,8 +128,8 @@ bool SQ_resize(sweep_list& xq, _adjacency_list**& xeq, sweep_list& yq, _adjacenc
         xq.farRowsHold([](const _edge* e) { return solvedSide(SQcell_LR, SQcell_size_LR, e, true); }) &&
         yq.farRowsHold([](const _edge* e) { return solvedSide(SQcell_TB, SQcell_size_TB, e, false); });
     if (!held) {
-      printf("\nSQ: The result comes closer than a spacing rule to far corners the sweep left out: "
-             "compacting again with every corner row\n");
+      printf("\nSQ: The result comes closer than a spacing rule to far shapes the sweep left out: "
+             "compacting again with every row\n");
       farRowsFailed = true;
       SWfreeRows(&rhsX);
       SWfreeRows(&rhsY);

@@ -13,7 +13,7 @@ struct _adjacency_list;
 bool SQ_resize(sweep_list& xq, _adjacency_list**& xeq, sweep_list& yq, _adjacency_list**& yeq, int sym);
 
 // After SQ_resize returned false: true when it stopped because the result,
-// solved with the far corner rows left out (SWleaveFarRows), breaks one
+// solved with the far spacing rows left out (SWleaveFarRows), breaks one
 // of them; the caller runs the sweeps again with every row.
 bool SQfarRowsFailed();
 
