@@ -5,10 +5,12 @@
 #include <cstdio>
 #include <initializer_list>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 #include "common/layout.h"
 #include "common/memory.h"
+#include "common/message.h"
 #include "compact/sweep.h"
 #include "cs/cs.h"
 #include "squeeze/sq_graph.h"
@@ -25,12 +27,6 @@ SQLINE_item* newLine(SQCELL_item* cell, int number, long loc) {
 
 SQCELL_item* newCellArray(int n) {
   return n > 0 ? static_cast<SQCELL_item*>(GCmalloc(sizeof(SQCELL_item) * static_cast<size_t>(n))) : nullptr;
-}
-
-SQARC_item* newArcArray(int n) {
-  auto* arcs = n > 0 ? static_cast<SQARC_item*>(GCmalloc(sizeof(SQARC_item) * static_cast<size_t>(n))) : nullptr;
-  for (int i = 0; i < n; ++i) arcs[i].weight = arcs[i].rank = -1;
-  return arcs;
 }
 
 bool haveEquations(_adjacency_list** eq) { return eq && eq[0] && eq[0]->the_edge; }
@@ -57,6 +53,18 @@ void fillLayoutCell(SQCELL_item& cell, int k, const _adjacency_list* lower, cons
 }
 
 }  // namespace
+
+SQARC_item* SQnewArcArray(int n) {
+  if (n <= 0) return nullptr;
+  const size_t bytes = sizeof(SQARC_item) * static_cast<size_t>(n);
+  auto* arcs = static_cast<SQARC_item*>(std::aligned_alloc(64, bytes));
+  if (!arcs) GCfatal(GC_MOD_COMMON, 1, "Memory allocation failed");
+  memset(static_cast<void*>(arcs), 0, bytes);
+  for (int i = 0; i < n; ++i) arcs[i].weight = arcs[i].rank = -1;
+  return arcs;
+}
+
+void SQfreeArcArray(SQARC_item* arcs) { std::free(arcs); }
 
 void SQnewCells(int ncells) {
   SQcell = newCellArray(ncells);
@@ -130,7 +138,7 @@ void SQinit(_adjacency_list** eq, _rhs_list* rhs) {
     if (s > 2) ++symColumns;
   SQarc_size_allocate = slots + 3 * symColumns;
   SQcell = newCellArray(SQcell_size_allocate);
-  SQarc = newArcArray(SQarc_size_allocate);
+  SQarc = SQnewArcArray(SQarc_size_allocate);
   std::vector<SQSYMARC_item*> symOf(static_cast<size_t>(rowSlots), nullptr);
   int spare = slots;
   for (int c = 0; c < rowSlots; ++c) {

@@ -63,7 +63,7 @@ void SQreleaseGraph(int dir) {
     GCdelete(added);
     added = next;
   }
-  if (arcs && arcAllocate > 0) GCfree(arcs, sizeof(SQARC_item) * static_cast<size_t>(arcAllocate));
+  if (arcAllocate > 0) SQfreeArcArray(arcs);
   copyArc = nullptr;
   copyArcSize = copyArcAllocate = 0;
   copyLast = nullptr;
