@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "common/memory.h"
+#include "squeeze/sq_arc_lists.h"
 #include "squeeze/sq_figures.h"
 #include "squeeze/sq_graph.h"
 #include "squeeze/sq_longest_path.h"
@@ -153,19 +154,22 @@ struct Adjacency {
   const Entry* end(int line) const { return entries.data() + start[static_cast<size_t>(line) + 1]; }
 };
 
-void gather(Adjacency& adj, const std::vector<SQLINE_item*>& all, bool entering) {
+void gather(Adjacency& adj, SQCELL_item* cells, int ncells, SQARC_item* chain, bool entering) {
+  SQarcLists lists;
+  SQreadArcLists(lists, cells, ncells + SQsymcell_size, chain);
+  const std::vector<SQarcLists::Link>& links = entering ? lists.entering : lists.leaving;
   adj.entering = entering;
   adj.start.clear();
   adj.entries.clear();
-  adj.start.reserve(all.size() + 1);
-  adj.entries.reserve(static_cast<size_t>(SQarc_size > 0 ? SQarc_size : 0));
-  for (SQLINE_item* l : all) {
+  adj.start.reserve(lists.lines.size() + 1);
+  adj.entries.reserve(lists.arcs.size());
+  for (size_t i = 0; i < lists.lines.size(); ++i) {
     adj.start.push_back(static_cast<int>(adj.entries.size()));
-    if (entering) {
-      for (SQARC_item* a = l->ter_next; a; a = a->ter_next) adj.entries.push_back({a->ori->BMindex, a->rank, a->weight, a});
-    } else {
-      for (SQARC_item* a = l->ori_next; a; a = a->ori_next) adj.entries.push_back({a->ter->BMindex, a->rank, a->weight, a});
-    }
+    lists.forEach(static_cast<int>(i), entering, [&](int id) {
+      const size_t k = static_cast<size_t>(id);
+      const int far = links[k].far >= 0 ? links[k].far : lists.farLine(id, entering)->BMindex;
+      adj.entries.push_back({far, lists.rank[k], lists.weight[k], lists.arcs[k]});
+    });
   }
   adj.start.push_back(static_cast<int>(adj.entries.size()));
 }
@@ -242,7 +246,7 @@ int SQbf_history_period(const int* h, int wave) {
   return 0;
 }
 
-long SQbf_main(SQCELL_item* cells, SQARC_item* /*arcs*/, int ncells, int /*narcs*/, int right) {
+long SQbf_main(SQCELL_item* cells, SQARC_item* arcs, int ncells, int /*narcs*/, int right) {
   clearVariables(cells, ncells, right != 0);
   const long unreached = right ? kUnreached : -kUnreached;
   std::vector<SQLINE_item*> all;
@@ -258,11 +262,11 @@ long SQbf_main(SQCELL_item* cells, SQARC_item* /*arcs*/, int ncells, int /*narcs
   int& cachedEpoch = shared.piecesEpoch;
   const bool fresh = SQpiecesEpoch < 0;
   if (fresh || cachedEpoch != SQpiecesEpoch) {
-    gather(adj, all, false);
+    gather(adj, cells, ncells, arcs, false);
     cached = strongPieces(adj);
     cachedEpoch = SQpiecesEpoch;
   }
-  if (adj.entering != (right != 0)) gather(adj, all, right != 0);
+  if (adj.entering != (right != 0)) gather(adj, cells, ncells, arcs, right != 0);
   const Pieces& pieces = cached;
   const int limit = 4 * ncells;
   SQlastPass = SQpassFigures();
