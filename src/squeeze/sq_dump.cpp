@@ -12,6 +12,7 @@
 #include "cs/cs.h"
 #include "extract/net.h"
 #include "extract/transistor.h"
+#include "squeeze/sq_arc_lists.h"
 #include "squeeze/sq_graph.h"
 #include "techc/tech.h"
 
@@ -55,16 +56,25 @@ class DumpWriter {
 
 int lineNumber(const SQLINE_item* l) { return l ? l->number : 0; }
 
-void lineEntry(DumpWriter& out, const char* tag, const SQLINE_item* l) {
+int farNumber(const SQarcLists& lists, int id, bool entering) {
+  const int far = (entering ? lists.entering : lists.leaving)[static_cast<size_t>(id)].far;
+  return far >= 0 ? lists.lines[static_cast<size_t>(far)]->number : lineNumber(lists.farLine(id, entering));
+}
+
+void lineEntry(DumpWriter& out, const char* tag, const SQLINE_item* l, const SQarcLists& lists) {
   if (!l) {
     out << "    " << tag << ": none\n";
     return;
   }
   out << "    " << tag << ": l" << l->number << " loc " << l->loc << " [" << l->min_loc << ',' << l->max_loc
       << "] ori " << l->no_ori << " ter " << l->no_ter << " sym " << l->onsym << " bound " << l->onbound << "\n      out:";
-  for (const SQARC_item* a = l->ori_next; a; a = a->ori_next) out << ' ' << a->rank << '>' << lineNumber(a->ter);
+  lists.forEach(l->BMindex, false, [&](int id) {
+    out << ' ' << lists.rank[static_cast<size_t>(id)] << '>' << farNumber(lists, id, false);
+  });
   out << "\n      in :";
-  for (const SQARC_item* a = l->ter_next; a; a = a->ter_next) out << ' ' << a->rank << '<' << lineNumber(a->ori);
+  lists.forEach(l->BMindex, true, [&](int id) {
+    out << ' ' << lists.rank[static_cast<size_t>(id)] << '<' << farNumber(lists, id, true);
+  });
   out << '\n';
 }
 
@@ -89,6 +99,8 @@ void SQprint_datastructure(const char* file, SQCELL_item* cells, int ncells, SQA
   const int all = ncells + (current ? SQsymcell_size : lr ? SQsymcell_size_LR : tb ? SQsymcell_size_TB : 0);
   const SQSYMARC_item* symList = current ? SQsymarc : lr ? SQsymarc_LR : tb ? SQsymarc_TB : nullptr;
   int lines = 0, inForce = 0;
+  SQarcLists lists;
+  SQreadArcLists(lists, cells, all, arcs);
   {
     DumpWriter out(f), cellOut(fc);
     for (int k = 0; k < all; ++k) {
@@ -100,8 +112,8 @@ void SQprint_datastructure(const char* file, SQCELL_item* cells, int ncells, SQA
       if (const _Dtile* t = c.mother_tile)
         out << " tile (" << t->x1 << ' ' << t->y1 << ' ' << TileRight(t) << ' ' << TileTop(t) << ')';
       out << '\n';
-      lineEntry(out, "left ", c.left);
-      lineEntry(out, "right", c.right);
+      lineEntry(out, "left ", c.left, lists);
+      lineEntry(out, "right", c.right, lists);
       lines += (c.left != nullptr) + (c.right != nullptr);
     }
     out << "\narcs\n";
