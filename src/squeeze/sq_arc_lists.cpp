@@ -57,22 +57,23 @@ int lineIndex(const SQarcLists& lists, const SQLINE_item* l) {
   return lists.lines[static_cast<size_t>(l->BMindex)] == l ? l->BMindex : -1;
 }
 
-// Arcs grouped by the line that `links`' far end names (counting sort, so
-// each group keeps storage order).
-void group(const std::vector<SQarcLists::Link>& links, std::vector<int>& by, std::vector<int>& start,
+// Arcs grouped by their own line (the far end of `other`'s links), storage
+// order kept within a group (counting sort), with what `links` says of them.
+void group(const std::vector<SQarcLists::Link>& other, const std::vector<SQarcLists::Link>& links,
+           const std::vector<int>& rank, std::vector<SQarcLists::Slot>& by, std::vector<int>& start,
            std::vector<int>& place, size_t lines) {
   start.assign(lines + 1, 0);
-  for (const SQarcLists::Link& l : links)
+  for (const SQarcLists::Link& l : other)
     if (l.far >= 0) ++start[static_cast<size_t>(l.far) + 1];
   for (size_t i = 0; i < lines; ++i) start[i + 1] += start[i];
-  by.assign(static_cast<size_t>(start[lines]), -1);
-  place.assign(links.size(), -1);
+  by.assign(static_cast<size_t>(start[lines]), SQarcLists::Slot{-1, -1, 0});
+  place.assign(other.size(), -1);
   std::vector<int> fill(start.begin(), start.end() - 1);
-  for (size_t id = 0; id < links.size(); ++id) {
-    const int far = links[id].far;
-    if (far < 0) continue;
-    const int at = fill[static_cast<size_t>(far)]++;
-    by[static_cast<size_t>(at)] = static_cast<int>(id);
+  for (size_t id = 0; id < other.size(); ++id) {
+    const int own = other[id].far;
+    if (own < 0) continue;
+    const int at = fill[static_cast<size_t>(own)]++;
+    by[static_cast<size_t>(at)] = {static_cast<int>(id), links[id].far, rank[id]};
     place[id] = at;
   }
 }
@@ -118,6 +119,8 @@ void SQreadArcLists(SQarcLists& lists, SQCELL_item* cells, int ncells, SQARC_ite
     lists.firstEntering.push_back(numbers.of(l->ter_next));
   }
   readFrom(lists.weight.size());
-  group(lists.leaving, lists.byEntering, lists.startEntering, lists.placeEntering, lists.lines.size());
-  group(lists.entering, lists.byLeaving, lists.startLeaving, lists.placeLeaving, lists.lines.size());
+  group(lists.leaving, lists.entering, lists.rank, lists.byEntering, lists.startEntering, lists.placeEntering,
+        lists.lines.size());
+  group(lists.entering, lists.leaving, lists.rank, lists.byLeaving, lists.startLeaving, lists.placeLeaving,
+        lists.lines.size());
 }

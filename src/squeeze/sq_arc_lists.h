@@ -24,27 +24,36 @@ struct SQarcLists {
   std::vector<int> firstLeaving, firstEntering;  // by line, -1 for an empty list
 
   // The arcs of each line's lists in storage order (by arc number), with
-  // each arc's place there: lists are mostly built in that order, so a walk
-  // can guess the next arc without waiting for the link (forEach).
-  std::vector<int> byLeaving, byEntering;        // grouped by line
+  // what the walks read of them copied alongside, and each arc's place
+  // there: lists are mostly built in that order, so a walk can guess the
+  // next arc without waiting for the link and read on in sequence (forEach).
+  struct Slot {
+    int id;
+    int far;
+    int rank;
+  };
+  std::vector<Slot> byLeaving, byEntering;       // grouped by line
   std::vector<int> startLeaving, startEntering;  // line i's group: [start[i], start[i+1])
   std::vector<int> placeLeaving, placeEntering;  // by arc number, -1 in no group
 
   // The line at the far end of arc `id` in a leaving (entering) list.
   SQLINE_item* farLine(int id, bool entering) const;
 
-  // Calls visit(id) for the arcs of line i's leaving (entering) list, in list order.
+  // Calls visit(slot) for the arcs of line i's leaving (entering) list, in list order.
   template <class Visit>
   void forEach(int line, bool enteringList, Visit visit) const {
     const std::vector<Link>& links = enteringList ? entering : leaving;
-    const std::vector<int>& by = enteringList ? byEntering : byLeaving;
+    const std::vector<Slot>& by = enteringList ? byEntering : byLeaving;
     const std::vector<int>& place = enteringList ? placeEntering : placeLeaving;
     const int end = (enteringList ? startEntering : startLeaving)[static_cast<std::size_t>(line) + 1];
     int id = (enteringList ? firstEntering : firstLeaving)[static_cast<std::size_t>(line)];
     int at = id >= 0 ? place[static_cast<std::size_t>(id)] : -1;
     while (id >= 0) {
-      visit(id);
-      const int guess = at >= 0 && at + 1 < end ? by[static_cast<std::size_t>(at) + 1] : -2;
+      if (at >= 0)
+        visit(by[static_cast<std::size_t>(at)]);
+      else  // an arc whose own line is none of `lines`
+        visit(Slot{id, links[static_cast<std::size_t>(id)].far, rank[static_cast<std::size_t>(id)]});
+      const int guess = at >= 0 && at + 1 < end ? by[static_cast<std::size_t>(at) + 1].id : -2;
       const int next = links[static_cast<std::size_t>(id)].next;
       if (next == guess) {
         // Taken from the group, not the link: the next loads need not wait.

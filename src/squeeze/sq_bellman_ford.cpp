@@ -157,7 +157,6 @@ struct Adjacency {
 void gather(Adjacency& adj, SQCELL_item* cells, int ncells, SQARC_item* chain, bool entering) {
   SQarcLists lists;
   SQreadArcLists(lists, cells, ncells + SQsymcell_size, chain);
-  const std::vector<SQarcLists::Link>& links = entering ? lists.entering : lists.leaving;
   adj.entering = entering;
   adj.start.clear();
   adj.entries.clear();
@@ -165,10 +164,10 @@ void gather(Adjacency& adj, SQCELL_item* cells, int ncells, SQARC_item* chain, b
   adj.entries.reserve(lists.arcs.size());
   for (size_t i = 0; i < lists.lines.size(); ++i) {
     adj.start.push_back(static_cast<int>(adj.entries.size()));
-    lists.forEach(static_cast<int>(i), entering, [&](int id) {
-      const size_t k = static_cast<size_t>(id);
-      const int far = links[k].far >= 0 ? links[k].far : lists.farLine(id, entering)->BMindex;
-      adj.entries.push_back({far, lists.rank[k], lists.weight[k], lists.arcs[k]});
+    lists.forEach(static_cast<int>(i), entering, [&](const SQarcLists::Slot& s) {
+      const size_t k = static_cast<size_t>(s.id);
+      const int far = s.far >= 0 ? s.far : lists.farLine(s.id, entering)->BMindex;
+      adj.entries.push_back({far, s.rank, lists.weight[k], lists.arcs[k]});
     });
   }
   adj.start.push_back(static_cast<int>(adj.entries.size()));

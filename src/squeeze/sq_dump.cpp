@@ -56,9 +56,8 @@ class DumpWriter {
 
 int lineNumber(const SQLINE_item* l) { return l ? l->number : 0; }
 
-int farNumber(const SQarcLists& lists, int id, bool entering) {
-  const int far = (entering ? lists.entering : lists.leaving)[static_cast<size_t>(id)].far;
-  return far >= 0 ? lists.lines[static_cast<size_t>(far)]->number : lineNumber(lists.farLine(id, entering));
+int farNumber(const SQarcLists& lists, const SQarcLists::Slot& s, bool entering) {
+  return s.far >= 0 ? lists.lines[static_cast<size_t>(s.far)]->number : lineNumber(lists.farLine(s.id, entering));
 }
 
 void lineEntry(DumpWriter& out, const char* tag, const SQLINE_item* l, const SQarcLists& lists) {
@@ -68,13 +67,11 @@ void lineEntry(DumpWriter& out, const char* tag, const SQLINE_item* l, const SQa
   }
   out << "    " << tag << ": l" << l->number << " loc " << l->loc << " [" << l->min_loc << ',' << l->max_loc
       << "] ori " << l->no_ori << " ter " << l->no_ter << " sym " << l->onsym << " bound " << l->onbound << "\n      out:";
-  lists.forEach(l->BMindex, false, [&](int id) {
-    out << ' ' << lists.rank[static_cast<size_t>(id)] << '>' << farNumber(lists, id, false);
-  });
+  lists.forEach(l->BMindex, false,
+                [&](const SQarcLists::Slot& s) { out << ' ' << s.rank << '>' << farNumber(lists, s, false); });
   out << "\n      in :";
-  lists.forEach(l->BMindex, true, [&](int id) {
-    out << ' ' << lists.rank[static_cast<size_t>(id)] << '<' << farNumber(lists, id, true);
-  });
+  lists.forEach(l->BMindex, true,
+                [&](const SQarcLists::Slot& s) { out << ' ' << s.rank << '<' << farNumber(lists, s, true); });
   out << '\n';
 }
 

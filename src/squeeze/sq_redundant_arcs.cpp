@@ -25,8 +25,8 @@ int clearLine(int line, const SQarcLists& lists, Groups& g) {
   size_t used = 0;
   bool parallel = false;
   g.outside.clear();
-  lists.forEach(line, false, [&](int id) {
-    const int far = lists.leaving[static_cast<size_t>(id)].far;
+  lists.forEach(line, false, [&](const SQarcLists::Slot& s) {
+    const int id = s.id, far = s.far;
     if (far < 0) {  // a line outside the cells: found by its address
       const SQLINE_item* to = lists.farLine(id, false);
       size_t k = 0;
