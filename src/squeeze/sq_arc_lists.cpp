@@ -66,14 +66,14 @@ void group(const std::vector<SQarcLists::Link>& other, const std::vector<SQarcLi
   for (const SQarcLists::Link& l : other)
     if (l.far >= 0) ++start[static_cast<size_t>(l.far) + 1];
   for (size_t i = 0; i < lines; ++i) start[i + 1] += start[i];
-  by.assign(static_cast<size_t>(start[lines]), SQarcLists::Slot{-1, -1, 0});
+  by.assign(static_cast<size_t>(start[lines]), SQarcLists::Slot{-1, -1, 0, -1});
   place.assign(other.size(), -1);
   std::vector<int> fill(start.begin(), start.end() - 1);
   for (size_t id = 0; id < other.size(); ++id) {
     const int own = other[id].far;
     if (own < 0) continue;
     const int at = fill[static_cast<size_t>(own)]++;
-    by[static_cast<size_t>(at)] = {static_cast<int>(id), links[id].far, rank[id]};
+    by[static_cast<size_t>(at)] = {static_cast<int>(id), links[id].far, rank[id], links[id].next};
     place[id] = at;
   }
 }

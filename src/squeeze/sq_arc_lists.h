@@ -31,6 +31,7 @@ struct SQarcLists {
     int id;
     int far;
     int rank;
+    int next;  // the arc after it in its list, as in `Link`
   };
   std::vector<Slot> byLeaving, byEntering;       // grouped by line
   std::vector<int> startLeaving, startEntering;  // line i's group: [start[i], start[i+1])
@@ -49,20 +50,15 @@ struct SQarcLists {
     int id = (enteringList ? firstEntering : firstLeaving)[static_cast<std::size_t>(line)];
     int at = id >= 0 ? place[static_cast<std::size_t>(id)] : -1;
     while (id >= 0) {
-      if (at >= 0)
-        visit(by[static_cast<std::size_t>(at)]);
-      else  // an arc whose own line is none of `lines`
-        visit(Slot{id, links[static_cast<std::size_t>(id)].far, rank[static_cast<std::size_t>(id)]});
-      const int guess = at >= 0 && at + 1 < end ? by[static_cast<std::size_t>(at) + 1].id : -2;
-      const int next = links[static_cast<std::size_t>(id)].next;
-      if (next == guess) {
-        // Taken from the group, not the link: the next loads need not wait.
-        id = guess;
-        ++at;
-      } else {
-        id = next;
+      const Slot slot = at >= 0 ? by[static_cast<std::size_t>(at)]  // else an arc whose own line is none of `lines`
+                                : Slot{id, links[static_cast<std::size_t>(id)].far, rank[static_cast<std::size_t>(id)],
+                                       links[static_cast<std::size_t>(id)].next};
+      visit(slot);
+      id = slot.next;
+      if (at >= 0 && at + 1 < end && by[static_cast<std::size_t>(at) + 1].id == id)
+        ++at;  // the guess held: read on in sequence
+      else
         at = id >= 0 ? place[static_cast<std::size_t>(id)] : -1;
-      }
     }
   }
 };
