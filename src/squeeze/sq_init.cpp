@@ -129,10 +129,21 @@ void SQinit(_adjacency_list** eq, _rhs_list* rhs) {
   printf("  SQinit: calculate array size done -> allocate memory\n");
 
   // Symmetry columns: more than two unit terms.
+  // The terms of every variable, read once from the store's lists.
+  struct Term {
+    int rank, coeff;
+  };
+  std::vector<Term> terms;
+  std::vector<size_t> termsOf(static_cast<size_t>(totalVars) + 1, 0);
   std::vector<int> weightSum(static_cast<size_t>(rowSlots), 0);
-  for (int v = 0; v < totalVars; ++v)
-    for (const _equation_item* t = eq[v]->head; t; t = t->next)
+  for (int v = 0; v < totalVars; ++v) {
+    termsOf[static_cast<size_t>(v)] = terms.size();
+    for (const _equation_item* t = eq[v]->head; t; t = t->next) {
+      terms.push_back({t->rank, t->coeff});
       if (t->rank >= base && t->rank <= maxColumn) weightSum[static_cast<size_t>(t->rank - base)] += std::abs(t->coeff);
+    }
+  }
+  termsOf[static_cast<size_t>(totalVars)] = terms.size();
   int symColumns = 0;
   for (int s : weightSum)
     if (s > 2) ++symColumns;
@@ -158,8 +169,9 @@ void SQinit(_adjacency_list** eq, _rhs_list* rhs) {
   printf("  SQinit: allocate SQcell & SQarc done -> upload data\n");
 
   // Cells, lines and the terms of every variable.
-  auto applyTerms = [&](SQLINE_item* line, const _adjacency_list* var) {
-    for (const _equation_item* t = var->head; t; t = t->next) {
+  auto applyTerms = [&](SQLINE_item* line, int v) {
+    for (size_t i = termsOf[static_cast<size_t>(v)]; i < termsOf[static_cast<size_t>(v) + 1]; ++i) {
+      const Term* t = &terms[i];
       const int r = t->rank;
       if (r < base || r > maxColumn) continue;  // a row without right-hand side
       SQARC_item& arc = SQarc[r - base];
@@ -207,10 +219,10 @@ void SQinit(_adjacency_list** eq, _rhs_list* rhs) {
     cell.ontransistor = 0;
     cell.layernext = nullptr;
     cell.left = newLine(&cell, lower + 1, vertical ? cell.corner.y1 : cell.corner.x1);
-    if (lower < totalVars) applyTerms(cell.left, eq[lower]);
+    if (lower < totalVars) applyTerms(cell.left, lower);
     if (hasUpper) {
       cell.right = newLine(&cell, upper + 1, vertical ? cell.corner.y2 : cell.corner.x2);
-      applyTerms(cell.right, eq[upper]);
+      applyTerms(cell.right, upper);
     }
   }
   printf("  SQinit: upload equa_b done -> upload rhs_values\n");
