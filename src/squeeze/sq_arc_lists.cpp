@@ -7,6 +7,8 @@
 
 namespace {
 
+SQarcLists workspace;
+
 // Runs of the chain stored one after the other (the array part is one run):
 // an arc's number is found from its address without a table per arc.
 struct Run {
@@ -29,11 +31,15 @@ class ArcNumbers {
         runs_.push_back({a, 1, id});
     }
     std::sort(runs_.begin(), runs_.end(), [](const Run& x, const Run& y) { return x.begin < y.begin; });
+    for (const Run& r : runs_)
+      if (r.length > largest_.length) largest_ = r;  // the array part, as a rule
   }
 
   // The number of `a`; an arc outside the chain gets the next free one.
   int of(SQARC_item* a) {
     if (!a) return -1;
+    if (a >= largest_.begin && a < largest_.begin + largest_.length)
+      return largest_.firstId + static_cast<int>(a - largest_.begin);
     auto r = std::upper_bound(runs_.begin(), runs_.end(), a, [](const SQARC_item* p, const Run& run) {
       return p < run.begin;
     });
@@ -49,6 +55,7 @@ class ArcNumbers {
  private:
   SQarcLists& lists_;
   std::vector<Run> runs_;
+  Run largest_{nullptr, 0, 0};
   std::unordered_map<const SQARC_item*, int> outside_;
 };
 
@@ -85,9 +92,16 @@ SQLINE_item* SQarcLists::farLine(int id, bool entering) const {
   return entering ? a->ori : a->ter;
 }
 
-void SQreadArcLists(SQarcLists& lists, SQCELL_item* cells, int ncells, SQARC_item* chain) {
-  lists = SQarcLists();
-  lists.arcs.reserve(static_cast<size_t>(SQarc_size_allocate > 0 ? SQarc_size_allocate : 0));
+const SQarcLists& SQreadArcLists(SQCELL_item* cells, int ncells, SQARC_item* chain) {
+  SQarcLists& lists = workspace;
+  lists.weight.clear();
+  lists.lines.clear();
+  lists.arcs.clear();
+  lists.rank.clear();
+  lists.leaving.clear();
+  lists.entering.clear();
+  lists.firstLeaving.clear();
+  lists.firstEntering.clear();
   for (int k = 0; k < ncells; ++k)
     for (SQLINE_item* l : {cells[k].left, cells[k].right})
       if (l) {
@@ -123,4 +137,7 @@ void SQreadArcLists(SQarcLists& lists, SQCELL_item* cells, int ncells, SQARC_ite
         lists.lines.size());
   group(lists.entering, lists.leaving, lists.rank, lists.byLeaving, lists.startLeaving, lists.placeLeaving,
         lists.lines.size());
+  return lists;
 }
+
+void SQreleaseArcLists() { workspace = SQarcLists(); }

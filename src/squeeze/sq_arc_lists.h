@@ -64,5 +64,8 @@ struct SQarcLists {
 };
 
 // Reads the lists of the lines of cells[0 .. ncells); `chain` is the head of
-// the graph's global arc chain. Numbers the lines through their BMindex.
-void SQreadArcLists(SQarcLists& lists, SQCELL_item* cells, int ncells, SQARC_item* chain);
+// the graph's global arc chain. Numbers the lines through their BMindex. The
+// result lives in one workspace that the next reading reuses (its arrays
+// keep their size, sparing the system's fresh pages), until SQreleaseArcLists.
+const SQarcLists& SQreadArcLists(SQCELL_item* cells, int ncells, SQARC_item* chain);
+void SQreleaseArcLists();

@@ -155,8 +155,7 @@ struct Adjacency {
 };
 
 void gather(Adjacency& adj, SQCELL_item* cells, int ncells, SQARC_item* chain, bool entering) {
-  SQarcLists lists;
-  SQreadArcLists(lists, cells, ncells + SQsymcell_size, chain);
+  const SQarcLists& lists = SQreadArcLists(cells, ncells + SQsymcell_size, chain);
   adj.entering = entering;
   adj.start.clear();
   adj.entries.clear();
@@ -405,7 +404,6 @@ long SQbf_main(SQCELL_item* cells, SQARC_item* arcs, int ncells, int /*narcs*/, 
   printf("SQboundbox: Boundbox done -> return to caller\n");
   history.clear();
   freeTrace();
-  if (fresh) SQbf_release();
   return longest;
 }
 

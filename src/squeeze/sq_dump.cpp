@@ -96,8 +96,7 @@ void SQprint_datastructure(const char* file, SQCELL_item* cells, int ncells, SQA
   const int all = ncells + (current ? SQsymcell_size : lr ? SQsymcell_size_LR : tb ? SQsymcell_size_TB : 0);
   const SQSYMARC_item* symList = current ? SQsymarc : lr ? SQsymarc_LR : tb ? SQsymarc_TB : nullptr;
   int lines = 0, inForce = 0;
-  SQarcLists lists;
-  SQreadArcLists(lists, cells, all, arcs);
+  const SQarcLists& lists = SQreadArcLists(cells, all, arcs);
   {
     DumpWriter out(f), cellOut(fc);
     for (int k = 0; k < all; ++k) {

@@ -84,8 +84,7 @@ int clearLine(int line, const SQarcLists& lists, Groups& g) {
 }  // namespace
 
 int SQbf_clear_redundantarc(SQCELL_item* cells, SQARC_item* arcs, int ncells, int /*narcs*/) {
-  SQarcLists lists;
-  SQreadArcLists(lists, cells, ncells + SQsymcell_size, arcs);
+  const SQarcLists& lists = SQreadArcLists(cells, ncells + SQsymcell_size, arcs);
   Groups g;
   g.stampOf.assign(lists.lines.size(), -1);
   g.groupOf.assign(lists.lines.size(), 0);
