@@ -94,6 +94,7 @@ SQLINE_item* SQarcLists::farLine(int id, bool entering) const {
 
 const SQarcLists& SQreadArcLists(SQCELL_item* cells, int ncells, SQARC_item* chain) {
   SQarcLists& lists = workspace;
+  ++lists.reading;
   lists.weight.clear();
   lists.lines.clear();
   lists.arcs.clear();
@@ -140,4 +141,10 @@ const SQarcLists& SQreadArcLists(SQCELL_item* cells, int ncells, SQARC_item* cha
   return lists;
 }
 
-void SQreleaseArcLists() { workspace = SQarcLists(); }
+const SQarcLists& SQlatestArcLists() { return workspace; }
+
+void SQreleaseArcLists() {
+  const unsigned long reading = workspace.reading;
+  workspace = SQarcLists();
+  workspace.reading = reading + 1;  // so that no one takes the emptied arrays for their reading
+}

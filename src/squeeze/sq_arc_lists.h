@@ -36,6 +36,7 @@ struct SQarcLists {
   std::vector<Slot> byLeaving, byEntering;       // grouped by line
   std::vector<int> startLeaving, startEntering;  // line i's group: [start[i], start[i+1])
   std::vector<int> placeLeaving, placeEntering;  // by arc number, -1 in no group
+  unsigned long reading = 0;                     // counts the readings into the workspace
 
   // The line at the far end of arc `id` in a leaving (entering) list.
   SQLINE_item* farLine(int id, bool entering) const;
@@ -68,4 +69,6 @@ struct SQarcLists {
 // result lives in one workspace that the next reading reuses (its arrays
 // keep their size, sparing the system's fresh pages), until SQreleaseArcLists.
 const SQarcLists& SQreadArcLists(SQCELL_item* cells, int ncells, SQARC_item* chain);
+// The workspace as the latest reading left it (see its `reading`).
+const SQarcLists& SQlatestArcLists();
 void SQreleaseArcLists();

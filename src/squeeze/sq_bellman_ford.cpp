@@ -154,8 +154,13 @@ struct Adjacency {
   const Entry* end(int line) const { return entries.data() + start[static_cast<size_t>(line) + 1]; }
 };
 
-void gather(Adjacency& adj, SQCELL_item* cells, int ncells, SQARC_item* chain, bool entering) {
-  const SQarcLists& lists = SQreadArcLists(cells, ncells + SQsymcell_size, chain);
+// `reading`: the reading of the arc lists this bound box made, reused while
+// no one else has read since; updated to the reading used.
+void gather(Adjacency& adj, SQCELL_item* cells, int ncells, SQARC_item* chain, bool entering,
+            unsigned long& reading) {
+  const bool reuse = reading != 0 && SQlatestArcLists().reading == reading;
+  const SQarcLists& lists = reuse ? SQlatestArcLists() : SQreadArcLists(cells, ncells + SQsymcell_size, chain);
+  reading = lists.reading;
   adj.entering = entering;
   adj.start.clear();
   adj.entries.clear();
@@ -227,6 +232,7 @@ struct SharedWork {
   Pieces pieces;
   Adjacency adjacency;
   int piecesEpoch = -1;
+  unsigned long reading = 0;  // of the arc lists, by this bound box's first pass
 } shared;
 
 }  // namespace
@@ -260,11 +266,12 @@ long SQbf_main(SQCELL_item* cells, SQARC_item* arcs, int ncells, int /*narcs*/, 
   int& cachedEpoch = shared.piecesEpoch;
   const bool fresh = SQpiecesEpoch < 0;
   if (fresh || cachedEpoch != SQpiecesEpoch) {
-    gather(adj, cells, ncells, arcs, false);
+    shared.reading = 0;
+    gather(adj, cells, ncells, arcs, false, shared.reading);
     cached = strongPieces(adj);
     cachedEpoch = SQpiecesEpoch;
   }
-  if (adj.entering != (right != 0)) gather(adj, cells, ncells, arcs, right != 0);
+  if (adj.entering != (right != 0)) gather(adj, cells, ncells, arcs, right != 0, shared.reading);
   const Pieces& pieces = cached;
   const int limit = 4 * ncells;
   SQlastPass = SQpassFigures();
