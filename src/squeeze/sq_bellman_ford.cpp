@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "common/memory.h"
+#include "squeeze/sq_arc_lists.h"
 #include "squeeze/sq_figures.h"
 #include "squeeze/sq_graph.h"
 #include "squeeze/sq_longest_path.h"
@@ -136,28 +137,67 @@ struct Pieces {
   std::vector<int> start;    // piece p holds members[start[p] .. start[p+1])
 };
 
-Pieces strongPieces(const std::vector<SQLINE_item*>& all) {
-  const int n = static_cast<int>(all.size());
+// The arcs of one side of every line (leaving or entering), in list order,
+// gathered once per bound box: the passes then read them from one array
+// instead of chasing list links through the arc records again and again.
+struct Adjacency {
+  struct Entry {
+    int far;          // index of the line at the other end
+    int rank;
+    long weight;
+    SQARC_item* arc;
+  };
+  bool entering = false;
+  std::vector<int> start;  // line i's arcs are entries[start[i] .. start[i+1])
+  std::vector<Entry> entries;
+  const Entry* begin(int line) const { return entries.data() + start[static_cast<size_t>(line)]; }
+  const Entry* end(int line) const { return entries.data() + start[static_cast<size_t>(line) + 1]; }
+};
+
+// `reading`: the reading of the arc lists this bound box made, reused while
+// no one else has read since; updated to the reading used.
+void gather(Adjacency& adj, SQCELL_item* cells, int ncells, SQARC_item* chain, bool entering,
+            unsigned long& reading) {
+  const bool reuse = reading != 0 && SQlatestArcLists().reading == reading;
+  const SQarcLists& lists = reuse ? SQlatestArcLists() : SQreadArcLists(cells, ncells + SQsymcell_size, chain);
+  reading = lists.reading;
+  adj.entering = entering;
+  adj.start.clear();
+  adj.entries.clear();
+  adj.start.reserve(lists.lines.size() + 1);
+  adj.entries.reserve(lists.arcs.size());
+  for (size_t i = 0; i < lists.lines.size(); ++i) {
+    adj.start.push_back(static_cast<int>(adj.entries.size()));
+    lists.forEach(static_cast<int>(i), entering, [&](const SQarcLists::Slot& s) {
+      const size_t k = static_cast<size_t>(s.id);
+      const int far = s.far >= 0 ? s.far : lists.farLine(s.id, entering)->BMindex;
+      adj.entries.push_back({far, s.rank, lists.weight[k], lists.arcs[k]});
+    });
+  }
+  adj.start.push_back(static_cast<int>(adj.entries.size()));
+}
+
+Pieces strongPieces(const Adjacency& leaving) {
+  const int n = static_cast<int>(leaving.start.size()) - 1;
   Pieces p;
   p.of.assign(static_cast<size_t>(n), -1);
   std::vector<int> index(static_cast<size_t>(n), -1), low(static_cast<size_t>(n), 0), stack;
   std::vector<char> onStack(static_cast<size_t>(n), 0);
-  std::vector<std::pair<int, SQARC_item*>> calls;
+  std::vector<std::pair<int, const Adjacency::Entry*>> calls;
   int counter = 0;
   auto open = [&](int v) {
     index[static_cast<size_t>(v)] = low[static_cast<size_t>(v)] = counter++;
     stack.push_back(v);
     onStack[static_cast<size_t>(v)] = 1;
-    calls.push_back({v, all[static_cast<size_t>(v)]->ori_next});
+    calls.push_back({v, leaving.begin(v)});
   };
   for (int s = 0; s < n; ++s) {
     if (index[static_cast<size_t>(s)] >= 0) continue;
     open(s);
     while (!calls.empty()) {
       const int v = calls.back().first;
-      if (SQARC_item* a = calls.back().second) {
-        calls.back().second = a->ori_next;
-        const int w = a->ter->BMindex;
+      if (calls.back().second != leaving.end(v)) {
+        const int w = (calls.back().second++)->far;
         if (index[static_cast<size_t>(w)] < 0)
           open(w);
         else if (onStack[static_cast<size_t>(w)])
@@ -187,7 +227,17 @@ Pieces strongPieces(const std::vector<SQLINE_item*>& all) {
   return p;
 }
 
+// What the passes of one bound box share; released after its last pass.
+struct SharedWork {
+  Pieces pieces;
+  Adjacency adjacency;
+  int piecesEpoch = -1;
+  unsigned long reading = 0;  // of the arc lists, by this bound box's first pass
+} shared;
+
 }  // namespace
+
+void SQbf_release() { shared = SharedWork(); }
 
 int SQbf_history_period(const int* h, int wave) {
   constexpr int kWindow = 14;
@@ -200,7 +250,7 @@ int SQbf_history_period(const int* h, int wave) {
   return 0;
 }
 
-long SQbf_main(SQCELL_item* cells, SQARC_item* /*arcs*/, int ncells, int /*narcs*/, int right) {
+long SQbf_main(SQCELL_item* cells, SQARC_item* arcs, int ncells, int /*narcs*/, int right) {
   clearVariables(cells, ncells, right != 0);
   const long unreached = right ? kUnreached : -kUnreached;
   std::vector<SQLINE_item*> all;
@@ -209,38 +259,42 @@ long SQbf_main(SQCELL_item* cells, SQARC_item* /*arcs*/, int ncells, int /*narcs
     all.push_back(l);
   });
   const long lineCount = static_cast<long>(all.size());
-  // The passes of one bound box see the same arcs: their pieces are found once.
-  static Pieces cached;
-  static int cachedEpoch = -1;
-  if (SQpiecesEpoch < 0 || cachedEpoch != SQpiecesEpoch) {
-    cached = strongPieces(all);
+  // The passes of one bound box see the same arcs: their pieces are found
+  // once, and each side's arcs are gathered once (the left passes come first).
+  Pieces& cached = shared.pieces;
+  Adjacency& adj = shared.adjacency;
+  int& cachedEpoch = shared.piecesEpoch;
+  const bool fresh = SQpiecesEpoch < 0;
+  if (fresh || cachedEpoch != SQpiecesEpoch) {
+    shared.reading = 0;
+    gather(adj, cells, ncells, arcs, false, shared.reading);
+    cached = strongPieces(adj);
     cachedEpoch = SQpiecesEpoch;
   }
+  if (adj.entering != (right != 0)) gather(adj, cells, ncells, arcs, right != 0, shared.reading);
   const Pieces& pieces = cached;
   const int limit = 4 * ncells;
   SQlastPass = SQpassFigures();
   bool suspicious = false, tracing = false, changed = false;
   int loop = 0, start = 0;
 
-  auto nextArc = [&](SQARC_item* a) { return right ? a->ter_next : a->ori_next; };
-  auto firstArc = [&](SQLINE_item* u) { return right ? u->ter_next : u->ori_next; };
-  // Relaxes arc a from u (value `from`); true when its far line improved.
-  auto relax = [&](SQLINE_item* u, SQARC_item* a, long from, int wave) {
+  // Relaxes arc e from u (value `from`); true when its far line improved.
+  auto relax = [&](SQLINE_item* u, const Adjacency::Entry& e, long from, int wave) {
     ++SQlastPass.relaxations;
-    SQLINE_item* v = right ? a->ori : a->ter;
-    const long candidate = right ? from - a->weight : from + a->weight;
+    SQLINE_item* v = all[static_cast<size_t>(e.far)];
+    const long candidate = right ? from - e.weight : from + e.weight;
     if (right ? candidate >= v->BMweight : candidate <= v->BMweight) return false;
     if (SHOW_DETAIL && !right && flog)
-      fprintf(flog, " nW = %ld+%5ld, oW = %ld: \tarc %i ori %i ter %i%s", from, a->weight, v->BMweight, a->rank,
-              u->number, v->number, a->rank == -50 ? " ***\n" : "\n");
+      fprintf(flog, " nW = %ld+%5ld, oW = %ld: \tarc %i ori %i ter %i%s", from, e.weight, v->BMweight, e.rank,
+              u->number, v->number, e.rank == -50 ? " ***\n" : "\n");
     v->BMweight = candidate;
     v->BMwave = wave;
-    v->BMparent = a;
+    v->BMparent = e.arc;
     if (tracing) {
       auto* r = GCnew<SQPOSCYCLE_GRAPH_item>();
       r->line = v;
       r->parent = u->BMtrace;
-      r->arc = a;
+      r->arc = e.arc;
       r->wavefront = wave;
       r->next = SQposcycle_graph;
       SQposcycle_graph = r;
@@ -271,11 +325,10 @@ long SQbf_main(SQCELL_item* cells, SQARC_item* /*arcs*/, int ncells, int /*narcs
       for (SQLINE_item* u : from) {
         if (u->BMexpanded == w) continue;  // a second entry relaxes nothing new
         u->BMexpanded = w;
-        for (SQARC_item* a = firstArc(u); a; a = nextArc(a)) {
-          SQLINE_item* v = right ? a->ori : a->ter;
-          if (pieces.of[static_cast<size_t>(v->BMindex)] != piece) continue;  // after the piece settles
-          if (relax(u, a, u->BMprevweight, w)) {
-            to.push_back(v);
+        for (const Adjacency::Entry* e = adj.begin(u->BMindex); e != adj.end(u->BMindex); ++e) {
+          if (pieces.of[static_cast<size_t>(e->far)] != piece) continue;  // after the piece settles
+          if (relax(u, *e, u->BMprevweight, w)) {
+            to.push_back(all[static_cast<size_t>(e->far)]);
             changed = true;
           }
         }
@@ -316,16 +369,13 @@ long SQbf_main(SQCELL_item* cells, SQARC_item* /*arcs*/, int ncells, int /*narcs
     const int* first = &pieces.members[static_cast<size_t>(pieces.start[static_cast<size_t>(piece)])];
     bool loopsOnItself = false;
     if (size == 1)
-      for (SQARC_item* a = firstArc(all[static_cast<size_t>(*first)]); a; a = nextArc(a))
-        loopsOnItself |= a->ori == a->ter;
+      for (const Adjacency::Entry* e = adj.begin(*first); e != adj.end(*first); ++e) loopsOnItself |= e->far == *first;
     if ((size > 1 || loopsOnItself) && !settlePiece(piece)) break;
     for (int m = 0; m < size; ++m) {
       SQLINE_item* u = all[static_cast<size_t>(first[m])];
       if (u->BMweight == unreached) continue;
-      for (SQARC_item* a = firstArc(u); a; a = nextArc(a)) {
-        SQLINE_item* v = right ? a->ori : a->ter;
-        if (pieces.of[static_cast<size_t>(v->BMindex)] != piece) relax(u, a, u->BMweight, 0);
-      }
+      for (const Adjacency::Entry* e = adj.begin(first[m]); e != adj.end(first[m]); ++e)
+        if (pieces.of[static_cast<size_t>(e->far)] != piece) relax(u, *e, u->BMweight, 0);
     }
   }
   if (SQlastPass.waves == 0) SQlastPass.waves = 1;
@@ -369,6 +419,7 @@ void SQresetLongestPath() {
   lines[1] = std::vector<SQLINE_item*>();
   history = std::vector<int>();
   freeTrace();
+  SQbf_release();
   SHOW_WAVEFRONT = SHOW_DETAIL = 0;
   if (flog) fclose(flog);
   flog = nullptr;

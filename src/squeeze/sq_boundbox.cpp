@@ -37,6 +37,7 @@ long SQboundbox(SQCELL_item* cells, SQARC_item* arcs, int ncells, int narcs, int
   printf("SQboundbox: Step three - maximum longest path (right) starts\n");
   const long max = SQbf_main(cells, arcs, ncells, narcs, 1);
   SQpiecesEpoch = -1;
+  SQbf_release();  // the dumps and checks between bound boxes need the memory more
   if (min != -max) {
     SQerrmessage("min_longest_path is not equal to max_longest_path", "SQboundbox");
     printf("min_longest_path (%li), max_longest_path (%li)\n", min, max);

@@ -12,6 +12,7 @@
 #include "cs/cs.h"
 #include "extract/net.h"
 #include "extract/transistor.h"
+#include "squeeze/sq_arc_lists.h"
 #include "squeeze/sq_graph.h"
 #include "techc/tech.h"
 
@@ -28,12 +29,9 @@ class DumpWriter {
     used_ += n;
     return *this;
   }
-  DumpWriter& operator<<(long v) {
-    reserve(24);
-    used_ = static_cast<size_t>(std::to_chars(buffer_ + used_, buffer_ + sizeof buffer_, v).ptr - buffer_);
-    return *this;
-  }
-  DumpWriter& operator<<(int v) { return *this << static_cast<long>(v); }
+  DumpWriter& operator<<(long v) { return number(v); }
+  // Most numbers (ranks, line numbers) are ints: their digits come cheaper in 32 bits.
+  DumpWriter& operator<<(int v) { return number(v); }
   DumpWriter& operator<<(char c) {
     reserve(1);
     buffer_[used_++] = c;
@@ -45,6 +43,12 @@ class DumpWriter {
   }
 
  private:
+  template <class Integer>
+  DumpWriter& number(Integer v) {
+    reserve(24);
+    used_ = static_cast<size_t>(std::to_chars(buffer_ + used_, buffer_ + sizeof buffer_, v).ptr - buffer_);
+    return *this;
+  }
   void reserve(size_t n) {
     if (used_ + n > sizeof buffer_) flush();
   }
@@ -55,16 +59,22 @@ class DumpWriter {
 
 int lineNumber(const SQLINE_item* l) { return l ? l->number : 0; }
 
-void lineEntry(DumpWriter& out, const char* tag, const SQLINE_item* l) {
+int farNumber(const SQarcLists& lists, const SQarcLists::Slot& s, bool entering) {
+  return s.far >= 0 ? lists.lines[static_cast<size_t>(s.far)]->number : lineNumber(lists.farLine(s.id, entering));
+}
+
+void lineEntry(DumpWriter& out, const char* tag, const SQLINE_item* l, const SQarcLists& lists) {
   if (!l) {
     out << "    " << tag << ": none\n";
     return;
   }
   out << "    " << tag << ": l" << l->number << " loc " << l->loc << " [" << l->min_loc << ',' << l->max_loc
       << "] ori " << l->no_ori << " ter " << l->no_ter << " sym " << l->onsym << " bound " << l->onbound << "\n      out:";
-  for (const SQARC_item* a = l->ori_next; a; a = a->ori_next) out << ' ' << a->rank << '>' << lineNumber(a->ter);
+  lists.forEach(l->BMindex, false,
+                [&](const SQarcLists::Slot& s) { out << ' ' << s.rank << '>' << farNumber(lists, s, false); });
   out << "\n      in :";
-  for (const SQARC_item* a = l->ter_next; a; a = a->ter_next) out << ' ' << a->rank << '<' << lineNumber(a->ori);
+  lists.forEach(l->BMindex, true,
+                [&](const SQarcLists::Slot& s) { out << ' ' << s.rank << '<' << farNumber(lists, s, true); });
   out << '\n';
 }
 
@@ -89,6 +99,7 @@ void SQprint_datastructure(const char* file, SQCELL_item* cells, int ncells, SQA
   const int all = ncells + (current ? SQsymcell_size : lr ? SQsymcell_size_LR : tb ? SQsymcell_size_TB : 0);
   const SQSYMARC_item* symList = current ? SQsymarc : lr ? SQsymarc_LR : tb ? SQsymarc_TB : nullptr;
   int lines = 0, inForce = 0;
+  const SQarcLists& lists = SQreadArcLists(cells, all, arcs);
   {
     DumpWriter out(f), cellOut(fc);
     for (int k = 0; k < all; ++k) {
@@ -100,8 +111,8 @@ void SQprint_datastructure(const char* file, SQCELL_item* cells, int ncells, SQA
       if (const _Dtile* t = c.mother_tile)
         out << " tile (" << t->x1 << ' ' << t->y1 << ' ' << TileRight(t) << ' ' << TileTop(t) << ')';
       out << '\n';
-      lineEntry(out, "left ", c.left);
-      lineEntry(out, "right", c.right);
+      lineEntry(out, "left ", c.left, lists);
+      lineEntry(out, "right", c.right, lists);
       lines += (c.left != nullptr) + (c.right != nullptr);
     }
     out << "\narcs\n";

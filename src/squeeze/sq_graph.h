@@ -64,18 +64,21 @@ struct SQLINE_item {
 };
 using SQLINE = SQLINE_item;
 
+// Fields ordered so that a record fills exactly one 64-byte cache line: the
+// passes and dumps reach arcs through the line lists, one random access each.
 struct SQARC_item {
-  int occupied;           // 1 in force, 0 removed, 99 marked for removal
   long weight;
-  int rank;               // constraint row, or a marker (< 0)
   SQLINE_item* ori;
   SQLINE_item* ter;
   SQARC_item* ori_next;
   SQARC_item* ter_next;
   SQSYMARC_item* sym;
   SQARC_item* list_next;  // global chain: array part, then separately added arcs
+  int rank;               // constraint row, or a marker (< 0)
+  short occupied;         // 1 in force, 0 removed, 99 marked for removal
   short wlm_type;
 };
+static_assert(sizeof(SQARC_item) == 64, "an arc record fills one cache line");
 using SQARC = SQARC_item;
 
 // ter1 + ter2 - ori1 - ori2 = 0 (ter1 + ter2 - 2 ori when ori1 is ori2).
@@ -137,6 +140,10 @@ void SQswitch_direction(int which, int set);
 // numbers 2k+1, 2k+2), made current; the arc array stays empty. Lets callers
 // (and tests) build a graph from arcs alone with SQaddarc.
 void SQnewCells(int ncells);
+// The arc array of a graph: `n` slots on a cache-line boundary, each with
+// weight and rank -1, otherwise zero; released only by SQfreeArcArray.
+SQARC_item* SQnewArcArray(int n);
+void SQfreeArcArray(SQARC_item* arcs);
 
 // ---- messages ---------------------------------------------------------------
 const char* SQdirectionName(int direction);

@@ -5,10 +5,12 @@
 #include <cstdio>
 #include <initializer_list>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 #include "common/layout.h"
 #include "common/memory.h"
+#include "common/message.h"
 #include "compact/sweep.h"
 #include "cs/cs.h"
 #include "squeeze/sq_graph.h"
@@ -25,12 +27,6 @@ SQLINE_item* newLine(SQCELL_item* cell, int number, long loc) {
 
 SQCELL_item* newCellArray(int n) {
   return n > 0 ? static_cast<SQCELL_item*>(GCmalloc(sizeof(SQCELL_item) * static_cast<size_t>(n))) : nullptr;
-}
-
-SQARC_item* newArcArray(int n) {
-  auto* arcs = n > 0 ? static_cast<SQARC_item*>(GCmalloc(sizeof(SQARC_item) * static_cast<size_t>(n))) : nullptr;
-  for (int i = 0; i < n; ++i) arcs[i].weight = arcs[i].rank = -1;
-  return arcs;
 }
 
 bool haveEquations(_adjacency_list** eq) { return eq && eq[0] && eq[0]->the_edge; }
@@ -57,6 +53,18 @@ void fillLayoutCell(SQCELL_item& cell, int k, const _adjacency_list* lower, cons
 }
 
 }  // namespace
+
+SQARC_item* SQnewArcArray(int n) {
+  if (n <= 0) return nullptr;
+  const size_t bytes = sizeof(SQARC_item) * static_cast<size_t>(n);
+  auto* arcs = static_cast<SQARC_item*>(std::aligned_alloc(64, bytes));
+  if (!arcs) GCfatal(GC_MOD_COMMON, 1, "Memory allocation failed");
+  memset(static_cast<void*>(arcs), 0, bytes);
+  for (int i = 0; i < n; ++i) arcs[i].weight = arcs[i].rank = -1;
+  return arcs;
+}
+
+void SQfreeArcArray(SQARC_item* arcs) { std::free(arcs); }
 
 void SQnewCells(int ncells) {
   SQcell = newCellArray(ncells);
@@ -121,16 +129,27 @@ void SQinit(_adjacency_list** eq, _rhs_list* rhs) {
   printf("  SQinit: calculate array size done -> allocate memory\n");
 
   // Symmetry columns: more than two unit terms.
+  // The terms of every variable, read once from the store's lists.
+  struct Term {
+    int rank, coeff;
+  };
+  std::vector<Term> terms;
+  std::vector<size_t> termsOf(static_cast<size_t>(totalVars) + 1, 0);
   std::vector<int> weightSum(static_cast<size_t>(rowSlots), 0);
-  for (int v = 0; v < totalVars; ++v)
-    for (const _equation_item* t = eq[v]->head; t; t = t->next)
+  for (int v = 0; v < totalVars; ++v) {
+    termsOf[static_cast<size_t>(v)] = terms.size();
+    for (const _equation_item* t = eq[v]->head; t; t = t->next) {
+      terms.push_back({t->rank, t->coeff});
       if (t->rank >= base && t->rank <= maxColumn) weightSum[static_cast<size_t>(t->rank - base)] += std::abs(t->coeff);
+    }
+  }
+  termsOf[static_cast<size_t>(totalVars)] = terms.size();
   int symColumns = 0;
   for (int s : weightSum)
     if (s > 2) ++symColumns;
   SQarc_size_allocate = slots + 3 * symColumns;
   SQcell = newCellArray(SQcell_size_allocate);
-  SQarc = newArcArray(SQarc_size_allocate);
+  SQarc = SQnewArcArray(SQarc_size_allocate);
   std::vector<SQSYMARC_item*> symOf(static_cast<size_t>(rowSlots), nullptr);
   int spare = slots;
   for (int c = 0; c < rowSlots; ++c) {
@@ -150,8 +169,9 @@ void SQinit(_adjacency_list** eq, _rhs_list* rhs) {
   printf("  SQinit: allocate SQcell & SQarc done -> upload data\n");
 
   // Cells, lines and the terms of every variable.
-  auto applyTerms = [&](SQLINE_item* line, const _adjacency_list* var) {
-    for (const _equation_item* t = var->head; t; t = t->next) {
+  auto applyTerms = [&](SQLINE_item* line, int v) {
+    for (size_t i = termsOf[static_cast<size_t>(v)]; i < termsOf[static_cast<size_t>(v) + 1]; ++i) {
+      const Term* t = &terms[i];
       const int r = t->rank;
       if (r < base || r > maxColumn) continue;  // a row without right-hand side
       SQARC_item& arc = SQarc[r - base];
@@ -199,10 +219,10 @@ void SQinit(_adjacency_list** eq, _rhs_list* rhs) {
     cell.ontransistor = 0;
     cell.layernext = nullptr;
     cell.left = newLine(&cell, lower + 1, vertical ? cell.corner.y1 : cell.corner.x1);
-    if (lower < totalVars) applyTerms(cell.left, eq[lower]);
+    if (lower < totalVars) applyTerms(cell.left, lower);
     if (hasUpper) {
       cell.right = newLine(&cell, upper + 1, vertical ? cell.corner.y2 : cell.corner.x2);
-      applyTerms(cell.right, eq[upper]);
+      applyTerms(cell.right, upper);
     }
   }
   printf("  SQinit: upload equa_b done -> upload rhs_values\n");

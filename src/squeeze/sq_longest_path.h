@@ -33,6 +33,8 @@ extern SQpassFigures SQlastPass;
 // Numbers each bound box (-1 outside one): its passes run on an unchanged
 // graph and share one decomposition of the lines into strongly connected pieces.
 extern int SQpiecesEpoch;
+// Frees the pieces and gathered arcs the passes of a bound box shared.
+void SQbf_release();
 
 // Width of the graph; `step` 1 first runs the positive-cycle test with its log.
 long SQboundbox(SQCELL_item* cells, SQARC_item* arcs, int ncells, int narcs, int step);

@@ -4,7 +4,9 @@
 #include <initializer_list>
 
 #include "common/memory.h"
+#include "squeeze/sq_arc_lists.h"
 #include "squeeze/sq_graph.h"
+#include "squeeze/sq_longest_path.h"
 #include "squeeze/sq_output.h"
 
 void SQupdatecell(int dir) {
@@ -63,7 +65,7 @@ void SQreleaseGraph(int dir) {
     GCdelete(added);
     added = next;
   }
-  if (arcs && arcAllocate > 0) GCfree(arcs, sizeof(SQARC_item) * static_cast<size_t>(arcAllocate));
+  if (arcAllocate > 0) SQfreeArcArray(arcs);
   copyArc = nullptr;
   copyArcSize = copyArcAllocate = 0;
   copyLast = nullptr;
@@ -92,6 +94,9 @@ void SQclearcell(SQCELL_item* lr, SQCELL_item* tb) {
   const int ntb = tb == SQcell_TB ? SQcell_size_allocate_TB : tb == SQcell ? SQcell_size_allocate : 0;
   SQfreeCells(lr, nlr);
   if (tb != lr) SQfreeCells(tb, ntb);
+  // The working arrays of the passes and list walks end with the graphs.
+  SQbf_release();
+  SQreleaseArcLists();
   for (SQCELL_item** c : {&SQcell, &SQcell_LR, &SQcell_TB}) *c = nullptr;
   SQcell_size = SQsymcell_size = SQcell_size_allocate = 0;
   SQcell_size_LR = SQsymcell_size_LR = SQcell_size_allocate_LR = 0;

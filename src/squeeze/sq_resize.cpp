@@ -99,7 +99,10 @@ bool SQ_resize(sweep_list& xq, _adjacency_list**& xeq, sweep_list& yq, _adjacenc
   at("\n^^^ SWEEP:  Sweep of Y direction ends at\n     ");
   if (Bound_Box) user_defined_sym_constraint_generate(yeq, &ry, 2);
   at("SYM: symmetry equations are generated at\n     ");
-  if (!SQstagesPresent(SQhasSymmetryRows())) {
+  // The stores are searched for symmetry rows only when a missing stage
+  // depends on them.
+  const bool rowsMatter = SQmissingStage(true) != SQmissingStage(false);
+  if (!SQstagesPresent(rowsMatter && SQhasSymmetryRows())) {
     SWfreeRows(&rhsX);
     SWfreeRows(&rhsY);
     return false;

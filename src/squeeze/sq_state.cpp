@@ -1,5 +1,6 @@
 // The squeeze module's globals and their reset.
 #include "common/memory.h"
+#include "squeeze/sq_arc_lists.h"
 #include "squeeze/sq_figures.h"
 #include "squeeze/sq_graph.h"
 #include "squeeze/sq_longest_path.h"
@@ -64,5 +65,6 @@ void SQreset() {
   resize_direction = NO_DIR;
   step = 0;
   SQresetLongestPath();
+  SQreleaseArcLists();
   for (SQdirectionFigures& f : SQfigures) f = SQdirectionFigures();
 }
