@@ -3,9 +3,10 @@
 // No external program is started (posix_spawn is wrapped to fail, so lp_solve
 // and date are reported missing), the system's own deliberate exits return
 // here (support/exit_trap.h), and "/" in a script becomes "_" so that the
-// files a command names stay in the scratch directory. Leak checking is off
-// for this target (fuzz/batch_reader.options): a command that ends the
-// program leaves its frames unfreed, as the real program does.
+// files a command names stay in the scratch directory. A script that returns
+// must leave no descriptor open. Leak checking is off for this target (also
+// in fuzz/batch_reader.options): see __lsan_is_turned_off below.
+#include <fcntl.h>
 #include <spawn.h>
 #include <unistd.h>
 
@@ -14,6 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -57,6 +59,31 @@ void freshDirectory() {
   for (const char* input : kInputs)
     fs::copy_file(fs::path(CORVID_SOURCE_DIR) / input, workDir / fs::path(input).filename());
 }
+
+// The open descriptors (less the one that lists them). A script leaves those
+// it found, or a long session would run out of them.
+std::set<int> openDescriptors() {
+  std::set<int> open;
+  for (const fs::directory_entry& e : fs::directory_iterator("/proc/self/fd"))
+    open.insert(std::stoi(e.path().filename().string()));
+  std::set<int> still;
+  for (int fd : open)
+    if (fcntl(fd, F_GETFD) != -1) still.insert(fd);
+  return still;
+}
+
+// What the end of the process would have closed after a command's exit.
+void closeAllBut(const std::set<int>& keep) {
+  for (int fd : openDescriptors())
+    if (!keep.count(fd)) close(fd);
+}
+}  // namespace
+
+// A command's exit abandons its frames, as the real program does; their
+// memory is no leak of the code under test.
+extern "C" int __lsan_is_turned_off() { return 1; }
+
+namespace {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -66,6 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }();
   (void)once;
   freshDirectory();
+  const std::set<int> descriptors = openDescriptors();
   std::vector<char> script(data, data + size);
   for (char& c : script)
     if (c == '/') c = '_';
@@ -74,7 +102,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FZcatchExit([] { BArunLine("f.DIldLayout inverter.cif", 0); });
   FILE* f = fmemopen(script.data(), script.size(), "r");
   if (!f) return 0;
-  FZcatchExit([f] { BArunScript(f); });
+  bool returned = FZcatchExit([f] { BArunScript(f); });
   fclose(f);
+  if (!returned) {
+    closeAllBut(descriptors);
+  } else if (openDescriptors() != descriptors) {
+    fprintf(stderr, "the script left %zu descriptors open\n", openDescriptors().size() - descriptors.size());
+    abort();
+  }
   return 0;
 }
