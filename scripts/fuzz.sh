@@ -6,7 +6,8 @@
 # nor the terminal fills up; an input that crashes is kept in fuzz/corpus-work/.
 # Usage: scripts/fuzz.sh NAME [SECONDS]
 #   NAME: tech_reader, cif_reader, cadence_reader, menu_reader, rule_file_reader,
-#   bridge_reader, settings_reader, color_reader, bitmap_reader or batch_reader;
+#   bridge_reader, settings_reader, color_reader, bitmap_reader, lp_report_reader
+#   or batch_reader;
 #   SECONDS: 300
 set -euo pipefail
 cd "$(dirname "$0")/.."
