@@ -83,9 +83,6 @@ void closeAllBut(const std::set<int>& keep) {
 // memory is no leak of the code under test.
 extern "C" int __lsan_is_turned_off() { return 1; }
 
-namespace {
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static bool once = [] {
     setUp();
