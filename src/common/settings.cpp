@@ -1,5 +1,6 @@
 #include "common/settings.h"
 
+#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -19,6 +20,17 @@ struct KeyLine {
   int line;
 };
 
+// Skips white space up to the next word, counting the line ends passed so
+// that a message names the line the word is on; false at the end of the file.
+bool skipBlankLines(FILE* f, int* line) {
+  int c;
+  while ((c = getc(f)) != EOF && isspace(c))
+    if (c == '\n') ++*line;
+  if (c == EOF) return false;
+  ungetc(c, f);
+  return true;
+}
+
 KeyLine openAtKey(const char* key) {
   const char* path = getenv("SYSRC");
   if (!path) GCfatal(GC_MOD_INTERFACE, 1, "%s env var must be set", "SYSRC");
@@ -26,7 +38,7 @@ KeyLine openAtKey(const char* key) {
   if (!f) GCfatal(GC_MOD_INTERFACE, 1, "No system source file");
   char word[1024];
   int line = 1;
-  while (fscanf(f, "%1023s", word) == 1) {
+  while (skipBlankLines(f, &line) && fscanf(f, "%1023s", word) == 1) {
     if (strcmp(word, key) == 0) return {f, path, line};
     int c;
     while ((c = getc(f)) != EOF && c != '\n') {
@@ -40,14 +52,19 @@ KeyLine openAtKey(const char* key) {
 // The word after the key on its line, or fatal when the line ends first.
 void valueWord(const KeyLine& at, const char* key, char* word) {
   int c;
-  while ((c = getc(at.file)) == ' ' || c == '\t' || c == '\r') {
+  while ((c = getc(at.file)) != EOF && c != '\n' && isspace(c)) {
   }
   if (c != EOF) ungetc(c, at.file);
   if (c == EOF || c == '\n' || fscanf(at.file, "%1023s", word) != 1) {
     fclose(at.file);
     GCfatal(GC_MOD_INTERFACE, 1, "System source file error: %s line %d: no value for %s", at.path, at.line, key);
   }
+  // A value that fills the buffer may go on: refuse it rather than use a part.
+  c = getc(at.file);
   fclose(at.file);
+  if (c != EOF && !isspace(c))
+    GCfatal(GC_MOD_INTERFACE, 1, "System source file error: %s line %d: the value of %s is longer than %d characters",
+            at.path, at.line, key, 1023);
 }
 }  // namespace
 

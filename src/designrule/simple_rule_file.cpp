@@ -1,10 +1,12 @@
 // The simple design-rule file: sections W, E and S of "(layer,value)" and
 // "(outer,inner,value)" words, one word looked at per line.
+#include <cctype>
 #include <climits>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
+#include "common/number_text.h"
 #include "designrule/designrule.h"
 
 namespace {
@@ -13,6 +15,19 @@ enum class Section { None, Width, Extension, Spacing };
 
 bool inLayerRange(int i) { return i >= 0 && i < DR_MAX_LAYERS; }
 bool inValueRange(int v) { return v >= SHRT_MIN && v <= SHRT_MAX; }
+
+// A word of the form "%c%d%c%d%c" (count 2) or "%c%d%c%d%c%d%c" (count 3):
+// one separator character before, between and after the numbers. Numbers
+// must fit 32 bits, so that an overlong one is not taken for a wrapped one.
+bool readTuple(const char* word, int count, int* numbers) {
+  const char* p = word;
+  for (int i = 0; i < count; ++i) {
+    if (!*p) return false;
+    ++p;  // the separator before the number
+    if (isspace(static_cast<unsigned char>(*p)) || !GCreadInt(p, &numbers[i], &p)) return false;
+  }
+  return *p != '\0';  // the closing character
+}
 
 bool readLine(FILE* file, std::string& line) {
   line.clear();
@@ -38,21 +53,17 @@ int ReadDesignRules(FILE* file) {
       case 'S': section = Section::Spacing; continue;
       default: break;
     }
-    char c1, c2, c3, c4;
-    int a, b, v;
+    int n[3];
     // Words that do not match the section's form, or name a layer outside the
     // tables, are skipped.
     if (section == Section::Width) {
-      if (sscanf(word, "%c%d%c%d%c", &c1, &a, &c2, &v, &c3) == 5 && inLayerRange(a) &&
-          inValueRange(v))
-        WIDTH[a] = static_cast<short>(v);
+      if (readTuple(word, 2, n) && inLayerRange(n[0]) && inValueRange(n[1])) WIDTH[n[0]] = static_cast<short>(n[1]);
     } else if (section == Section::Extension || section == Section::Spacing) {
-      if (sscanf(word, "%c%d%c%d%c%d%c", &c1, &a, &c2, &b, &c3, &v, &c4) == 7 &&
-          inLayerRange(a) && inLayerRange(b) && inValueRange(v)) {
+      if (readTuple(word, 3, n) && inLayerRange(n[0]) && inLayerRange(n[1]) && inValueRange(n[2])) {
         if (section == Section::Extension)
-          EXTENSION[a][b] = static_cast<short>(v);
+          EXTENSION[n[0]][n[1]] = static_cast<short>(n[2]);
         else
-          SPACING[a][b] = static_cast<short>(v);
+          SPACING[n[0]][n[1]] = static_cast<short>(n[2]);
       }
     }
   }

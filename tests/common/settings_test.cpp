@@ -45,6 +45,7 @@ TEST_F(Settings, FailedLookupsAreFatalAndNameTheKeyAndLine) {
   EXPECT_EXIT(GCgetValue("globalscale"), testing::ExitedWithCode(1),
               "Fatal: System source file error: no line of .*/rc starts with the key globalscale\\.\n");
   EXPECT_EXIT(GCgetValue("Glob"), testing::ExitedWithCode(1), "the key Glob");
+  const std::string longValue = "Step " + std::string(1500, '0') + "7\n";  // only its start fits the buffer
   struct {
     const char* rc;  // the settings file's text, or null for no file
     const char* fatal;
@@ -53,6 +54,9 @@ TEST_F(Settings, FailedLookupsAreFatalAndNameTheKeyAndLine) {
       {"# c\nStep many\n", "rc line 2: Step needs an integer, not many\\."},
       {"Step 12x\n", "rc line 1: Step needs an integer, not 12x\\."},
       {"Step\nGlobalScale 3\n", "rc line 1: no value for Step\\."},
+      {"\n \n\t\r\nStep x\n", "rc line 4: Step needs an integer, not x\\."},  // blank lines count
+      {"Step \v\f\n5\n", "rc line 1: no value for Step\\."},
+      {longValue.c_str(), "rc line 1: the value of Step is longer than 1023"},
       {"Step 99999999999999999999\n", "Step 99999999999999999999 is not between"},
       {nullptr, "Fatal: No system source file\\."},
   };

@@ -38,6 +38,8 @@ TEST(SimpleRuleFile, SectionsSetTheNamedEntriesAndLeaveFlags) {
               "(3,5)\n"
               "  (12,4) trailing words are not read\n"
               "(40,4)\n"          // no such layer: skipped
+              "(4294967299,9)\n"  // numbers beyond 32 bits are no layer 3 nor a width 9
+              "(3,4294967305)\n"
               "junk\n"            // not of the form: skipped
               "EXTENSION\n"
               "(1,2,4)\n"
