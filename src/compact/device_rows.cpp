@@ -19,6 +19,7 @@ std::unordered_map<const _Dtile*, Sides> sidesOfTiles(int xDirection) {
   std::unordered_map<const _Dtile*, Sides> sides;
   _adjacency_list** eq = xDirection ? equat_bucket : equat_bucket_y;
   const int columns = SWcolumns(xDirection);
+  sides.reserve(static_cast<size_t>(columns) / 2 + 1);
   for (int k = 0; k < columns; ++k) {
     _edge* e = eq[k]->the_edge;
     if (!e || !e->mother_tile) continue;

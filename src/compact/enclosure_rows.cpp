@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <map>
 #include <tuple>
-#include <unordered_map>
 #include <vector>
 
 #include "common/scale.h"
@@ -37,17 +36,27 @@ bool needsClearance(int outer, int inner) {
 void SWaddEnclosureRows(int xDirection, _rhs_list* rhs) {
   _adjacency_list** eq = xDirection ? equat_bucket : equat_bucket_y;
   if (!eq) return;
-  // Tile sides only: symmetry axis variables have no tile.
-  std::unordered_map<const _Dtile*, Span> byTile;
+  // A tile's two sides are neighbouring columns (symmetry axis variables,
+  // which have no tile, come after them).
+  std::vector<Span> spans;
   const int columns = SWcolumns(xDirection);
-  for (int k = 0; k < columns; ++k) {
+  spans.reserve(static_cast<size_t>(columns) / 2);
+  for (int k = 0; k + 1 < columns;) {
     _edge* e = eq[k]->the_edge;
-    if (!e || !e->mother_tile || e->layer_num < 0 || e->layer_num >= DR_MAX_LAYERS) continue;
-    Span& s = byTile[e->mother_tile];
-    (e->upward ? s.low : s.high) = e;
+    _edge* f = eq[k + 1]->the_edge;
+    if (!e || !f || !e->mother_tile || e->mother_tile != f->mother_tile || e->upward == f->upward ||
+        e->layer_num < 0 || e->layer_num >= DR_MAX_LAYERS) {
+      ++k;
+      continue;
+    }
+    Span s;
+    s.low = e->upward ? e : f;
+    s.high = e->upward ? f : e;
     s.layer = e->layer_num;
     s.acrossLo = std::min(e->p1->y, e->p2->y);
     s.acrossHi = std::max(e->p1->y, e->p2->y);
+    spans.push_back(s);
+    k += 2;
   }
   std::vector<const Span*> outer[DR_MAX_LAYERS];
   bool isOuter[DR_MAX_LAYERS] = {}, isInner[DR_MAX_LAYERS] = {};
@@ -59,8 +68,7 @@ void SWaddEnclosureRows(int xDirection, _rhs_list* rhs) {
   // the nearest one on each side of an outer shape can be seen from it, and
   // only a short run of it can overlap it.
   std::map<std::tuple<long, long, int>, InnerFile> files;
-  for (const auto& [tile, s] : byTile) {
-    if (!s.low || !s.high) continue;
+  for (const Span& s : spans) {
     if (isOuter[s.layer]) outer[s.layer].push_back(&s);
     if (isInner[s.layer]) files[{s.acrossLo, s.acrossHi, s.layer}].members.push_back(&s);
   }

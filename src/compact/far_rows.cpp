@@ -6,7 +6,8 @@
 // least the spacing left of B's left side. When that fails (a side above or
 // below B that no row joins to it may well lie further right), the profile
 // is swept once more without stating rows, and each row left out is checked
-// as it is met: slower, as those rows grow faster than the layout.
+// as it is met (slower, as those rows grow faster than the layout); those
+// the positions break are added, for the back end to solve again.
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -32,7 +33,7 @@ int layerOf(const box_item* b) { return b->right_edge ? b->right_edge->layer_num
 
 }  // namespace
 
-bool sweep_list::farRowsHold(const std::function<long(const _edge*)>& at) {
+long sweep_list::farRowsHold(const std::function<long(const _edge*)>& at, _adjacency_list** eq, _rhs_list** rhs) {
   std::vector<box_item*> rects;
   rects.reserve(elems_.size() / 2);
   for (const sweep_elem* e : elems_)
@@ -64,14 +65,16 @@ bool sweep_list::farRowsHold(const std::function<long(const _edge*)>& at) {
       if (end == list.begin()) continue;
       if ((end - 1)->pos > left - SPACING[A][L] * theGlobalScale) {
         printf("SWEEP: a far side may come too close: the rows left out are checked one by one\n");
-        return farRowsHoldExactly(at);
+        return farRowsHoldExactly(at, eq, rhs);
       }
     }
   }
-  return true;
+  return 0;
 }
 
-bool sweep_list::farRowsHoldExactly(const std::function<long(const _edge*)>& at) {
+long sweep_list::farRowsHoldExactly(const std::function<long(const _edge*)>& at, _adjacency_list** eq,
+                                    _rhs_list** rhs) {
+  long broken = 0;
   order();
   const long far = SWfarDistance();
   SweepProfile profile;
@@ -102,10 +105,16 @@ bool sweep_list::farRowsHoldExactly(const std::function<long(const _edge*)>& at)
                       found.end());
         }
         SWcornerPieces(B, L, &profile, false, found);
-        for (const point& p : found)
-          if (B->x1 - p.the_box->x2 > far && at(p.the_box->right_edge) > left - s) return false;
+        for (const point& p : found) {
+          if (B->x1 - p.the_box->x2 <= far || at(p.the_box->right_edge) <= left - s) continue;
+          // X(B.left) - X(P.right) >= s; a pair of sides that already
+          // shares a row keeps that one, as it would with every row.
+          const int before = mps_column_num;
+          add_column_2(p.the_box->right_edge, B->left_edge, eq, rhs, s, 'G', 1, 1);
+          broken += mps_column_num != before;
+        }
       }
     }
   }
-  return true;
+  return broken;
 }

@@ -162,16 +162,17 @@ class sweep_list {
 
   // Runs this direction's sweep (X_direction says which) and fills eq and rhs.
   void sweep(_adjacency_list** eq, _rhs_list** rhs);
-  // After a sweep with far rows left out (SWleaveFarRows): whether the
-  // positions `at` gives the sides satisfy every spacing row it left out.
-  bool farRowsHold(const std::function<long(const _edge*)>& at);
+  // After a sweep with far rows left out (SWleaveFarRows): the spacing rows
+  // it left out that the positions `at` gives the sides break are added to
+  // eq / rhs, and their number returned (0: the positions keep them all).
+  long farRowsHold(const std::function<long(const _edge*)>& at, _adjacency_list** eq, _rhs_list** rhs);
   // Handles one event.
   void generate_rule(PROC_ITEM* item, _adjacency_list** eq, _rhs_list** rhs, RBt* open_set,
                      SweepProfile* profile);
 
  private:
   void order();
-  bool farRowsHoldExactly(const std::function<long(const _edge*)>& at);
+  long farRowsHoldExactly(const std::function<long(const _edge*)>& at, _adjacency_list** eq, _rhs_list** rhs);
   std::vector<sweep_elem*> elems_;
   bool ordered_ = true;
 };

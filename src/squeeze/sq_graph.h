@@ -11,6 +11,7 @@
 #pragma once
 
 struct _Dtile;
+struct _DtileCold;
 struct _adjacency_list;
 struct _rhs_list;
 struct SQLINE_item;
@@ -38,6 +39,7 @@ struct SQCELL_item {
   long alpha;
   int ontransistor, oninductor;
   unsigned char upward;
+  _DtileCold* cold;       // the tile's cold fields (set with the cell), so switching needs no lookup
 };
 using SQCELL = SQCELL_item;
 using pSQCELL = SQCELL_item*;

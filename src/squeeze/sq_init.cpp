@@ -46,10 +46,8 @@ void fillLayoutCell(SQCELL_item& cell, int k, const _adjacency_list* lower, cons
     cell.corner = {a->y, a->x, b->y, b->x};
   else
     cell.corner = {a->x, a->y, b->x, b->y};
-  if (cell.mother_tile) {
-    _DtileCold& cold = CStileColdMake(cell.mother_tile);
-    (resize_direction == TOP_BOTTOM ? cold.resize_cell_TB : cold.resize_cell_LR) = &cell;
-  }
+  cell.cold = cell.mother_tile ? &CStileColdMake(cell.mother_tile) : nullptr;
+  if (cell.cold) (resize_direction == TOP_BOTTOM ? cell.cold->resize_cell_TB : cell.cold->resize_cell_LR) = &cell;
 }
 
 }  // namespace

@@ -35,6 +35,8 @@ void emptyPins(PIN_LIST*& pins) {
 
 
 bool farRowsFailed = false;
+// Rounds of adding the far rows a result breaks before every row is stated.
+constexpr int kFarRowRounds = 8;
 
 // Where the solved cells put a side: the cell of column c is (c - 1) / 2,
 // odd columns are left (bottom) lines.
@@ -108,36 +110,42 @@ bool SQ_resize(sweep_list& xq, _adjacency_list**& xeq, sweep_list& yq, _adjacenc
     return false;
   }
 
-  SQmain_graph(xeq, rx, LEFT_RIGHT);
-  at("^^^ GRAPH: graph for X direction ends at\n     ");
-  SQmain_graph(yeq, ry, TOP_BOTTOM);
-  at("^^^ GRAPH: graph for Y direction ends at\n     ");
-  if (TRANSISTOR_SIZE_CHECK && SQhooks.synthesisNetlist) SQhooks.synthesisNetlist();
-  at("^^^ SYNTHESIS: Synthesis (all) is done at\n     ");
-  SQmain_resize(xeq, rx, LEFT_RIGHT);
-  at("^^^ GRAPH: Solving Graph of X direction done at\n     ");
-  SQmain_resize(yeq, ry, TOP_BOTTOM);
-  at("^^^ GRAPH: Solving Graph of Y direction done at\n     ");
-  if (const int errors = SQhooks.synthesisCheck ? SQhooks.synthesisCheck() : 0) {
-    printf("SQtran_check: Total Error Counts = %i\n", errors);
-    exit(0);
-  }
-  SQmain_solve(xeq, rx, LEFT_RIGHT);
-  at("^^^ GRAPH: Solving Graph of X direction done at\n     ");
-  SQmain_solve(yeq, ry, TOP_BOTTOM);
-  at("^^^ GRAPH: Solving Graph of Y direction done at\n     ");
-  if (SWleaveFarRows) {
-    const bool held =
-        xq.farRowsHold([](const _edge* e) { return solvedSide(SQcell_LR, SQcell_size_LR, e, true); }) &&
-        yq.farRowsHold([](const _edge* e) { return solvedSide(SQcell_TB, SQcell_size_TB, e, false); });
-    if (!held) {
-      printf("\nSQ: The result comes closer than a spacing rule to far shapes the sweep left out: "
+  // With far rows left out, the rows the result breaks are added and both
+  // directions solved again, until it breaks none.
+  for (int round = 1;; ++round) {
+    SQmain_graph(xeq, rx, LEFT_RIGHT);
+    at("^^^ GRAPH: graph for X direction ends at\n     ");
+    SQmain_graph(yeq, ry, TOP_BOTTOM);
+    at("^^^ GRAPH: graph for Y direction ends at\n     ");
+    if (TRANSISTOR_SIZE_CHECK && SQhooks.synthesisNetlist) SQhooks.synthesisNetlist();
+    at("^^^ SYNTHESIS: Synthesis (all) is done at\n     ");
+    SQmain_resize(xeq, rx, LEFT_RIGHT);
+    at("^^^ GRAPH: Solving Graph of X direction done at\n     ");
+    SQmain_resize(yeq, ry, TOP_BOTTOM);
+    at("^^^ GRAPH: Solving Graph of Y direction done at\n     ");
+    if (const int errors = SQhooks.synthesisCheck ? SQhooks.synthesisCheck() : 0) {
+      printf("SQtran_check: Total Error Counts = %i\n", errors);
+      exit(0);
+    }
+    SQmain_solve(xeq, rx, LEFT_RIGHT);
+    at("^^^ GRAPH: Solving Graph of X direction done at\n     ");
+    SQmain_solve(yeq, ry, TOP_BOTTOM);
+    at("^^^ GRAPH: Solving Graph of Y direction done at\n     ");
+    if (!SWleaveFarRows) break;
+    const long broken =
+        xq.farRowsHold([](const _edge* e) { return solvedSide(SQcell_LR, SQcell_size_LR, e, true); }, xeq, &rx) +
+        yq.farRowsHold([](const _edge* e) { return solvedSide(SQcell_TB, SQcell_size_TB, e, false); }, yeq, &ry);
+    if (broken == 0) break;
+    if (round == kFarRowRounds) {
+      printf("\nSQ: The result still comes closer than a spacing rule to far shapes the sweep left out: "
              "compacting again with every row\n");
       farRowsFailed = true;
       SWfreeRows(&rhsX);
       SWfreeRows(&rhsY);
       return false;
     }
+    printf("\nSQ: Spacing rows left out by the sweep that the result breaks: %li; solving again with them\n", broken);
+    SQreset();
   }
   SQmain_output(TOP_BOTTOM);
   SWfreeRows(&rhsX);

@@ -42,10 +42,9 @@ bool same(const GraphGlobals& a, const GraphGlobals& b) {
 // resize_cell of the tiles of `cells`: their cell of this direction, or null.
 void pointTiles(SQCELL_item* cells, int n, bool vertical, bool set) {
   for (int k = 0; k < n; ++k) {
-    _Dtile* tile = cells[k].mother_tile;
-    if (!tile) continue;
-    _DtileCold& cold = CStileColdMake(tile);
-    cold.resize_cell = set ? (vertical ? cold.resize_cell_TB : cold.resize_cell_LR) : nullptr;
+    _DtileCold* cold = cells[k].cold;
+    if (!cold) continue;
+    cold->resize_cell = set ? (vertical ? cold->resize_cell_TB : cold->resize_cell_LR) : nullptr;
   }
 }
 

@@ -109,16 +109,17 @@ TEST_F(SqueezeBatch, LeavingFarRowsOutGivesTheResultOfEveryRow) {
 
 // Two poly squares far apart, one in the other's corner shade and nothing
 // between: only the corner row keeps the upper one from sliding over the
-// lower one, so the result without it breaks the spacing and the back end
-// compacts again with every row.
-TEST_F(SqueezeBatch, AResultBreakingAFarCornerRowIsCompactedAgainWithEveryRow) {
+// lower one, so the first result breaks the spacing, and the back end adds
+// that row and solves again.
+TEST_F(SqueezeBatch, AFarRowTheResultBreaksIsAddedAndSolvedAgain) {
   CvCleanLayout apart;
   apart.box("CPG", 0, 0, 10, 10);
   apart.box("CPG", 100, 30, 110, 40);
   ASSERT_TRUE(apart.writeCif(dir + "/in.cif"));
   CVrunResult run = CVrunBatch("f.DIldLayout in.cif\noption PROCESS_INCLUDE_WLM 1\nresize 20\n", dir);
   ASSERT_EQ(run.status, 0) << run.err;
-  CVexpectHas(run.out, {"compacting again with every row", "Check the output file at sq_out.cif"});
+  CVexpectHas(run.out, {"Spacing rows left out by the sweep that the result breaks: 1; solving again with them",
+                        "Check the output file at sq_out.cif"});
   CVloadCircuit(dir + "/sq_out.cif");
   const auto out = CVflatRectangles();
   EXPECT_EQ(out.size(), 2u);
