@@ -25,6 +25,7 @@
 #include "common/switches.h"
 #include "support/exit_trap.h"
 #include "yield/plot_files.h"
+#include "support/input_file.h"
 
 extern "C" int __wrap_posix_spawn(pid_t*, const char*, const posix_spawn_file_actions_t*, const posix_spawnattr_t*,
                                   char* const[], char* const[]) {
@@ -84,11 +85,7 @@ void closeAllBut(const std::set<int>& keep) {
 extern "C" int __lsan_is_turned_off() { return 1; }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static bool once = [] {
-    setUp();
-    return true;
-  }();
-  (void)once;
+  FZsetUpOnce(setUp);
   freshDirectory();
   const std::set<int> descriptors = openDescriptors();
   std::vector<char> script(data, data + size);

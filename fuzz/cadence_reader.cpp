@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "designrule/designrule.h"
+#include "support/input_file.h"
 
 namespace {
 void MapLayers() {
@@ -24,11 +25,7 @@ void MapLayers() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static bool once = [] {
-    MapLayers();
-    return true;
-  }();
-  (void)once;
+  FZsetUpOnce(MapLayers);
   int which = size > 0 && (data[0] & 1) ? 1 : 2;
   DRparseCadenceText(reinterpret_cast<const char*>(data), size, which);
   return 0;

@@ -21,6 +21,7 @@
 #include "faultex/short_faults.h"
 #include "interface/accept.h"
 #include "interface/file_commands.h"
+#include "support/input_file.h"
 
 namespace {
 struct ReaderExit {
@@ -44,15 +45,8 @@ void setUp() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static bool once = [] {
-    setUp();
-    return true;
-  }();
-  (void)once;
-  FILE* f = fopen(inputPath.c_str(), "wb");
-  if (!f) abort();
-  fwrite(data, 1, size, f);
-  fclose(f);
+  FZsetUpOnce(setUp);
+  FZwriteInput(inputPath, data, size);
   ACexitHook = throwExit;
   try {
     DIacceptCB(DI_ACCEPT_CIF_LOAD, inputPath.c_str());

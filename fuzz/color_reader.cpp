@@ -10,6 +10,7 @@
 
 #include "common/colors.h"
 #include "common/switches.h"
+#include "support/input_file.h"
 
 namespace {
 std::string colorPath;
@@ -29,15 +30,8 @@ void setUp() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static bool once = [] {
-    setUp();
-    return true;
-  }();
-  (void)once;
-  FILE* f = fopen(colorPath.c_str(), "wb");
-  if (!f) abort();
-  fwrite(data, 1, size, f);
-  fclose(f);
+  FZsetUpOnce(setUp);
+  FZwriteInput(colorPath, data, size);
   GCresetColors();
   GCcolorInit();
   if (ColorNum < 0 || ColorNum > GC_MAX_COLORS) __builtin_trap();

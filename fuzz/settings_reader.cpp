@@ -14,6 +14,7 @@
 #include "common/settings.h"
 #include "common/switches.h"
 #include "support/exit_trap.h"
+#include "support/input_file.h"
 
 namespace {
 std::string settingsPath;
@@ -34,15 +35,8 @@ void expectFatalOrValue(bool returned) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static bool once = [] {
-    setUp();
-    return true;
-  }();
-  (void)once;
-  FILE* f = fopen(settingsPath.c_str(), "wb");
-  if (!f) abort();
-  fwrite(data, 1, size, f);
-  fclose(f);
+  FZsetUpOnce(setUp);
+  FZwriteInput(settingsPath, data, size);
   GCresetMessages();
   long scale = 0;
   bool returned = FZcatchExit([&] { scale = GCgetValueIn("GlobalScale", 1, 26843545); });
