@@ -3,6 +3,7 @@
 #include "squeeze/sq_wirelength.h"
 
 #include <chrono>
+#include <climits>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -493,7 +494,9 @@ void moveGroup(SQWLM_GROUP_item* g, long by) {
 // on (its units listed first). The smaller of the two takes the other's
 // slot, offset and labels.
 void joinMoving(SQWLM_GROUP_item* g, SQWLM_GROUP_item* h, SQWLM_UNIT_item* a, SQWLM_UNIT_item* t) {
-  t->accum_weight += a->accum_weight;
+  // The accumulation doubles along chains of merges: it stops at the limit.
+  if (__builtin_add_overflow(t->accum_weight, a->accum_weight, &t->accum_weight))
+    t->accum_weight = a->accum_weight < 0 ? LONG_MIN : LONG_MAX;
   GroupBook& gb = bookOf(g);
   GroupBook& hb = bookOf(h);
   const bool keepH = hb.units >= gb.units;
