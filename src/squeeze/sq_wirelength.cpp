@@ -228,11 +228,16 @@ void buildUnits(SQCELL_item* cells, int ncells) {
 // of its arc's slack: the group's own moves reach every key of its heaps at
 // once, and a terminus group that moved away is noticed when its arc comes
 // to the top. Merged groups take over the bookkeeping of the larger part.
+// A unit's arcs are filed only when its group first looks for its best arc:
+// most groups never do.
 
 struct UnitBook {
   long shift = 0;   // moved so far, less the offset of its group
   long label = 0;   // rises along its group's unit list
-  int arcsBegin = 0, arcsEnd = 0;  // its leaving arcs in `arcItems`
+  int arcsBegin = 0, arcsEnd = 0;    // its leaving arcs in `arcItems`
+  int enterBegin = 0, enterEnd = 0;  // its entering ones in `enteringItems`
+  bool filed = false;                // its leaving arcs are in its group's heaps
+  int nextUnfiled = -1;
 };
 struct GroupBook {
   long offset = 0;  // moved since its units took their shifts
@@ -240,6 +245,7 @@ struct GroupBook {
   long firstLabel = 0, lastLabel = 0;
   SQWLM_UNIT_LIST_item* tail = nullptr;
   int towardBlock = 0, towardMoving = 0;  // heap roots
+  int firstUnfiled = -1, lastUnfiled = -1;  // units whose arcs wait to be filed
 };
 
 std::vector<UnitBook> unitBooks;
@@ -249,7 +255,7 @@ GroupBook blockBook;  // the block group never moves
 // order the search meets them, and the index of each.
 std::vector<SQARC_item*> arcItems;
 std::vector<int> arcItemUnit;  // index of the unit each arc leaves
-std::unordered_map<const SQARC_item*, int> arcItemOf;
+std::vector<int> enteringItems;  // the items by the unit they enter
 SQleftistHeaps heaps;
 // The work stack by position, then by the order of coming onto it.
 std::map<std::pair<long, long>, SQWLM_UNIT_item*> stackIndex;
@@ -273,20 +279,34 @@ void listArcItems() {
   unitBooks.assign(units.size(), UnitBook{});
   arcItems.clear();
   arcItemUnit.clear();
-  arcItemOf.clear();
   for (SQWLM_UNIT_item* u = SQwlm_unit; u; u = u->next) {
     UnitBook& b = bookOf(u);
     b.arcsBegin = static_cast<int>(arcItems.size());
     forEachUnitLine(u, [&](SQLINE_item* l) {
       for (SQARC_item* a = l->ori_next; a; a = a->ori_next)
         if (searched(a->wlm_type)) {
-          arcItemOf[a] = static_cast<int>(arcItems.size());
           arcItems.push_back(a);
           arcItemUnit.push_back(static_cast<int>(u - units.data()));
         }
     });
     b.arcsEnd = static_cast<int>(arcItems.size());
   }
+  // Entering arcs by a count of them per unit.
+  for (const SQARC_item* a : arcItems) ++bookOf(a->ter->wlm_unit).enterEnd;
+  int end = 0;
+  for (UnitBook& b : unitBooks) {
+    b.enterBegin = end;
+    end += b.enterEnd;
+    b.enterEnd = b.enterBegin;
+  }
+  enteringItems.assign(arcItems.size(), 0);
+  for (size_t k = 0; k < arcItems.size(); ++k)
+    enteringItems[static_cast<size_t>(bookOf(arcItems[k]->ter->wlm_unit).enterEnd++)] = static_cast<int>(k);
+}
+
+template <class Visit>
+void forEachEnteringItem(const SQWLM_UNIT_item* u, Visit visit) {
+  for (int k = bookOf(u).enterBegin; k < bookOf(u).enterEnd; ++k) visit(enteringItems[static_cast<size_t>(k)]);
 }
 
 // The search meets the arcs of a group unit by unit along the unit list;
@@ -307,6 +327,7 @@ void fileToward(int& root, bool block, int item, long slack) {
 // Files the arcs leaving u into the heaps of its group.
 void fileLeavingArcs(SQWLM_UNIT_item* u) {
   GroupBook& g = bookOf(u->group);
+  bookOf(u).filed = true;
   for (int k = bookOf(u).arcsBegin; k < bookOf(u).arcsEnd; ++k) {
     const SQARC_item* a = arcItems[static_cast<size_t>(k)];
     const SQWLM_GROUP_item* h = a->ter->wlm_unit->group;
@@ -370,6 +391,11 @@ void ownGroup(SQWLM_UNIT_item* u) {
   bookOf(g) = GroupBook{};
   bookOf(g).units = 1;
   bookOf(g).tail = item;
+  // Its arcs are filed when the group first looks for its best arc.
+  const int k = static_cast<int>(u - units.data());
+  bookOf(u).filed = false;
+  bookOf(u).nextUnfiled = -1;
+  bookOf(g).firstUnfiled = bookOf(g).lastUnfiled = k;
 }
 
 void buildGroups() {
@@ -392,8 +418,6 @@ void buildGroups() {
       ++SQwlm_nonblock_group_count;
     }
   }
-  for (SQWLM_UNIT_item* u = SQwlm_unit; u; u = u->next)
-    if (u->group != &blockGroup) fileLeavingArcs(u);
 }
 
 // ---- the work stack ----------------------------------------------------------------
@@ -460,6 +484,9 @@ void empty(SQWLM_GROUP_item* g) {
 // met (a later one replaces the choice unless it leads into the block group).
 SQARC_item* bestArc(SQWLM_GROUP_item* g, long* slack) {
   GroupBook& b = bookOf(g);
+  for (int k = b.firstUnfiled; k >= 0; k = unitBooks[static_cast<size_t>(k)].nextUnfiled)
+    fileLeavingArcs(&units[static_cast<size_t>(k)]);
+  b.firstUnfiled = b.lastUnfiled = -1;
   cleanTop(b.towardBlock, g, true);
   cleanTop(b.towardMoving, g, false);
   const int pick = b.towardBlock && (!b.towardMoving || heaps.top(b.towardBlock).key <= heaps.top(b.towardMoving).key)
@@ -479,13 +506,11 @@ void moveGroup(SQWLM_GROUP_item* g, long by) {
   // Moved left (only from positions that broke an arc): the arcs from other
   // groups into g got shorter, and their keys must not stay above them.
   forEachGroupUnit(g, [&](SQWLM_UNIT_item* u) {
-    forEachUnitLine(u, [&](SQLINE_item* l) {
-      for (SQARC_item* a = l->ter_next; a; a = a->ter_next) {
-        const auto item = arcItemOf.find(a);
-        if (item == arcItemOf.end()) continue;
-        SQWLM_GROUP_item* h = a->ori->wlm_unit->group;
-        if (h != g && h != &blockGroup) fileToward(bookOf(h).towardMoving, false, item->second, slackOf(a));
-      }
+    forEachEnteringItem(u, [&](int item) {
+      const SQARC_item* a = arcItems[static_cast<size_t>(item)];
+      SQWLM_GROUP_item* h = a->ori->wlm_unit->group;
+      if (h != g && h != &blockGroup && bookOf(a->ori->wlm_unit).filed)
+        fileToward(bookOf(h).towardMoving, false, item, slackOf(a));
     });
   });
 }
@@ -515,6 +540,9 @@ void joinMoving(SQWLM_GROUP_item* g, SQWLM_GROUP_item* h, SQWLM_UNIT_item* a, SQ
   merged.firstLabel = keepH ? hb.firstLabel - gb.units : gb.firstLabel;
   merged.lastLabel = keepH ? hb.lastLabel : gb.lastLabel + hb.units;
   merged.tail = hb.tail;
+  merged.firstUnfiled = gb.firstUnfiled >= 0 ? gb.firstUnfiled : hb.firstUnfiled;
+  merged.lastUnfiled = hb.lastUnfiled >= 0 ? hb.lastUnfiled : gb.lastUnfiled;
+  if (gb.lastUnfiled >= 0) unitBooks[static_cast<size_t>(gb.lastUnfiled)].nextUnfiled = hb.firstUnfiled;
   merged.towardBlock = heaps.meld(gb.towardBlock, hb.towardBlock, metEarlier);
   merged.towardMoving = heaps.meld(gb.towardMoving, hb.towardMoving, metLater);
   gb.tail->unit_list = h->unit_list;
@@ -553,13 +581,11 @@ void freezeAgainst(SQWLM_GROUP_item* g, SQWLM_UNIT_item* a) {
   // the block group.
   forEachGroupUnit(g, [&](SQWLM_UNIT_item* u) {
     if (!u->merge) return;
-    forEachUnitLine(u, [&](SQLINE_item* l) {
-      for (SQARC_item* arc = l->ter_next; arc; arc = arc->ter_next) {
-        const auto item = arcItemOf.find(arc);
-        if (item == arcItemOf.end()) continue;
-        SQWLM_GROUP_item* h = arc->ori->wlm_unit->group;
-        if (h != g && h != &blockGroup) fileToward(bookOf(h).towardBlock, true, item->second, slackOf(arc));
-      }
+    forEachEnteringItem(u, [&](int item) {
+      const SQARC_item* arc = arcItems[static_cast<size_t>(item)];
+      SQWLM_GROUP_item* h = arc->ori->wlm_unit->group;
+      if (h != g && h != &blockGroup && bookOf(arc->ori->wlm_unit).filed)
+        fileToward(bookOf(h).towardBlock, true, item, slackOf(arc));
     });
   });
   SQWLM_UNIT_LIST_item* list = g->unit_list;
@@ -574,13 +600,8 @@ void freezeAgainst(SQWLM_GROUP_item* g, SQWLM_UNIT_item* a) {
       ownGroup(u);
     }
   }
-  // Filed once every unit knows its group (an arc into a unit frozen just now
-  // belongs to the heap toward the block group).
   for (SQWLM_UNIT_LIST_item* i = list; i; i = i->unit_list)
-    if (i->unit->group != &blockGroup) {
-      fileLeavingArcs(i->unit);
-      pushBack(i->unit);
-    }
+    if (i->unit->group != &blockGroup) pushBack(i->unit);
 }
 
 // The lines take their final positions.
@@ -601,7 +622,7 @@ void freeAll(SQCELL_item* cells, int ncells) {
   groupBooks.clear();
   arcItems.clear();
   arcItemUnit.clear();
-  arcItemOf.clear();
+  enteringItems.clear();
   heaps.clear();
   stackIndex.clear();
   SQwlm_unit = SQwlm_unit_tos = nullptr;
