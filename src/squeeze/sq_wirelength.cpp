@@ -13,7 +13,6 @@
 #include <initializer_list>
 #include <map>
 #include <queue>
-#include <unordered_map>
 #include <vector>
 
 #include "squeeze/sq_hooks.h"
@@ -44,35 +43,56 @@ SQWLM_GROUP_item blockGroup;
 
 bool isLeft(const SQLINE_item* l) { return l == l->cell->left; }
 
-// Arcs in force by origin, terminus and weight: the look-up behind "an arc
-// back with the opposite weight" (lines such as rails carry thousands).
-struct ArcKey {
-  const SQLINE_item *ori, *ter;
-  long weight;
-  bool operator==(const ArcKey&) const = default;
-};
-// Lines lie at regular addresses, so the parts are mixed, not just summed.
-struct ArcKeyHash {
+// Arcs in force counted by origin, terminus and weight: the look-up behind
+// "an arc back with the opposite weight" (lines such as rails carry
+// thousands). One flat table, open addressing with linear probing.
+class ArcCounts {
+ public:
+  void reset(size_t arcs) {
+    size_t size = 16;
+    while (size < arcs + arcs / 2) size *= 2;
+    slots.assign(size, Slot{});
+  }
+  void add(const SQLINE_item* ori, const SQLINE_item* ter, long weight) {
+    Slot& s = find(ori, ter, weight);
+    s.ori = ori;
+    s.ter = ter;
+    s.weight = weight;
+    ++s.count;
+  }
+  int count(const SQLINE_item* ori, const SQLINE_item* ter, long weight) { return find(ori, ter, weight).count; }
+  void clear() { std::vector<Slot>().swap(slots); }
+
+ private:
+  struct Slot {
+    const SQLINE_item *ori = nullptr, *ter = nullptr;
+    long weight = 0;
+    int count = 0;
+  };
+  // Lines lie at regular addresses, so the parts are mixed, not just summed.
   static uint64_t mix(uint64_t x) {
     x ^= x >> 33;
     x *= 0xff51afd7ed558ccdULL;
     x ^= x >> 33;
     return x;
   }
-  size_t operator()(const ArcKey& k) const {
-    const uint64_t a = reinterpret_cast<uintptr_t>(k.ori), b = reinterpret_cast<uintptr_t>(k.ter);
-    return static_cast<size_t>(mix(a ^ mix(b ^ mix(static_cast<uint64_t>(k.weight)))));
+  Slot& find(const SQLINE_item* ori, const SQLINE_item* ter, long weight) {
+    const uint64_t a = reinterpret_cast<uintptr_t>(ori), b = reinterpret_cast<uintptr_t>(ter);
+    size_t k = static_cast<size_t>(mix(a ^ mix(b ^ mix(static_cast<uint64_t>(weight))))) & (slots.size() - 1);
+    while (slots[k].count && !(slots[k].ori == ori && slots[k].ter == ter && slots[k].weight == weight))
+      k = (k + 1) & (slots.size() - 1);
+    return slots[k];
   }
+  std::vector<Slot> slots;
 };
-std::unordered_map<ArcKey, int, ArcKeyHash> arcsInForce;  // how many such arcs
+ArcCounts arcsInForce;
 
 short classify(const SQARC_item* a) {
   if (a->occupied != 1) return SQWLM_IDLE;
   if (a->sym && !a->ori && !a->ter) return SQWLM_SYMMETRY;
   if (!a->ori || !a->ter) return SQWLM_NONE;
   // A loop of weight 0 finds itself: it needs a second copy.
-  const auto back = arcsInForce.find({a->ter, a->ori, -a->weight});
-  if (back != arcsInForce.end() && back->second > (a->ori == a->ter && a->weight == 0 ? 1 : 0)) return SQWLM_RIGID;
+  if (arcsInForce.count(a->ter, a->ori, -a->weight) > (a->ori == a->ter && a->weight == 0 ? 1 : 0)) return SQWLM_RIGID;
   const bool fromLeft = isLeft(a->ori), toLeft = isLeft(a->ter);
   const long w = a->weight;
   if (a->ori->cell == a->ter->cell) {
@@ -93,9 +113,11 @@ short classify(const SQARC_item* a) {
 }
 
 void classifyAll(SQARC_item* arcs) {
-  arcsInForce.clear();
+  size_t inForce = 0;
+  for (const SQARC_item* a = arcs; a; a = a->list_next) inForce += a->occupied == 1 && a->ori && a->ter;
+  arcsInForce.reset(inForce);
   for (const SQARC_item* a = arcs; a; a = a->list_next)
-    if (a->occupied == 1 && a->ori && a->ter) ++arcsInForce[{a->ori, a->ter, a->weight}];
+    if (a->occupied == 1 && a->ori && a->ter) arcsInForce.add(a->ori, a->ter, a->weight);
   for (SQARC_item* a = arcs; a; a = a->list_next) {
     a->wlm_type = classify(a);
     if (a->wlm_type != SQWLM_NONE) continue;
@@ -205,12 +227,6 @@ void buildUnits(SQCELL_item* cells, int ncells) {
     if (u->line_list && !u->line_list->line_list) pullRigid(u, u->line_list->line);
 
   for (SQWLM_UNIT_item* u = SQwlm_unit; u; u = u->next) {
-    long w = 0;
-    forEachUnitLine(u, [&](SQLINE_item* l) {
-      for (const SQARC_item* a = l->ori_next; a; a = a->ori_next) w += gradient(a->wlm_type, true);
-      for (const SQARC_item* a = l->ter_next; a; a = a->ter_next) w += gradient(a->wlm_type, false);
-    });
-    u->weight = u->orig_weight = u->accum_weight = w;
     u->right_most = u->left_most = u->line_list;
     for (SQWLM_LINE_LIST_item* i = u->line_list; i; i = i->line_list) {
       if (i->line->wlm_loc >= u->right_most->line->wlm_loc) u->right_most = i;
@@ -274,7 +290,8 @@ long slackOf(const SQARC_item* a) { return at(a->ter) - at(a->ori) - a->weight; 
 
 bool searched(short type) { return type != SQWLM_IDLE && type != SQWLM_RIGID && type != SQWLM_NONE; }
 
-// Lists the arcs the search may choose, in its order, once the units stand.
+// Lists the arcs the search may choose, in its order, once the units stand,
+// and weighs the units.
 void listArcItems() {
   unitBooks.assign(units.size(), UnitBook{});
   arcItems.clear();
@@ -291,6 +308,12 @@ void listArcItems() {
     });
     b.arcsEnd = static_cast<int>(arcItems.size());
   }
+  // Unit weights: only arcs of these classes have a gradient.
+  for (SQARC_item* a : arcItems) {
+    a->ori->wlm_unit->weight += gradient(a->wlm_type, true);
+    a->ter->wlm_unit->weight += gradient(a->wlm_type, false);
+  }
+  for (SQWLM_UNIT_item* u = SQwlm_unit; u; u = u->next) u->orig_weight = u->accum_weight = u->weight;
   // Entering arcs by a count of them per unit.
   for (const SQARC_item* a : arcItems) ++bookOf(a->ter->wlm_unit).enterEnd;
   int end = 0;
