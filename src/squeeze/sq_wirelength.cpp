@@ -268,7 +268,7 @@ std::vector<UnitBook> unitBooks;
 std::vector<GroupBook> groupBooks;
 GroupBook blockBook;  // the block group never moves
 // Every arc the search for the best arc may choose, unit by unit in the
-// order the search meets them, and the index of each.
+// order the search meets them.
 std::vector<SQARC_item*> arcItems;
 std::vector<int> arcItemUnit;  // index of the unit each arc leaves
 std::vector<int> enteringItems;  // the items by the unit they enter
@@ -308,7 +308,7 @@ void listArcItems() {
     });
     b.arcsEnd = static_cast<int>(arcItems.size());
   }
-  // Unit weights: only arcs of these classes have a gradient.
+  // Unit weights (the arcs left out have no gradient).
   for (SQARC_item* a : arcItems) {
     a->ori->wlm_unit->weight += gradient(a->wlm_type, true);
     a->ter->wlm_unit->weight += gradient(a->wlm_type, false);
