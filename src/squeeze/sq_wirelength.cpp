@@ -3,17 +3,20 @@
 #include "squeeze/sq_wirelength.h"
 
 #include <chrono>
+#include <climits>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <algorithm>
 #include <deque>
+#include <functional>
 #include <initializer_list>
-#include <set>
-#include <unordered_map>
+#include <map>
+#include <queue>
 #include <vector>
 
 #include "squeeze/sq_hooks.h"
+#include "squeeze/sq_leftist_heaps.h"
 
 SQWLM_UNIT_item* SQwlm_unit = nullptr;
 SQWLM_UNIT_item* SQwlm_unit_tos = nullptr;
@@ -34,40 +37,62 @@ std::vector<SQWLM_UNIT_item> units;
 std::vector<SQWLM_LINE_LIST_item> lineItems;
 std::deque<SQWLM_UNIT_LIST_item> unitItems;
 std::vector<SQWLM_GROUP_item> groups;
-std::set<size_t> freeSlots;  // indices of the slots with valid 0
+// Indices of the slots with valid 0, smallest on top.
+std::priority_queue<size_t, std::vector<size_t>, std::greater<>> freeSlots;
 SQWLM_GROUP_item blockGroup;
 
 bool isLeft(const SQLINE_item* l) { return l == l->cell->left; }
 
-// Arcs in force by origin, terminus and weight: the look-up behind "an arc
-// back with the opposite weight" (lines such as rails carry thousands).
-struct ArcKey {
-  const SQLINE_item *ori, *ter;
-  long weight;
-  bool operator==(const ArcKey&) const = default;
-};
-// Lines lie at regular addresses, so the parts are mixed, not just summed.
-struct ArcKeyHash {
+// Arcs in force counted by origin, terminus and weight: the look-up behind
+// "an arc back with the opposite weight" (lines such as rails carry
+// thousands). One flat table, open addressing with linear probing.
+class ArcCounts {
+ public:
+  void reset(size_t arcs) {
+    size_t size = 16;
+    while (size < arcs + arcs / 2) size *= 2;
+    slots.assign(size, Slot{});
+  }
+  void add(const SQLINE_item* ori, const SQLINE_item* ter, long weight) {
+    Slot& s = find(ori, ter, weight);
+    s.ori = ori;
+    s.ter = ter;
+    s.weight = weight;
+    ++s.count;
+  }
+  int count(const SQLINE_item* ori, const SQLINE_item* ter, long weight) { return find(ori, ter, weight).count; }
+  void clear() { std::vector<Slot>().swap(slots); }
+
+ private:
+  struct Slot {
+    const SQLINE_item *ori = nullptr, *ter = nullptr;
+    long weight = 0;
+    int count = 0;
+  };
+  // Lines lie at regular addresses, so the parts are mixed, not just summed.
   static uint64_t mix(uint64_t x) {
     x ^= x >> 33;
     x *= 0xff51afd7ed558ccdULL;
     x ^= x >> 33;
     return x;
   }
-  size_t operator()(const ArcKey& k) const {
-    const uint64_t a = reinterpret_cast<uintptr_t>(k.ori), b = reinterpret_cast<uintptr_t>(k.ter);
-    return static_cast<size_t>(mix(a ^ mix(b ^ mix(static_cast<uint64_t>(k.weight)))));
+  Slot& find(const SQLINE_item* ori, const SQLINE_item* ter, long weight) {
+    const uint64_t a = reinterpret_cast<uintptr_t>(ori), b = reinterpret_cast<uintptr_t>(ter);
+    size_t k = static_cast<size_t>(mix(a ^ mix(b ^ mix(static_cast<uint64_t>(weight))))) & (slots.size() - 1);
+    while (slots[k].count && !(slots[k].ori == ori && slots[k].ter == ter && slots[k].weight == weight))
+      k = (k + 1) & (slots.size() - 1);
+    return slots[k];
   }
+  std::vector<Slot> slots;
 };
-std::unordered_map<ArcKey, int, ArcKeyHash> arcsInForce;  // how many such arcs
+ArcCounts arcsInForce;
 
 short classify(const SQARC_item* a) {
   if (a->occupied != 1) return SQWLM_IDLE;
   if (a->sym && !a->ori && !a->ter) return SQWLM_SYMMETRY;
   if (!a->ori || !a->ter) return SQWLM_NONE;
   // A loop of weight 0 finds itself: it needs a second copy.
-  const auto back = arcsInForce.find({a->ter, a->ori, -a->weight});
-  if (back != arcsInForce.end() && back->second > (a->ori == a->ter && a->weight == 0 ? 1 : 0)) return SQWLM_RIGID;
+  if (arcsInForce.count(a->ter, a->ori, -a->weight) > (a->ori == a->ter && a->weight == 0 ? 1 : 0)) return SQWLM_RIGID;
   const bool fromLeft = isLeft(a->ori), toLeft = isLeft(a->ter);
   const long w = a->weight;
   if (a->ori->cell == a->ter->cell) {
@@ -88,9 +113,11 @@ short classify(const SQARC_item* a) {
 }
 
 void classifyAll(SQARC_item* arcs) {
-  arcsInForce.clear();
+  size_t inForce = 0;
+  for (const SQARC_item* a = arcs; a; a = a->list_next) inForce += a->occupied == 1 && a->ori && a->ter;
+  arcsInForce.reset(inForce);
   for (const SQARC_item* a = arcs; a; a = a->list_next)
-    if (a->occupied == 1 && a->ori && a->ter) ++arcsInForce[{a->ori, a->ter, a->weight}];
+    if (a->occupied == 1 && a->ori && a->ter) arcsInForce.add(a->ori, a->ter, a->weight);
   for (SQARC_item* a = arcs; a; a = a->list_next) {
     a->wlm_type = classify(a);
     if (a->wlm_type != SQWLM_NONE) continue;
@@ -200,12 +227,6 @@ void buildUnits(SQCELL_item* cells, int ncells) {
     if (u->line_list && !u->line_list->line_list) pullRigid(u, u->line_list->line);
 
   for (SQWLM_UNIT_item* u = SQwlm_unit; u; u = u->next) {
-    long w = 0;
-    forEachUnitLine(u, [&](SQLINE_item* l) {
-      for (const SQARC_item* a = l->ori_next; a; a = a->ori_next) w += gradient(a->wlm_type, true);
-      for (const SQARC_item* a = l->ter_next; a; a = a->ter_next) w += gradient(a->wlm_type, false);
-    });
-    u->weight = u->orig_weight = u->accum_weight = w;
     u->right_most = u->left_most = u->line_list;
     for (SQWLM_LINE_LIST_item* i = u->line_list; i; i = i->line_list) {
       if (i->line->wlm_loc >= u->right_most->line->wlm_loc) u->right_most = i;
@@ -214,39 +235,171 @@ void buildUnits(SQCELL_item* cells, int ncells) {
   }
 }
 
-long position(const SQWLM_UNIT_item* u) { return u->right_most->line->wlm_loc; }
+// ---- bookkeeping ------------------------------------------------------------------
+// Moving a group would rewrite every line of it, and its search for the best
+// arc would look at every arc leaving it. Instead each unit keeps its shift
+// relative to an offset of its group (a move adds to the offset), and each
+// group keeps the arcs leaving it in two heaps ordered by slack: those into
+// the block group and those into other groups. A heap key stays a lower bound
+// of its arc's slack: the group's own moves reach every key of its heaps at
+// once, and a terminus group that moved away is noticed when its arc comes
+// to the top. Merged groups take over the bookkeeping of the larger part.
+// A unit's arcs are filed only when its group first looks for its best arc:
+// most groups never do.
 
-// Ascending order of the unit list by position; equal positions keep their
-// order (the result of a stable exchange sort, without its quadratic cost).
-void sortUnits() {
-  std::vector<SQWLM_UNIT_item*> order;
-  for (SQWLM_UNIT_item* u = SQwlm_unit; u; u = u->next) order.push_back(u);
-  std::stable_sort(order.begin(), order.end(),
-                   [](const SQWLM_UNIT_item* a, const SQWLM_UNIT_item* b) { return position(a) < position(b); });
-  SQwlm_unit = order.empty() ? nullptr : order.front();
-  for (size_t i = 0; i < order.size(); ++i) {
-    order[i]->prev = i ? order[i - 1] : nullptr;
-    order[i]->next = i + 1 < order.size() ? order[i + 1] : nullptr;
-    order[i]->stack = order[i]->next;
-    order[i]->on_stack = 1;
+struct UnitBook {
+  long shift = 0;   // moved so far, less the offset of its group
+  long label = 0;   // rises along its group's unit list
+  int arcsBegin = 0, arcsEnd = 0;    // its leaving arcs in `arcItems`
+  int enterBegin = 0, enterEnd = 0;  // its entering ones in `enteringItems`
+  bool filed = false;                // its leaving arcs are in its group's heaps
+  int nextUnfiled = -1;
+};
+struct GroupBook {
+  long offset = 0;  // moved since its units took their shifts
+  long units = 0;
+  long firstLabel = 0, lastLabel = 0;
+  SQWLM_UNIT_LIST_item* tail = nullptr;
+  int towardBlock = 0, towardMoving = 0;  // heap roots
+  int firstUnfiled = -1, lastUnfiled = -1;  // units whose arcs wait to be filed
+};
+
+std::vector<UnitBook> unitBooks;
+std::vector<GroupBook> groupBooks;
+GroupBook blockBook;  // the block group never moves
+// Every arc the search for the best arc may choose, unit by unit in the
+// order the search meets them.
+std::vector<SQARC_item*> arcItems;
+std::vector<int> arcItemUnit;  // index of the unit each arc leaves
+std::vector<int> enteringItems;  // the items by the unit they enter
+SQleftistHeaps heaps;
+// The work stack by position, then by the order of coming onto it.
+std::map<std::pair<long, long>, SQWLM_UNIT_item*> stackIndex;
+long stackArrivals = 0;
+
+UnitBook& bookOf(const SQWLM_UNIT_item* u) { return unitBooks[static_cast<size_t>(u - units.data())]; }
+GroupBook& bookOf(const SQWLM_GROUP_item* g) {
+  return g == &blockGroup ? blockBook : groupBooks[static_cast<size_t>(g - groups.data())];
+}
+
+long shiftOf(const SQWLM_UNIT_item* u) { return bookOf(u).shift + (u->group ? bookOf(u->group).offset : 0); }
+// During the run wlm_loc keeps the line's minimum position.
+long at(const SQLINE_item* l) { return l->wlm_loc + shiftOf(l->wlm_unit); }
+long position(const SQWLM_UNIT_item* u) { return at(u->right_most->line); }
+long slackOf(const SQARC_item* a) { return at(a->ter) - at(a->ori) - a->weight; }
+
+bool searched(short type) { return type != SQWLM_IDLE && type != SQWLM_RIGID && type != SQWLM_NONE; }
+
+// Lists the arcs the search may choose, in its order, once the units stand,
+// and weighs the units.
+void listArcItems() {
+  unitBooks.assign(units.size(), UnitBook{});
+  arcItems.clear();
+  arcItemUnit.clear();
+  for (SQWLM_UNIT_item* u = SQwlm_unit; u; u = u->next) {
+    UnitBook& b = bookOf(u);
+    b.arcsBegin = static_cast<int>(arcItems.size());
+    forEachUnitLine(u, [&](SQLINE_item* l) {
+      for (SQARC_item* a = l->ori_next; a; a = a->ori_next)
+        if (searched(a->wlm_type)) {
+          arcItems.push_back(a);
+          arcItemUnit.push_back(static_cast<int>(u - units.data()));
+        }
+    });
+    b.arcsEnd = static_cast<int>(arcItems.size());
   }
-  SQwlm_unit_tos = SQwlm_unit;
+  // Unit weights (the arcs left out have no gradient).
+  for (SQARC_item* a : arcItems) {
+    a->ori->wlm_unit->weight += gradient(a->wlm_type, true);
+    a->ter->wlm_unit->weight += gradient(a->wlm_type, false);
+  }
+  for (SQWLM_UNIT_item* u = SQwlm_unit; u; u = u->next) u->orig_weight = u->accum_weight = u->weight;
+  // Entering arcs by a count of them per unit.
+  for (const SQARC_item* a : arcItems) ++bookOf(a->ter->wlm_unit).enterEnd;
+  int end = 0;
+  for (UnitBook& b : unitBooks) {
+    b.enterBegin = end;
+    end += b.enterEnd;
+    b.enterEnd = b.enterBegin;
+  }
+  enteringItems.assign(arcItems.size(), 0);
+  for (size_t k = 0; k < arcItems.size(); ++k)
+    enteringItems[static_cast<size_t>(bookOf(arcItems[k]->ter->wlm_unit).enterEnd++)] = static_cast<int>(k);
+}
+
+template <class Visit>
+void forEachEnteringItem(const SQWLM_UNIT_item* u, Visit visit) {
+  for (int k = bookOf(u).enterBegin; k < bookOf(u).enterEnd; ++k) visit(enteringItems[static_cast<size_t>(k)]);
+}
+
+// The search meets the arcs of a group unit by unit along the unit list;
+// among equal slacks the heap into the block group yields the first met, the
+// other heap the last met.
+bool metEarlier(int x, int y) {
+  const long lx = unitBooks[static_cast<size_t>(arcItemUnit[static_cast<size_t>(x)])].label;
+  const long ly = unitBooks[static_cast<size_t>(arcItemUnit[static_cast<size_t>(y)])].label;
+  return lx != ly ? lx < ly : x < y;
+}
+bool metLater(int x, int y) { return metEarlier(y, x); }
+
+void fileToward(int& root, bool block, int item, long slack) {
+  const int n = heaps.make(slack, item);
+  root = block ? heaps.meld(root, n, metEarlier) : heaps.meld(root, n, metLater);
+}
+
+// Files the arcs leaving u into the heaps of its group.
+void fileLeavingArcs(SQWLM_UNIT_item* u) {
+  GroupBook& g = bookOf(u->group);
+  bookOf(u).filed = true;
+  for (int k = bookOf(u).arcsBegin; k < bookOf(u).arcsEnd; ++k) {
+    const SQARC_item* a = arcItems[static_cast<size_t>(k)];
+    const SQWLM_GROUP_item* h = a->ter->wlm_unit->group;
+    if (h == u->group) continue;
+    if (h == &blockGroup) fileToward(g.towardBlock, true, k, slackOf(a));
+    else fileToward(g.towardMoving, false, k, slackOf(a));
+  }
+}
+
+// Brings the true smallest slack of the heap to its top: arcs that now end
+// inside g or belong to the other heap leave it, stale keys are renewed.
+void cleanTop(int& root, SQWLM_GROUP_item* g, bool block) {
+  while (root) {
+    const int item = heaps.top(root).item;
+    const SQARC_item* a = arcItems[static_cast<size_t>(item)];
+    const SQWLM_GROUP_item* h = a->ter->wlm_unit->group;
+    const long slack = slackOf(a);
+    if (h != g && (h == &blockGroup) == block && slack == heaps.top(root).key) return;
+    const int n = block ? heaps.detach(root, metEarlier) : heaps.detach(root, metLater);
+    if (h == g || (h == &blockGroup) != block) {
+      heaps.recycle(n);
+      continue;
+    }
+    heaps.rekey(n, slack);
+    root = block ? heaps.meld(root, n, metEarlier) : heaps.meld(root, n, metLater);
+  }
+}
+
+void releaseHeaps(GroupBook& g) {
+  heaps.release(g.towardBlock);
+  heaps.release(g.towardMoving);
+  g.towardBlock = g.towardMoving = 0;
 }
 
 // ---- groups -----------------------------------------------------------------------
+// A unit joins a group of its own or the block group with its shift whole.
 
 void joinBlock(SQWLM_UNIT_item* u) {
   SQWLM_UNIT_LIST_item* item = newUnitItem(u);
   item->unit_list = blockGroup.unit_list;
   blockGroup.unit_list = item;
   u->group = &blockGroup;
-  if (!blockGroup.root || position(u) < blockGroup.root->unit->left_most->line->wlm_loc) blockGroup.root = item;
+  if (!blockGroup.root || position(u) < at(blockGroup.root->unit->left_most->line)) blockGroup.root = item;
 }
 
 // The first slot not in use (there are as many slots as units).
 SQWLM_GROUP_item* freeSlot() {
-  const size_t k = *freeSlots.begin();
-  freeSlots.erase(freeSlots.begin());
+  const size_t k = freeSlots.top();
+  freeSlots.pop();
   return &groups[k];
 }
 
@@ -256,13 +409,25 @@ void ownGroup(SQWLM_UNIT_item* u) {
   g->valid = 1;
   g->weight = u->weight;
   g->root = g->unit_list = item;
+  bookOf(u).label = 0;
   u->group = g;
+  bookOf(g) = GroupBook{};
+  bookOf(g).units = 1;
+  bookOf(g).tail = item;
+  // Its arcs are filed when the group first looks for its best arc.
+  const int k = static_cast<int>(u - units.data());
+  bookOf(u).filed = false;
+  bookOf(u).nextUnfiled = -1;
+  bookOf(g).firstUnfiled = bookOf(g).lastUnfiled = k;
 }
 
 void buildGroups() {
   groups.assign(static_cast<size_t>(SQwlm_unit_count), SQWLM_GROUP_item{});
-  freeSlots.clear();
-  for (size_t k = 0; k < groups.size(); ++k) freeSlots.insert(k);
+  groupBooks.assign(groups.size(), GroupBook{});
+  blockBook = GroupBook{};
+  heaps.clear();
+  freeSlots = {};
+  for (size_t k = 0; k < groups.size(); ++k) freeSlots.push(k);
   SQwlm_nonblock_group = groups.data();
   blockGroup = SQWLM_GROUP_item{kBlockWeight, 1, nullptr, nullptr};
   SQwlm_block_group = &blockGroup;
@@ -278,86 +443,143 @@ void buildGroups() {
   }
 }
 
-// Back on the work stack, which stays ordered by position.
-void pushBack(SQWLM_UNIT_item* u) {
-  if (!SQwlm_unit_tos) {
-    u->stack = nullptr;
-    u->on_stack = 1;
-    SQwlm_unit_tos = u;
-    return;
-  }
-  if (u == SQwlm_unit_tos || u->on_stack) return;
-  if (position(u) < position(SQwlm_unit_tos)) {
-    u->stack = SQwlm_unit_tos;
-    SQwlm_unit_tos = u;
-    u->on_stack = 1;
-    return;
-  }
-  SQWLM_UNIT_item* at = SQwlm_unit_tos;
-  while (at->stack && position(at->stack) <= position(u)) at = at->stack;
-  u->stack = at->stack;
-  at->stack = u;
+// ---- the work stack ----------------------------------------------------------------
+// Only the units of the group just popped move, and none of them is on the
+// stack then (a moving group has at most its root there), so the positions
+// of the units on the stack stand still and the stack stays sorted: a unit
+// put back goes behind every unit at its position or left of it.
+
+void linkIntoStack(SQWLM_UNIT_item* u) {
+  const auto it = stackIndex.emplace(std::pair{position(u), stackArrivals++}, u).first;
+  const auto after = std::next(it);
+  u->stack = after == stackIndex.end() ? nullptr : after->second;
+  if (it == stackIndex.begin()) SQwlm_unit_tos = u;
+  else std::prev(it)->second->stack = u;
   u->on_stack = 1;
+}
+
+// Ascending order of the unit list by position; equal positions keep their
+// order (the result of a stable exchange sort, without its quadratic cost).
+void sortUnits() {
+  std::vector<SQWLM_UNIT_item*> order;
+  for (SQWLM_UNIT_item* u = SQwlm_unit; u; u = u->next) order.push_back(u);
+  std::stable_sort(order.begin(), order.end(),
+                   [](const SQWLM_UNIT_item* a, const SQWLM_UNIT_item* b) { return position(a) < position(b); });
+  SQwlm_unit = order.empty() ? nullptr : order.front();
+  stackIndex.clear();
+  stackArrivals = 0;
+  SQwlm_unit_tos = nullptr;
+  for (size_t i = 0; i < order.size(); ++i) {
+    order[i]->prev = i ? order[i - 1] : nullptr;
+    order[i]->next = i + 1 < order.size() ? order[i + 1] : nullptr;
+  }
+  for (SQWLM_UNIT_item* u : order) linkIntoStack(u);
+}
+
+void pushBack(SQWLM_UNIT_item* u) {
+  if (!u->on_stack) linkIntoStack(u);
 }
 
 SQWLM_UNIT_item* pop() {
   SQWLM_UNIT_item* u = SQwlm_unit_tos;
+  stackIndex.erase(stackIndex.begin());
   SQwlm_unit_tos = u->stack;
   u->stack = nullptr;
   u->on_stack = 0;
   return u;
 }
 
+// ---- the moves ---------------------------------------------------------------------
+
 void empty(SQWLM_GROUP_item* g) {
   g->weight = 0;
   g->valid = 0;
   g->root = g->unit_list = nullptr;
-  if (g != &blockGroup) freeSlots.insert(static_cast<size_t>(g - groups.data()));
+  if (g != &blockGroup) {
+    releaseHeaps(bookOf(g));
+    bookOf(g) = GroupBook{};
+    freeSlots.push(static_cast<size_t>(g - groups.data()));
+  }
 }
 
 // The leaving arc of g with the smallest slack into another group; among
-// equal slacks a later one replaces the choice unless it leads into the
-// block group.
+// equal slacks the first one met into the block group, or else the last one
+// met (a later one replaces the choice unless it leads into the block group).
 SQARC_item* bestArc(SQWLM_GROUP_item* g, long* slack) {
-  SQARC_item* best = nullptr;
-  forEachGroupUnit(g, [&](SQWLM_UNIT_item* u) {
-    forEachUnitLine(u, [&](SQLINE_item* l) {
-      for (SQARC_item* a = l->ori_next; a; a = a->ori_next) {
-        const short t = a->wlm_type;
-        if (t == SQWLM_IDLE || t == SQWLM_RIGID || t == SQWLM_NONE) continue;
-        if (a->ter->wlm_unit->group == g) continue;
-        const long s = a->ter->wlm_loc - a->ori->wlm_loc - a->weight;
-        if (!best || s < *slack || (s == *slack && best->ter->wlm_unit->group != &blockGroup)) {
-          best = a;
-          *slack = s;
-        }
-      }
-    });
-  });
-  return best;
+  GroupBook& b = bookOf(g);
+  for (int k = b.firstUnfiled; k >= 0; k = unitBooks[static_cast<size_t>(k)].nextUnfiled)
+    fileLeavingArcs(&units[static_cast<size_t>(k)]);
+  b.firstUnfiled = b.lastUnfiled = -1;
+  cleanTop(b.towardBlock, g, true);
+  cleanTop(b.towardMoving, g, false);
+  const int pick = b.towardBlock && (!b.towardMoving || heaps.top(b.towardBlock).key <= heaps.top(b.towardMoving).key)
+                       ? b.towardBlock
+                       : b.towardMoving;
+  if (!pick) return nullptr;
+  *slack = heaps.top(pick).key;
+  return arcItems[static_cast<size_t>(heaps.top(pick).item)];
 }
 
 void moveGroup(SQWLM_GROUP_item* g, long by) {
-  forEachGroupUnit(g, [&](SQWLM_UNIT_item* u) { forEachUnitLine(u, [&](SQLINE_item* l) { l->wlm_loc += by; }); });
+  GroupBook& b = bookOf(g);
+  b.offset += by;
+  heaps.shift(b.towardBlock, -by);
+  heaps.shift(b.towardMoving, -by);
+  if (by >= 0) return;
+  // Moved left (only from positions that broke an arc): the arcs from other
+  // groups into g got shorter, and their keys must not stay above them.
+  forEachGroupUnit(g, [&](SQWLM_UNIT_item* u) {
+    forEachEnteringItem(u, [&](int item) {
+      const SQARC_item* a = arcItems[static_cast<size_t>(item)];
+      SQWLM_GROUP_item* h = a->ori->wlm_unit->group;
+      if (h != g && h != &blockGroup && bookOf(a->ori->wlm_unit).filed)
+        fileToward(bookOf(h).towardMoving, false, item, slackOf(a));
+    });
+  });
 }
 
 // g has reached a unit of another moving group h: g moves with h from now
-// on (its units listed first).
+// on (its units listed first). The smaller of the two takes the other's
+// slot, offset and labels.
 void joinMoving(SQWLM_GROUP_item* g, SQWLM_GROUP_item* h, SQWLM_UNIT_item* a, SQWLM_UNIT_item* t) {
-  t->accum_weight += a->accum_weight;
-  SQWLM_UNIT_LIST_item* tail = nullptr;
-  forEachGroupUnit(g, [&](SQWLM_UNIT_item* u) {
-    u->group = h;
-    h->weight += u->weight;
+  // The accumulation doubles along chains of merges: it stops at the limit.
+  if (__builtin_add_overflow(t->accum_weight, a->accum_weight, &t->accum_weight))
+    t->accum_weight = a->accum_weight < 0 ? LONG_MIN : LONG_MAX;
+  GroupBook& gb = bookOf(g);
+  GroupBook& hb = bookOf(h);
+  const bool keepH = hb.units >= gb.units;
+  SQWLM_GROUP_item* keep = keepH ? h : g;
+  SQWLM_GROUP_item* gone = keepH ? g : h;
+  GroupBook& kept = bookOf(keep);
+  const GroupBook& left = bookOf(gone);
+  long label = keepH ? hb.firstLabel - gb.units : gb.lastLabel + 1;
+  forEachGroupUnit(gone, [&](SQWLM_UNIT_item* u) {
+    bookOf(u).shift += left.offset - kept.offset;
+    bookOf(u).label = label++;
+    u->group = keep;
   });
-  for (tail = g->unit_list; tail && tail->unit_list; tail = tail->unit_list) {
-  }
-  if (tail) {
-    tail->unit_list = h->unit_list;
-    h->unit_list = g->unit_list;
-  }
-  empty(g);
-  pushBack(h->root->unit);
+  GroupBook merged = kept;
+  merged.units = gb.units + hb.units;
+  merged.firstLabel = keepH ? hb.firstLabel - gb.units : gb.firstLabel;
+  merged.lastLabel = keepH ? hb.lastLabel : gb.lastLabel + hb.units;
+  merged.tail = hb.tail;
+  merged.firstUnfiled = gb.firstUnfiled >= 0 ? gb.firstUnfiled : hb.firstUnfiled;
+  merged.lastUnfiled = hb.lastUnfiled >= 0 ? hb.lastUnfiled : gb.lastUnfiled;
+  if (gb.lastUnfiled >= 0) unitBooks[static_cast<size_t>(gb.lastUnfiled)].nextUnfiled = hb.firstUnfiled;
+  merged.towardBlock = heaps.meld(gb.towardBlock, hb.towardBlock, metEarlier);
+  merged.towardMoving = heaps.meld(gb.towardMoving, hb.towardMoving, metLater);
+  gb.tail->unit_list = h->unit_list;
+  SQWLM_UNIT_LIST_item* list = g->unit_list;
+  SQWLM_UNIT_LIST_item* root = h->root;
+  const long weight = g->weight + h->weight;
+  bookOf(gone).towardBlock = bookOf(gone).towardMoving = 0;  // melded above
+  empty(gone);
+  keep->unit_list = list;
+  keep->root = root;
+  keep->weight = weight;
+  keep->valid = 1;
+  kept = merged;
+  pushBack(root->unit);
 }
 
 // g has reached the frozen units: the units of g that push against a
@@ -370,7 +592,7 @@ void freezeAgainst(SQWLM_GROUP_item* g, SQWLM_UNIT_item* a) {
     todo.pop_back();
     forEachUnitLine(m, [&](SQLINE_item* l) {
       for (SQARC_item* arc = l->ter_next; arc; arc = arc->ter_next) {
-        if (arc->ter->wlm_loc - arc->ori->wlm_loc != arc->weight) continue;
+        if (at(arc->ter) - at(arc->ori) != arc->weight) continue;
         SQWLM_UNIT_item* o = arc->ori->wlm_unit;
         if (o->group != g || o->merge) continue;
         o->merge = 1;
@@ -378,8 +600,20 @@ void freezeAgainst(SQWLM_GROUP_item* g, SQWLM_UNIT_item* a) {
       }
     });
   }
+  // Arcs from other moving groups into the units that freeze now lead into
+  // the block group.
+  forEachGroupUnit(g, [&](SQWLM_UNIT_item* u) {
+    if (!u->merge) return;
+    forEachEnteringItem(u, [&](int item) {
+      const SQARC_item* arc = arcItems[static_cast<size_t>(item)];
+      SQWLM_GROUP_item* h = arc->ori->wlm_unit->group;
+      if (h != g && h != &blockGroup && bookOf(arc->ori->wlm_unit).filed)
+        fileToward(bookOf(h).towardBlock, true, item, slackOf(arc));
+    });
+  });
   SQWLM_UNIT_LIST_item* list = g->unit_list;
-  empty(g);
+  for (SQWLM_UNIT_LIST_item* i = list; i; i = i->unit_list) bookOf(i->unit).shift = shiftOf(i->unit);
+  empty(g);  // its offset is in the shifts now
   for (SQWLM_UNIT_LIST_item* i = list; i; i = i->unit_list) {
     SQWLM_UNIT_item* u = i->unit;
     if (u->merge) {
@@ -387,9 +621,17 @@ void freezeAgainst(SQWLM_GROUP_item* g, SQWLM_UNIT_item* a) {
       joinBlock(u);
     } else {
       ownGroup(u);
-      pushBack(u);
     }
   }
+  for (SQWLM_UNIT_LIST_item* i = list; i; i = i->unit_list)
+    if (i->unit->group != &blockGroup) pushBack(i->unit);
+}
+
+// The lines take their final positions.
+void placeLines(SQCELL_item* cells, int ncells) {
+  forEachLine(cells, ncells, [](SQLINE_item* l) {
+    if (l->wlm_unit) l->wlm_loc += shiftOf(l->wlm_unit);
+  });
 }
 
 void freeAll(SQCELL_item* cells, int ncells) {
@@ -398,7 +640,14 @@ void freeAll(SQCELL_item* cells, int ncells) {
   lineItems.clear();
   unitItems.clear();
   groups.clear();
-  freeSlots.clear();
+  freeSlots = {};
+  unitBooks.clear();
+  groupBooks.clear();
+  arcItems.clear();
+  arcItemUnit.clear();
+  enteringItems.clear();
+  heaps.clear();
+  stackIndex.clear();
   SQwlm_unit = SQwlm_unit_tos = nullptr;
   SQwlm_unit_count = 0;
   SQwlm_block_group = SQwlm_nonblock_group = nullptr;
@@ -432,6 +681,7 @@ namespace {
 int minimize(SQCELL_item* cells, SQARC_item* arcs, int ncells) {
   classifyAll(arcs);
   buildUnits(cells, ncells);
+  listArcItems();
   SQlastWlm.units = SQwlm_unit_count;
   if (SQwlm_unit_count < 2) {
     printf("ERROR: wlm_unit count is only %i (less than 2) -> sort is not possible\n", SQwlm_unit_count);
@@ -450,6 +700,7 @@ int minimize(SQCELL_item* cells, SQARC_item* arcs, int ncells) {
       printf("Wirelength Minimization doesn't return from recursive call after %li times\n", iteration);
       printf("Will use the no_wlm (left) instead for %i direction\n", resize_direction);
       printf("******************\n");
+      placeLines(cells, ncells);
       freeAll(cells, ncells);
       return 1;
     }
@@ -474,6 +725,7 @@ int minimize(SQCELL_item* cells, SQARC_item* arcs, int ncells) {
     else
       freezeAgainst(g, a);
   }
+  placeLines(cells, ncells);
   const bool hold = positionsHold(cells, ncells, arcs);
   SQlastWlm.infeasible = !hold;
   freeAll(cells, ncells);
