@@ -59,10 +59,6 @@ class DumpWriter {
 
 int lineNumber(const SQLINE_item* l) { return l ? l->number : 0; }
 
-int farNumber(const SQarcLists& lists, const SQarcLists::Slot& s, bool entering) {
-  return s.far >= 0 ? lists.lines[static_cast<size_t>(s.far)]->number : lineNumber(lists.farLine(s.id, entering));
-}
-
 void lineEntry(DumpWriter& out, const char* tag, const SQLINE_item* l, const SQarcLists& lists) {
   if (!l) {
     out << "    " << tag << ": none\n";
@@ -70,11 +66,10 @@ void lineEntry(DumpWriter& out, const char* tag, const SQLINE_item* l, const SQa
   }
   out << "    " << tag << ": l" << l->number << " loc " << l->loc << " [" << l->min_loc << ',' << l->max_loc
       << "] ori " << l->no_ori << " ter " << l->no_ter << " sym " << l->onsym << " bound " << l->onbound << "\n      out:";
-  lists.forEach(l->BMindex, false,
-                [&](const SQarcLists::Slot& s) { out << ' ' << s.rank << '>' << farNumber(lists, s, false); });
+  // By rank only: the list of arcs below names each one's lines.
+  lists.forEach(l->BMindex, false, [&](const SQarcLists::Slot& s) { out << ' ' << s.rank; });
   out << "\n      in :";
-  lists.forEach(l->BMindex, true,
-                [&](const SQarcLists::Slot& s) { out << ' ' << s.rank << '<' << farNumber(lists, s, true); });
+  lists.forEach(l->BMindex, true, [&](const SQarcLists::Slot& s) { out << ' ' << s.rank; });
   out << '\n';
 }
 
