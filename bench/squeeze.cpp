@@ -48,7 +48,7 @@ void prepare() {
   Bound_Box = 0;
   init_staff();
   scan_toget_variables();
-  SWleaveFarRows = !SWEEP_ALL_ROWS;  // as the driver starts
+  SWleaveFarRows = 1;  // as the driver starts on large layouts, here on all
 }
 
 double cpuWithChildren() {

@@ -27,10 +27,12 @@ extern int PROCESS_INCLUDE_WLM;
 extern int VIA_CONTACT_REMOVAL;
 extern float VIA_NUM_REDUCE_RATIO;
 extern int TRANSISTOR_SIZE_CHECK;
-// 0: the graph back end leaves corner spacing rows to far pieces out of the
-// sweep and checks them on its result (compacting again with every row when
-// one is broken); 1: every row is stated from the start.
-extern int SWEEP_ALL_ROWS;
+// Spacing rows to far pieces in the graph back end: 0 every row is stated;
+// 1 (initial) they are left out of the sweep and checked on the result on
+// layouts of SW_FAR_ROW_TILES solid tiles or more, where every row would
+// grow faster than the layout; 2 they are left out on every layout.
+extern int SWEEP_FAR_ROWS;
+inline constexpr long SW_FAR_ROW_TILES = 10000;
 // CIF names of the layers the contact and device-size stages work on.
 extern char ACTIVE_CONTACT_LAYER[64];
 extern char METAL_ONE_LAYER[64];

@@ -174,11 +174,11 @@ void variablesAndSymmetry() {
   stamp("\n^^^ Symmetry detection is done (in resizing+symm) at\n     ");
 }
 
-// The graph back end, first with the far spacing rows left out (unless the
-// option SWEEP_ALL_ROWS asks for every row), and again with every row when
-// its result breaks one of them.
+// The graph back end, with the far spacing rows left out on large layouts
+// (option SWEEP_FAR_ROWS), and again from the variables with every row when
+// its result still breaks some after the rounds of adding them.
 bool graphBackEnd() {
-  SWleaveFarRows = !SWEEP_ALL_ROWS;
+  SWleaveFarRows = SWEEP_FAR_ROWS == 2 || (SWEEP_FAR_ROWS == 1 && num_of_var / 2 >= SW_FAR_ROW_TILES);
   if (later.graphBackEnd(scan_queue, equat_bucket, scan_queue_y, equat_bucket_y, 1)) return true;
   if (!SQfarRowsFailed()) return false;
   variablesAndSymmetry();

@@ -92,7 +92,7 @@ TEST_F(SqueezeBatch, LeavingFarRowsOutGivesTheResultOfEveryRow) {
     std::string outputs[2];
     for (int all = 0; all <= 1; ++all) {
       CVrunResult run = CVrunBatch("f.DIldLayout in.cif\noption PROCESS_INCLUDE_WLM " + std::to_string(placement) +
-                                       "\noption SWEEP_ALL_ROWS " + std::to_string(all) + "\nresize 20\n",
+                                       "\noption SWEEP_FAR_ROWS " + std::to_string(all ? 0 : 2) + "\nresize 20\n",
                                    dir);
       ASSERT_EQ(run.status, 0) << run.err;
       EXPECT_FALSE(CVhas(run.out, "compacting again")) << "placement " << placement;
@@ -116,7 +116,7 @@ TEST_F(SqueezeBatch, AFarRowTheResultBreaksIsAddedAndSolvedAgain) {
   apart.box("CPG", 0, 0, 10, 10);
   apart.box("CPG", 100, 30, 110, 40);
   ASSERT_TRUE(apart.writeCif(dir + "/in.cif"));
-  CVrunResult run = CVrunBatch("f.DIldLayout in.cif\noption PROCESS_INCLUDE_WLM 1\nresize 20\n", dir);
+  CVrunResult run = CVrunBatch("f.DIldLayout in.cif\noption PROCESS_INCLUDE_WLM 1\noption SWEEP_FAR_ROWS 2\nresize 20\n", dir);
   ASSERT_EQ(run.status, 0) << run.err;
   CVexpectHas(run.out, {"Spacing rows left out by the sweep that the result breaks: 1; solving again with them",
                         "Check the output file at sq_out.cif"});
