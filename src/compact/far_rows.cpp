@@ -33,13 +33,18 @@ int layerOf(const box_item* b) { return b->right_edge ? b->right_edge->layer_num
 
 }  // namespace
 
-long sweep_list::farRowsHold(const std::function<long(const _edge*)>& at, _adjacency_list** eq, _rhs_list** rhs) {
+std::vector<box_item*> sweep_list::rectangles() const {
   std::vector<box_item*> rects;
   rects.reserve(elems_.size() / 2);
   for (const sweep_elem* e : elems_)
     if (e->box && e->val == e->box->x1 && e->box->left_edge && e->box->right_edge) rects.push_back(e->box);
   std::sort(rects.begin(), rects.end());
   rects.erase(std::unique(rects.begin(), rects.end()), rects.end());
+  return rects;
+}
+
+long sweep_list::farRowsHold(const std::function<long(const _edge*)>& at, _adjacency_list** eq, _rhs_list** rhs) {
+  const std::vector<box_item*> rects = rectangles();
 
   SidesByLayer sides(DR_MAX_LAYERS);
   for (const box_item* r : rects) {

@@ -162,6 +162,8 @@ class sweep_list {
 
   // Runs this direction's sweep (X_direction says which) and fills eq and rhs.
   void sweep(_adjacency_list** eq, _rhs_list** rhs);
+  // The rectangles of the queue, each once.
+  std::vector<box_item*> rectangles() const;
   // After a sweep with far rows left out (SWleaveFarRows): the spacing rows
   // it left out that the positions `at` gives the sides break are added to
   // eq / rhs, and their number returned (0: the positions keep them all).
@@ -208,6 +210,17 @@ extern std::vector<box_item*> gate_rectangles;
 // a side every piece touching its ends that nothing hides) and join shapes
 // that the rows in between already keep apart. 0 (SWreset): every row.
 extern int SWleaveFarRows;
+// After both directions are solved (positions atX of the x sides, atY of
+// the y sides of the x rectangles of `xq`): pairs of tiles of layers with a
+// spacing rule that the input kept at least that far apart in one direction
+// and the result brings closer in both (rows are taken from the input, so
+// shapes that the horizontal pass brings over one another have none in the
+// vertical one) each get the row of the direction the input kept them apart
+// in. Returns the number of rows added.
+long SWnewNeighbourRows(const sweep_list& xq, const std::function<long(const _edge*)>& atX,
+                        const std::function<long(const _edge*)>& atY, _adjacency_list** xeq, _rhs_list** xrhs,
+                        _adjacency_list** yeq, _rhs_list** yrhs);
+
 // How far left of a rectangle a spacing row is still stated: four times the
 // largest spacing rule of the tables (times theGlobalScale), at least 1.
 long SWfarDistance();

@@ -110,7 +110,8 @@ bool SQ_resize(sweep_list& xq, _adjacency_list**& xeq, sweep_list& yq, _adjacenc
     return false;
   }
 
-  // With far rows left out, the rows the result breaks are added and both
+  // The rows the result breaks (far rows left out of the sweep, and shapes
+  // the input kept apart that it brings together) are added and both
   // directions solved again, until it breaks none.
   for (int round = 1;; ++round) {
     SQmain_graph(xeq, rx, LEFT_RIGHT);
@@ -131,20 +132,29 @@ bool SQ_resize(sweep_list& xq, _adjacency_list**& xeq, sweep_list& yq, _adjacenc
     at("^^^ GRAPH: Solving Graph of X direction done at\n     ");
     SQmain_solve(yeq, ry, TOP_BOTTOM);
     at("^^^ GRAPH: Solving Graph of Y direction done at\n     ");
-    if (!SWleaveFarRows) break;
-    const long broken =
-        xq.farRowsHold([](const _edge* e) { return solvedSide(SQcell_LR, SQcell_size_LR, e, true); }, xeq, &rx) +
-        yq.farRowsHold([](const _edge* e) { return solvedSide(SQcell_TB, SQcell_size_TB, e, false); }, yeq, &ry);
-    if (broken == 0) break;
+    auto atX = [](const _edge* e) { return solvedSide(SQcell_LR, SQcell_size_LR, e, true); };
+    auto atY = [](const _edge* e) { return solvedSide(SQcell_TB, SQcell_size_TB, e, false); };
+    const long broken = SWleaveFarRows ? xq.farRowsHold(atX, xeq, &rx) + yq.farRowsHold(atY, yeq, &ry) : 0;
+    const long met = SWnewNeighbourRows(xq, atX, atY, xeq, &rx, yeq, &ry);
+    if (broken == 0 && met == 0) break;
     if (round == kFarRowRounds) {
-      printf("\nSQ: The result still comes closer than a spacing rule to far shapes the sweep left out: "
-             "compacting again with every row\n");
-      farRowsFailed = true;
-      SWfreeRows(&rhsX);
-      SWfreeRows(&rhsY);
-      return false;
+      if (SWleaveFarRows) {
+        printf("\nSQ: The result still comes closer than a spacing rule to far shapes the sweep left out: "
+               "compacting again with every row\n");
+        farRowsFailed = true;
+        SWfreeRows(&rhsX);
+        SWfreeRows(&rhsY);
+        return false;
+      }
+      printf("\nSQ: Warning: after %i rounds the result still brings shapes the input kept apart closer "
+             "than a spacing rule\n", round);
+      break;
     }
-    printf("\nSQ: Spacing rows left out by the sweep that the result breaks: %li; solving again with them\n", broken);
+    if (broken)
+      printf("\nSQ: Spacing rows left out by the sweep that the result breaks: %li; solving again with them\n", broken);
+    if (met)
+      printf("\nSQ: Shapes the input kept apart that the result brings closer than a spacing rule: %li; "
+             "solving again with rows between them\n", met);
     SQreset();
   }
   SQmain_output(TOP_BOTTOM);
