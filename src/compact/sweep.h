@@ -212,11 +212,11 @@ extern std::vector<box_item*> gate_rectangles;
 extern int SWleaveFarRows;
 // After both directions are solved (positions atX of the x sides, atY of
 // the y sides of the x rectangles of `xq`): pairs of tiles of layers with a
-// spacing rule that the input kept at least that far apart in one direction
-// and the result brings closer in both (rows are taken from the input, so
-// shapes that the horizontal pass brings over one another have none in the
-// vertical one) each get the row of the direction the input kept them apart
-// in. Returns the number of rows added.
+// spacing rule that face each other across less than it in the result but
+// not in the input (rows are taken from the input, so shapes that the
+// horizontal pass brings over one another have none in the vertical one)
+// each get the row of a direction the input kept them apart in. Returns the
+// number of rows added.
 long SWnewNeighbourRows(const sweep_list& xq, const std::function<long(const _edge*)>& atX,
                         const std::function<long(const _edge*)>& atY, _adjacency_list** xeq, _rhs_list** xrhs,
                         _adjacency_list** yeq, _rhs_list** yrhs);
