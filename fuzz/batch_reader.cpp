@@ -48,10 +48,9 @@ void setUp() {
   Silently = 1;
   if (!freopen("/dev/null", "r", stdin)) abort();  // a question finds no reply and stops, never waits
   BAstartup();
-  char dir[] = "/tmp/corvid-fuzz-XXXXXX";
-  if (!mkdtemp(dir)) abort();
+  const std::string dir = FZscratchDir();
   workDir = dir;
-  if (chdir(dir) != 0) abort();
+  if (chdir(dir.c_str()) != 0) abort();
 }
 
 // Only the input files are left from the run before.

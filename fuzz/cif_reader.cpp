@@ -37,10 +37,9 @@ void setUp() {
   Silently = 1;
   BAstartup();
   GCflattenLimit = 200000;
-  char dir[] = "/tmp/corvid-fuzz-XXXXXX";
-  if (!mkdtemp(dir)) abort();
-  if (chdir(dir) != 0) abort();  // files a command writes stay there
-  inputPath = std::string(dir) + "/input.cif";
+  const std::string dir = FZscratchDir();
+  if (chdir(dir.c_str()) != 0) abort();  // files a command writes stay there
+  inputPath = dir + "/input.cif";
 }
 }  // namespace
 

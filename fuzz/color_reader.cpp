@@ -17,10 +17,9 @@ std::string colorPath;
 
 void setUp() {
   Silently = 1;
-  char dir[] = "/tmp/corvid-fuzz-XXXXXX";
-  if (!mkdtemp(dir)) abort();
-  colorPath = std::string(dir) + "/colors.txt";
-  std::string settings = std::string(dir) + "/corvidrc";
+  const std::string dir = FZscratchDir();
+  colorPath = dir + "/colors.txt";
+  std::string settings = dir + "/corvidrc";
   FILE* f = fopen(settings.c_str(), "w");
   if (!f) abort();
   fprintf(f, "ColorFile colors.txt\n");

@@ -21,9 +21,8 @@ std::string settingsPath;
 
 void setUp() {
   Silently = 1;
-  char dir[] = "/tmp/corvid-fuzz-XXXXXX";
-  if (!mkdtemp(dir)) abort();
-  settingsPath = std::string(dir) + "/corvidrc";
+  const std::string dir = FZscratchDir();
+  settingsPath = dir + "/corvidrc";
   setenv("SYSRC", settingsPath.c_str(), 1);
 }
 

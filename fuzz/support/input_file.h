@@ -6,6 +6,15 @@
 #include <cstdlib>
 #include <string>
 
+#include <unistd.h>
+
+// A fresh scratch directory for a target's files.
+inline std::string FZscratchDir() {
+  char dir[] = "/tmp/corvid-fuzz-XXXXXX";
+  if (!mkdtemp(dir)) abort();
+  return dir;
+}
+
 // Runs `setUp` before the first input only.
 template <class F>
 void FZsetUpOnce(F setUp) {
